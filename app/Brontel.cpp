@@ -1,0 +1,288 @@
+#include "Brontel.h"
+
+#include "ControlLook.h"
+#include "LineControl.h"
+#include "OptionButton.h"
+#include "PictureLayer.h"
+#include "PictureSurface.h"
+#include "Surface.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+
+using look::Alignment;
+using look::Ground;
+using look::TextBoxLook;
+
+namespace {
+constexpr int clientWidthTwips = 11445;
+constexpr int clientHeightTwips = 8625;
+const QString homePage = QStringLiteral("https://brontel.example/");
+
+QGroupBox* frame(const QString& name, const QString& caption, const TwipsRect& rect,
+                 QWidget* parent)
+{
+    auto* box = new QGroupBox(caption, parent);
+    box->setObjectName(name);
+    box->setFont(look::frameFont());
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    box->setPalette(palette);
+    setTwipsGeometry(box, rect);
+    return box;
+}
+
+OptionButton* option(const QString& name, const QString& caption, const TwipsRect& rect,
+                     QGroupBox* frame)
+{
+    auto* button = new OptionButton(name, caption, frame);
+    // The platform's default control font, not the frame's.
+    button->setFont(QApplication::font());
+    button->setAutoFillBackground(true);
+    setTwipsGeometry(button, rect);
+    return button;
+}
+
+QPushButton* commandButton(const QString& name, const QString& caption, const TwipsRect& rect,
+                           QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(look::serifBold(18));
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, toQColor(colours::sceneGrey));
+    button->setPalette(palette);
+    setTwipsGeometry(button, rect);
+    return button;
+}
+} // namespace
+
+Brontel::Brontel(Countdown countdown, QWidget* parent)
+    : QWidget(parent), m_countdown(std::move(countdown))
+{
+    setObjectName(QStringLiteral("Brontel"));
+    setWindowTitle(QStringLiteral("Brontel - ") + homePage);
+    const QSize client(clientWidthTwips / twipsPerPixel, clientHeightTwips / twipsPerPixel);
+    setFixedSize(client);
+
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, toQColor(colours::sceneGrey));
+    palette.setColor(QPalette::WindowText, toQColor(colours::black));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    m_picture = std::make_unique<PictureSurface>(client, screen ? screen->devicePixelRatio() : 1);
+    m_picture->setForeColour(colours::black);
+
+    createControls();
+    connectHandlers();
+    setTabOrder();
+}
+
+Brontel::~Brontel() = default;
+
+void Brontel::createControls()
+{
+    const TextBoxLook caption;
+    TextBoxLook value;
+    value.pointSize = 14.25;
+    TextBoxLook green;
+    green.ground = Ground::Green;
+
+    // The window's own surface: the prompt lies below the run's picture.
+    labKlepnete = new QLabel(QStringLiteral("Klepněte na tlačítko Start"), this);
+    labKlepnete->setObjectName(QStringLiteral("labKlepnete"));
+    labKlepnete->setFont(look::serifBold(18));
+    labKlepnete->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    labKlepnete->setWordWrap(true);
+    labKlepnete->setAutoFillBackground(true);
+    setTwipsGeometry(labKlepnete, {3960, 1800, 3255, 855});
+
+    const auto lineControl = [this](const char* name, int x1, int y1, int x2, int y2, int width) {
+        auto* line = new LineControl(QString::fromUtf8(name), x1, y1, x2, y2, width, this);
+        connect(line, &LineControl::changed, this, qOverload<>(&QWidget::update));
+        return line;
+    };
+    Line1 = lineControl("Line1", 2880, 3720, 11400, 3720, 1);
+    Line2 = lineControl("Line2", 7320, 720, 7320, 7800, 1);
+    Line3 = lineControl("Line3", 2880, 6480, 11400, 6480, 1);
+    Line4 = lineControl("Line4", 2880, 5040, 11400, 5040, 2);
+    Line5 = lineControl("Line5", 2880, 7080, 11400, 7080, 1);
+    Line6 = lineControl("Line6", 9840, 600, 9840, 7800, 1);
+    Line7 = lineControl("Line7", 3120, 840, 3120, 7800, 1);
+
+    m_pictureLayer = new PictureLayer(*m_picture, this);
+    m_pictureLayer->setObjectName(QStringLiteral("picture"));
+    m_pictureLayer->setGeometry(rect());
+
+    // Controls that are windows of their own stand in front of the picture.
+    TextBoxLook title;
+    title.pointSize = 15.75;
+    nuBrontel = look::displayTextBox(QStringLiteral("nuBrontel"), QStringLiteral("Brontel"),
+                                     {4440, 0, 2295, 375}, title, this);
+    cmdStart = commandButton(QStringLiteral("cmdStart"), QStringLiteral("Start"),
+                             {6840, 0, 975, 375}, this);
+    cmdKonec = commandButton(QStringLiteral("cmdKonec"), QStringLiteral("Konec"),
+                             {8040, 0, 1215, 375}, this);
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    HScroll1->setRange(0, 1000);
+    HScroll1->setValue(0);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(1);
+    HScroll1->setTracking(false); // Change comes at the end of a drag, never during it
+    setTwipsGeometry(HScroll1, {4080, 480, 2415, 255});
+
+    nTextIndex = look::displayTextBox(QStringLiteral("nTextIndex"), QStringLiteral("Index lomu"),
+                                      {480, 1200, 1095, 285}, caption, this);
+    nIndex = look::displayTextBox(QStringLiteral("nIndex"), QStringLiteral("nIndex"),
+                                  {720, 1440, 855, 330}, value, this);
+
+    frmLátka =
+        frame(QStringLiteral("frmLátka"), QStringLiteral("Látka"), {480, 1800, 975, 975}, this);
+    opVoda =
+        option(QStringLiteral("opVoda"), QStringLiteral("Voda"), {120, 240, 735, 255}, frmLátka);
+    opSklo =
+        option(QStringLiteral("opSklo"), QStringLiteral("Sklo"), {120, 600, 735, 255}, frmLátka);
+
+    frmDistance = frame(QStringLiteral("frmDistance"), QStringLiteral("Distance detektoru"),
+                        {240, 3120, 1935, 1335}, this);
+    opVelkáDistance = option(QStringLiteral("opVelkáDistance"), QStringLiteral("1500"),
+                             {120, 240, 1335, 255}, frmDistance);
+    opStředníDistance = option(QStringLiteral("opStředníDistance"), QStringLiteral("750"),
+                               {600, 600, 855, 255}, frmDistance);
+    opMaláDistance = option(QStringLiteral("opMaláDistance"), QStringLiteral("100"),
+                            {1080, 960, 615, 255}, frmDistance);
+
+    nAlfa = look::displayTextBox(QStringLiteral("nAlfa"), QStringLiteral("nAlfa"),
+                                 {960, 5040, 855, 330}, value, this);
+    frmDopad = frame(QStringLiteral("frmDopad"), QStringLiteral("Úhel dopadu"),
+                     {480, 5400, 1335, 1095}, this);
+    opMenší =
+        option(QStringLiteral("opMenší"), QStringLiteral("35"), {240, 240, 735, 195}, frmDopad);
+    opMezní =
+        option(QStringLiteral("opMezní"), QStringLiteral("Mezní"), {360, 480, 735, 255}, frmDopad);
+    opVětší =
+        option(QStringLiteral("opVětší"), QStringLiteral("60"), {480, 720, 615, 255}, frmDopad);
+
+    frmAnimace = frame(QStringLiteral("frmAnimace"), QStringLiteral("Animace"),
+                       {480, 6600, 1335, 1095}, this);
+    opRychlá = option(QStringLiteral("opRychlá"), QStringLiteral("Rychlá"), {120, 240, 855, 255},
+                      frmAnimace);
+    opPomalejší = option(QStringLiteral("opPomalejší"), QStringLiteral("Pomalejší"),
+                         {120, 480, 1095, 255}, frmAnimace);
+    opPomalá = option(QStringLiteral("opPomalá"), QStringLiteral("Pomalá"), {120, 720, 975, 255},
+                      frmAnimace);
+    frmAnimace->hide();
+
+    nDetektorV = look::displayTextBox(QStringLiteral("nDetektorV"), QStringLiteral("Detektor V"),
+                                      {5880, 1200, 1215, 285}, caption, this);
+    nDetektorH = look::displayTextBox(QStringLiteral("nDetektorH"), QStringLiteral("Detektor H"),
+                                      {5640, 3840, 1215, 285}, caption, this);
+    TextBoxLook greenCentred = green;
+    greenCentred.alignment = Alignment::Centre;
+    nDetektorS = look::displayTextBox(QStringLiteral("nDetektorS"), QStringLiteral("Detektor L"),
+                                      {8400, 6120, 1215, 255}, greenCentred, this);
+    TextBoxLook probability;
+    probability.alignment = Alignment::Right;
+    probability.blackText = true;
+    nPravd2podobnost =
+        look::displayTextBox(QStringLiteral("nPravd2podobnost"), QStringLiteral("Pravděpodobnost"),
+                             {7440, 960, 1935, 285}, probability, this);
+    nCornuovySpirály =
+        look::displayTextBox(QStringLiteral("nCornuovySpirály"), QStringLiteral("Cornuovy spirály"),
+                             {7800, 600, 1815, 255}, caption, this);
+    nCornuLatka =
+        look::displayTextBox(QStringLiteral("nCornuLatka"), QStringLiteral("Cornuovy spirály"),
+                             {3240, 6600, 1815, 330}, green, this);
+    TextBoxLook tag = greenCentred;
+    tag.pointSize = 14.25;
+    nVoda = look::displayTextBox(QStringLiteral("nVoda"), QStringLiteral("Voda"),
+                                 {8280, 5280, 735, 285}, tag, this);
+    nSklo = look::displayTextBox(QStringLiteral("nSklo"), QStringLiteral("Sklo"),
+                                 {8160, 5280, 615, 285}, tag, this);
+
+    nLátka = look::hiddenField(QStringLiteral("nLátka"), QStringLiteral("nLátka"),
+                               {2040, 120, 735, 285}, this);
+    nAlfaCaption = look::hiddenField(QStringLiteral("nAlfaCaption"), QStringLiteral("nAlfaCaption"),
+                                     {2880, 120, 735, 285}, this);
+    nDistance = look::hiddenField(QStringLiteral("nDistance"), QStringLiteral("nDistance"),
+                                  {2040, 3960, 495, 285}, this);
+    nSpomaleni = look::hiddenField(QStringLiteral("nSpomaleni"), QStringLiteral("Spomalení"),
+                                   {5040, 720, 855, 375}, this);
+}
+
+void Brontel::connectHandlers()
+{
+    connect(cmdStart, &QPushButton::clicked, this, &Brontel::cmdStart_Click);
+    connect(cmdKonec, &QPushButton::clicked, this, &Brontel::cmdKonec_Click);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &Brontel::HScroll1_Change);
+    const std::pair<OptionButton*, void (Brontel::*)()> options[] = {
+        {opVoda, &Brontel::opVoda_Click},
+        {opSklo, &Brontel::opSklo_Click},
+        {opMenší, &Brontel::opMenší_Click},
+        {opMezní, &Brontel::opMezní_Click},
+        {opVětší, &Brontel::opVětší_Click},
+        {opVelkáDistance, &Brontel::opVelkáDistance_Click},
+        {opStředníDistance, &Brontel::opStředníDistance_Click},
+        {opMaláDistance, &Brontel::opMaláDistance_Click},
+        {opRychlá, &Brontel::opRychlá_Click},
+        {opPomalejší, &Brontel::opPomalejší_Click},
+        {opPomalá, &Brontel::opPomalá_Click},
+    };
+    for (const auto& [button, handler] : options) {
+        connect(button, &OptionButton::clicked, this, handler);
+    }
+}
+
+void Brontel::setTabOrder()
+{
+    QWidget* const order[] = {
+        nuBrontel,  cmdStart,     nAlfa,       frmDopad,        opMezní,           opVětší,
+        opMenší,    nAlfaCaption, nLátka,      nIndex,          frmLátka,          opVoda,
+        opSklo,     nDistance,    frmDistance, opVelkáDistance, opStředníDistance, opMaláDistance,
+        nTextIndex, nDetektorH,   nDetektorS,  nDetektorV,      nCornuovySpirály,  nPravd2podobnost,
+        cmdKonec,   labKlepnete,  nSklo,       nVoda,           nCornuLatka,       nSpomaleni,
+        frmAnimace, opRychlá,     opPomalejší, opPomalá,        HScroll1,
+    };
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+void Brontel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    for (const LineControl* line : {Line1, Line2, Line3, Line4, Line5, Line6, Line7}) {
+        line->paint(painter);
+    }
+}
+
+void Brontel::showPicture()
+{
+    const QRect dirty = m_picture->takeDirtyRect();
+    if (!dirty.isEmpty()) {
+        m_pictureLayer->update(dirty);
+    }
+}
+
+void Brontel::closeEvent(QCloseEvent* event)
+{
+    // A run cannot be interrupted; the window closes as soon as it is over.
+    if (m_running) {
+        m_closeAfterRun = true;
+        event->ignore();
+        return;
+    }
+    event->accept();
+}

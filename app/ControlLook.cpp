@@ -1,0 +1,72 @@
+#include "ControlLook.h"
+
+#include "PictureSurface.h"
+#include "Surface.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLineEdit>
+#include <QPalette>
+
+namespace look {
+
+QFont serifBold(double pointSize)
+{
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(pointSize);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+QFont frameFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+QLineEdit* displayTextBox(const QString& name, const QString& text, const TwipsRect& rect,
+                          const TextBoxLook& style, QWidget* parent)
+{
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    box->setFrame(false);
+    box->setFont(serifBold(style.pointSize));
+    QPalette palette = box->palette();
+    const Colour ground =
+        style.ground == Ground::Green ? colours::substanceGreen : colours::sceneGrey;
+    palette.setColor(QPalette::Base, toQColor(ground));
+    palette.setColor(QPalette::Text, style.blackText
+                                         ? QColor(Qt::black)
+                                         : QApplication::palette().color(QPalette::ButtonText));
+    box->setPalette(palette);
+    switch (style.alignment) {
+    case Alignment::Left:
+        box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        break;
+    case Alignment::Centre:
+        box->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        break;
+    case Alignment::Right:
+        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        break;
+    }
+    box->setTextMargins(0, 0, 0, 0);
+    setTwipsGeometry(box, rect);
+    return box;
+}
+
+QLineEdit* hiddenField(const QString& name, const QString& text, const TwipsRect& rect,
+                       QWidget* parent)
+{
+    auto* field = new QLineEdit(text, parent);
+    field->setObjectName(name);
+    setTwipsGeometry(field, rect);
+    field->hide();
+    return field;
+}
+
+} // namespace look

@@ -1,0 +1,46 @@
+#pragma once
+// The looks the window's controls share: fonts, colours, and the display text box.
+
+#include "Twips.h"
+
+#include <QString>
+
+class QFont;
+class QLineEdit;
+class QWidget;
+
+namespace look {
+
+// "Times New Roman" (Liberation Serif on Linux, its metric twin) bold at the given size.
+QFont serifBold(double pointSize);
+// The frames' "MS Sans Serif" 8.25 pt bold.
+QFont frameFont();
+
+enum class Ground
+{
+    Grey,
+    Green
+};
+enum class Alignment
+{
+    Left,
+    Centre,
+    Right
+};
+
+struct TextBoxLook
+{
+    double pointSize = 12;
+    Ground ground = Ground::Grey;
+    Alignment alignment = Alignment::Left;
+    bool blackText = false; // otherwise the system's button-text colour
+};
+
+// A borderless, editable single-line text box used as a caption or value display.
+QLineEdit* displayTextBox(const QString& name, const QString& text, const TwipsRect& rect,
+                          const TextBoxLook& style, QWidget* parent);
+// A hidden settings field with the platform's default look.
+QLineEdit* hiddenField(const QString& name, const QString& text, const TwipsRect& rect,
+                       QWidget* parent);
+
+} // namespace look

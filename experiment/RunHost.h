@@ -1,0 +1,20 @@
+#pragma once
+// What a run needs from the window around it while it sweeps.
+
+#include <cstdint>
+
+class RunHost
+{
+public:
+    virtual ~RunHost() = default;
+
+    // Everything of one sweep step is drawn: show it, before the step's pause.
+    virtual void stepDrawn() = 0;
+    // The slow-down count N, read afresh after every step.
+    virtual std::int64_t slowDownCount() = 0;
+
+protected:
+    RunHost() = default;
+    RunHost(const RunHost&) = default;
+    RunHost& operator=(const RunHost&) = default;
+};

@@ -1,0 +1,39 @@
+#include "NumberText.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <cmath>
+
+namespace {
+QLocale userLocale()
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return locale;
+}
+} // namespace
+
+QString numberText(double value)
+{
+    const QLocale locale = userLocale();
+    if (std::isfinite(value) && value == std::trunc(value) && std::abs(value) < 1e15) {
+        return locale.toString(static_cast<qlonglong>(value));
+    }
+    return locale.toString(value, 'f', QLocale::FloatingPointShortest);
+}
+
+std::optional<double> textToNumber(const QString& text)
+{
+    const QLocale locale = userLocale();
+    QString trimmed = text.trimmed();
+    bool ok = false;
+    double value = locale.toDouble(trimmed, &ok);
+    if (!ok && locale.decimalPoint() == QLatin1String(",") && !trimmed.contains(u',')) {
+        value = locale.toDouble(trimmed.replace(u'.', u','), &ok);
+    }
+    if (!ok || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}

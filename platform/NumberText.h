@@ -1,0 +1,15 @@
+#pragma once
+// Numbers as the settings fields hold them, under the user's locale (QLocale()).
+
+#include <optional>
+
+class QString;
+
+// Whole numbers as plain digits; others in their shortest exact form with the locale's decimal
+// separator and no digit grouping: 1.33 is "1,33" under Czech settings.
+QString numberText(double value);
+
+// Reads a number text back under the same locale. Surrounding spaces are ignored; where the
+// locale's decimal separator is a comma a decimal point is accepted too. Digit grouping, an
+// exponent that overflows, "nan" and "inf" are not numbers.
+std::optional<double> textToNumber(const QString& text);

@@ -1,0 +1,151 @@
+#include "PictureSurface.h"
+
+#include "Twips.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+QColor toQColor(Colour colour)
+{
+    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+namespace {
+struct Segment
+{
+    double x1, y1, x2, y2;
+};
+
+// Liang-Barsky: cuts a segment to a rectangle. Keeps QPainter away from coordinates it cannot
+// rasterise (a user-typed index can throw a ray far off the picture).
+std::optional<Segment> clipped(Segment s, const QRectF& box)
+{
+    if (!std::isfinite(s.x1) || !std::isfinite(s.y1) || !std::isfinite(s.x2) ||
+        !std::isfinite(s.y2)) {
+        return std::nullopt;
+    }
+    const double dx = s.x2 - s.x1;
+    const double dy = s.y2 - s.y1;
+    double t0 = 0;
+    double t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {s.x1 - box.left(), box.right() - s.x1, s.y1 - box.top(),
+                         box.bottom() - s.y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) {
+                return std::nullopt;
+            }
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+        if (t0 > t1) {
+            return std::nullopt;
+        }
+    }
+    return Segment{s.x1 + t0 * dx, s.y1 + t0 * dy, s.x1 + t1 * dx, s.y1 + t1 * dy};
+}
+} // namespace
+
+PictureSurface::PictureSurface(QSize sizeInPixels, qreal devicePixelRatio)
+    : m_image(sizeInPixels * devicePixelRatio, QImage::Format_ARGB32_Premultiplied)
+{
+    m_image.setDevicePixelRatio(devicePixelRatio);
+    m_image.fill(Qt::transparent);
+}
+
+PictureSurface::~PictureSurface() = default;
+
+void PictureSurface::setScaleMode(ScaleMode mode)
+{
+    m_scaleMode = mode;
+}
+
+void PictureSurface::setDrawWidth(int pixels)
+{
+    m_drawWidth = std::max(1, pixels);
+}
+
+void PictureSurface::line(float x1, float y1, float x2, float y2)
+{
+    drawLine(x1, y1, x2, y2, m_foreColour);
+}
+
+void PictureSurface::line(float x1, float y1, float x2, float y2, Colour colour)
+{
+    drawLine(x1, y1, x2, y2, colour);
+}
+
+void PictureSurface::circle(float x, float y, float radius)
+{
+    const double cx = twipsToPixels(x);
+    const double cy = twipsToPixels(y);
+    const double r = twipsToPixels(std::abs(radius));
+    if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r) || r > 1e5) {
+        return;
+    }
+    usePen(m_foreColour);
+    painter().drawEllipse(QPointF(cx, cy), r, r);
+    const double margin = r + m_drawWidth;
+    m_dirty |= QRectF(cx - margin, cy - margin, 2 * margin, 2 * margin);
+}
+
+void PictureSurface::drawLine(double x1, double y1, double x2, double y2, Colour colour)
+{
+    const QSizeF size = m_image.deviceIndependentSize();
+    const double margin = m_drawWidth + 1;
+    const QRectF box(-margin, -margin, size.width() + 2 * margin, size.height() + 2 * margin);
+    const auto s =
+        clipped({twipsToPixels(x1), twipsToPixels(y1), twipsToPixels(x2), twipsToPixels(y2)}, box);
+    if (!s) {
+        return;
+    }
+    usePen(colour);
+    painter().drawLine(QLineF(s->x1, s->y1, s->x2, s->y2));
+    m_dirty |= QRectF(QPointF(std::min(s->x1, s->x2) - margin, std::min(s->y1, s->y2) - margin),
+                      QPointF(std::max(s->x1, s->x2) + margin, std::max(s->y1, s->y2) + margin));
+}
+
+void PictureSurface::usePen(Colour colour)
+{
+    QPainter& p = painter();
+    if (colour != m_penColour || m_drawWidth != m_penWidth) {
+        QPen pen(toQColor(colour), m_drawWidth);
+        pen.setCapStyle(Qt::FlatCap);
+        p.setPen(pen);
+        m_penColour = colour;
+        m_penWidth = m_drawWidth;
+    }
+}
+
+QPainter& PictureSurface::painter()
+{
+    if (!m_painter) {
+        m_painter = std::make_unique<QPainter>(&m_image);
+        m_painter->setRenderHint(QPainter::Antialiasing, false);
+        m_painter->setBrush(Qt::NoBrush);
+        m_penWidth = 0; // a new painter has the default pen
+    }
+    return *m_painter;
+}
+
+const QImage& PictureSurface::image()
+{
+    m_painter.reset();
+    return m_image;
+}
+
+QRect PictureSurface::takeDirtyRect()
+{
+    const QRect dirty = m_dirty.toAlignedRect();
+    m_dirty = QRectF();
+    return dirty;
+}
