@@ -20,7 +20,8 @@ struct Segment
 };
 
 // Liang-Barsky: cuts a segment to a rectangle. Keeps QPainter away from coordinates it cannot
-// rasterise (a user-typed index can throw a ray far off the picture).
+// rasterise (a user-typed index can throw a ray far off the picture). A cut end is put exactly
+// on the edge that cut it, so far-away ends lose no precision where the line is seen.
 std::optional<Segment> clipped(Segment s, const QRectF& box)
 {
     if (!std::isfinite(s.x1) || !std::isfinite(s.y1) || !std::isfinite(s.x2) ||
@@ -29,11 +30,13 @@ std::optional<Segment> clipped(Segment s, const QRectF& box)
     }
     const double dx = s.x2 - s.x1;
     const double dy = s.y2 - s.y1;
-    double t0 = 0;
-    double t1 = 1;
     const double p[4] = {-dx, dx, -dy, dy};
     const double q[4] = {s.x1 - box.left(), box.right() - s.x1, s.y1 - box.top(),
                          box.bottom() - s.y1};
+    double t0 = 0;
+    double t1 = 1;
+    int edge0 = -1;
+    int edge1 = -1;
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0) {
             if (q[i] < 0) {
@@ -42,16 +45,30 @@ std::optional<Segment> clipped(Segment s, const QRectF& box)
             continue;
         }
         const double t = q[i] / p[i];
-        if (p[i] < 0) {
-            t0 = std::max(t0, t);
-        } else {
-            t1 = std::min(t1, t);
+        if (p[i] < 0 && t > t0) {
+            t0 = t;
+            edge0 = i;
+        } else if (p[i] > 0 && t < t1) {
+            t1 = t;
+            edge1 = i;
         }
         if (t0 > t1) {
             return std::nullopt;
         }
     }
-    return Segment{s.x1 + t0 * dx, s.y1 + t0 * dy, s.x1 + t1 * dx, s.y1 + t1 * dy};
+    const double edges[4] = {box.left(), box.right(), box.top(), box.bottom()};
+    const auto endAt = [&](double t, int edge, double x, double y) {
+        if (edge >= 0) {
+            x = s.x1 + t * dx;
+            y = s.y1 + t * dy;
+            (edge < 2 ? x : y) = edges[edge];
+        }
+        return QPointF(std::clamp(x, box.left(), box.right()),
+                       std::clamp(y, box.top(), box.bottom()));
+    };
+    const QPointF a = endAt(t0, edge0, s.x1, s.y1);
+    const QPointF b = endAt(t1, edge1, s.x2, s.y2);
+    return Segment{a.x(), a.y(), b.x(), b.y()};
 }
 } // namespace
 
