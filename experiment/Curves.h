@@ -1,0 +1,15 @@
+#pragma once
+// The last drawing of every sweep step: one bar of each detector's probability curve.
+
+#include "StepSums.h"
+
+class Surface;
+struct RunParameters;
+
+// A detector's probability: its scale times the squared length of its resultant, in twips.
+double probability(double scale, Arrow resultant);
+
+// Sets draw width 1, then draws the bars of V (to the right of the probe line at the probe's
+// height), H (rising from detector H's line) and L (rising from detector L's line), in that order.
+void drawCurveBars(Surface& surface, const RunParameters& parameters, SweepStep step,
+                   double detectorDistance, const StepResultants& resultants);

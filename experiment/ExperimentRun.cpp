@@ -1,0 +1,42 @@
+#include "ExperimentRun.h"
+
+#include "ChainSums.h"
+#include "Countdown.h"
+#include "Curves.h"
+#include "LightPaths.h"
+#include "RunHost.h"
+#include "RunParameters.h"
+#include "RunSettings.h"
+#include "Scene.h"
+#include "SweepDrawing.h"
+#include "SweepSums.h"
+
+ExperimentRun::ExperimentRun(Surface& surface, RunHost& host, const Countdown& countdown)
+    : m_surface(surface), m_host(host), m_countdown(countdown)
+{}
+
+void ExperimentRun::run(const RunSettings& settings)
+{
+    const double d = settings.detectorDistance;
+    drawScene(m_surface, d);
+    const RunParameters parameters =
+        chooseRunParameters(settings.angleCase, settings.substance, settings.distanceKey);
+    drawLightPaths(m_surface, settings);
+
+    // The sums of all steps first, on every core; the picture is then drawn step by step.
+    const ChainSums sums(SumInputs::from(settings, parameters));
+    const std::vector<StepResultants> resultants = sumSweep(sums);
+
+    StepArrows arrows;
+    for (int k = 0; k < scene::sweepSteps; ++k) {
+        const SweepStep step{k};
+        drawMarkers(m_surface, step, d);
+        if (step.drawsChainV() || step.drawsChainL()) {
+            sums.resultants(step, arrows);
+            drawSpirals(m_surface, step, arrows);
+        }
+        drawCurveBars(m_surface, parameters, step, d, resultants[k]);
+        m_host.stepDrawn();
+        m_countdown.run(m_host.slowDownCount());
+    }
+}

@@ -1,0 +1,7 @@
+#pragma once
+// The amplitude sums of one step as a plain loop, one sine, cosine and square root per arrow.
+// The yardstick that the fast kernel is measured and checked against.
+
+#include "StepSums.h"
+
+StepResultants scalarStepSums(const SumInputs& inputs, SweepStep step);

@@ -1,0 +1,19 @@
+#include "StepSums.h"
+
+#include "RunParameters.h"
+#include "RunSettings.h"
+#include "SceneGeometry.h"
+
+#include <cmath>
+
+SumInputs SumInputs::from(const RunSettings& settings, const RunParameters& parameters)
+{
+    return {
+        .refrIndex = settings.refrIndex,
+        .sinAlpha = std::sin(scene::radians(settings.alpha)),
+        .phaseFactor = parameters.phaseFactor,
+        .arrowLenVH = parameters.arrowLenVH,
+        .arrowLenL = parameters.arrowLenL,
+        .detectorDistance = settings.detectorDistance,
+    };
+}

@@ -1,0 +1,37 @@
+#pragma once
+// What the amplitude sums of one sweep step take and give: for each surface point of the lit
+// stretch one arrow per detector, whose direction is the phase of the light's path.
+
+#include "SweepStep.h"
+
+#include <complex>
+
+struct RunParameters;
+struct RunSettings;
+
+using Arrow = std::complex<double>; // x to the right, y downwards, in twips
+
+struct SumInputs
+{
+    double refrIndex = 0;
+    double sinAlpha = 0; // sine of the angle of incidence
+    double phaseFactor = 0;
+    double arrowLenVH = 0;
+    double arrowLenL = 0;
+    double detectorDistance = 0;
+
+    static SumInputs from(const RunSettings& settings, const RunParameters& parameters);
+
+    // Detector L sees nothing while the probe is still high up in the air.
+    double effectiveArrowLenL(SweepStep step) const { return step.y() < 1000 ? 0 : arrowLenL; }
+};
+
+// The resultants of the three chains of a step: last point minus start point.
+struct StepResultants
+{
+    Arrow v;
+    Arrow h;
+    Arrow l;
+
+    bool operator==(const StepResultants&) const = default;
+};
