@@ -35,6 +35,7 @@ QGroupBox* frame(const QString& name, const QString& caption, const TwipsRect& r
     box->setObjectName(name);
     box->setFont(look::frameFont());
     QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, toQColor(colours::sceneGrey));
     palette.setColor(QPalette::WindowText, Qt::black);
     box->setPalette(palette);
     setTwipsGeometry(box, rect);
@@ -45,8 +46,16 @@ OptionButton* option(const QString& name, const QString& caption, const TwipsRec
                      QGroupBox* frame)
 {
     auto* button = new OptionButton(name, caption, frame);
-    // The platform's default control font, not the frame's.
-    button->setFont(QApplication::font());
+    // The platform's default control font, not the frame's bold one: every attribute is set
+    // explicitly, or the frame's would be inherited.
+    QFont font = QApplication::font();
+    font.setFamily(font.family());
+    font.setPointSizeF(font.pointSizeF());
+    font.setWeight(QFont::Normal);
+    button->setFont(font);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Window, toQColor(colours::sceneGrey));
+    button->setPalette(palette);
     button->setAutoFillBackground(true);
     setTwipsGeometry(button, rect);
     return button;
@@ -140,7 +149,8 @@ void Brontel::createControls()
     HScroll1->setValue(0);
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(1);
-    HScroll1->setTracking(false); // Change comes at the end of a drag, never during it
+    HScroll1->setTracking(false);              // Change comes at the end of a drag, never during it
+    HScroll1->setFocusPolicy(Qt::StrongFocus); // reachable with Tab, moved with the arrow keys
     setTwipsGeometry(HScroll1, {4080, 480, 2415, 255});
 
     nTextIndex = look::displayTextBox(QStringLiteral("nTextIndex"), QStringLiteral("Index lomu"),
@@ -255,8 +265,16 @@ void Brontel::setTabOrder()
         cmdKonec,   labKlepnete,  nSklo,       nVoda,           nCornuLatka,       nSpomaleni,
         frmAnimace, opRychlá,     opPomalejší, opPomalá,        HScroll1,
     };
-    for (std::size_t i = 1; i < std::size(order); ++i) {
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    // Frames and the label take no focus; the chain runs through the others in design order.
+    QWidget* previous = nullptr;
+    for (QWidget* widget : order) {
+        if (widget->focusPolicy() == Qt::NoFocus) {
+            continue;
+        }
+        if (previous) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget;
     }
 }
 

@@ -55,6 +55,13 @@ QLineEdit* displayTextBox(const QString& name, const QString& text, const TwipsR
         break;
     }
     box->setTextMargins(0, 0, 0, 0);
+    box->setCursorPosition(0);
+    // Show a text from its start, as a caption should, unless the user is editing it.
+    QObject::connect(box, &QLineEdit::textChanged, box, [box] {
+        if (!box->hasFocus()) {
+            box->setCursorPosition(0);
+        }
+    });
     setTwipsGeometry(box, rect);
     return box;
 }
