@@ -1,0 +1,148 @@
+// The parameters of the angle cases: every row of the table, and what a run keeps for
+// combinations outside it.
+
+#include "RunParameters.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(RunParameters)
+
+namespace QTest {
+template <> char* toString(const RunParameters& p)
+{
+    return qstrdup(QStringLiteral("phase %1 arrows VH %2 L %3 scales V %4 H %5 L %6")
+                       .arg(p.phaseFactor)
+                       .arg(p.arrowLenVH)
+                       .arg(p.arrowLenL)
+                       .arg(p.scaleV)
+                       .arg(p.scaleH)
+                       .arg(p.scaleL)
+                       .toUtf8()
+                       .constData());
+}
+} // namespace QTest
+
+class TestRunParameters : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void choose_data();
+    void choose();
+};
+
+namespace {
+RunParameters params(double scaleV, double scaleH, double scaleL, double arrowLenL,
+                     double arrowLenVH)
+{
+    RunParameters p;
+    p.scaleV = scaleV;
+    p.scaleH = scaleH;
+    p.scaleL = scaleL;
+    p.arrowLenL = arrowLenL;
+    p.arrowLenVH = arrowLenVH;
+    return p;
+}
+
+RunParameters onlyArrowVH(double arrowLenVH)
+{
+    RunParameters p;
+    p.arrowLenVH = arrowLenVH;
+    return p;
+}
+} // namespace
+
+void TestRunParameters::choose_data()
+{
+    QTest::addColumn<QString>("angleCase");
+    QTest::addColumn<QString>("substance");
+    QTest::addColumn<QString>("distance");
+    QTest::addColumn<RunParameters>("expected");
+
+    const QString critical = QStringLiteral("Mezní");
+    // The table of the angle cases, row by row.
+    QTest::newRow("35 water 1500") << "35"
+                                   << "Voda"
+                                   << "1500" << params(0.005, 0.01, 0.004, 6, 3);
+    QTest::newRow("35 water 750") << "35"
+                                  << "Voda"
+                                  << "750" << params(0.005, 0.02, 0.004, 6, 3);
+    QTest::newRow("35 water 100") << "35"
+                                  << "Voda"
+                                  << "100" << params(0.005, 0.12, 0.004, 6, 3);
+    QTest::newRow("35 glass 1500") << "35"
+                                   << "Sklo"
+                                   << "1500" << params(0.003, 0.005, 0.004, 6, 3);
+    QTest::newRow("35 glass 750") << "35"
+                                  << "Sklo"
+                                  << "750" << params(0.003, 0.01, 0.004, 6, 3);
+    QTest::newRow("35 glass 100") << "35"
+                                  << "Sklo"
+                                  << "100" << params(0.003, 0.05, 0.004, 6, 3);
+    QTest::newRow("60 water 750") << "60"
+                                  << "Voda"
+                                  << "750" << params(0.013, 0, 0.005, 3, 2);
+    QTest::newRow("critical water 1500") << critical << "Voda"
+                                         << "1500" << params(0.0015, 0.01, 0.0025, 5, 1);
+    QTest::newRow("critical water 750") << critical << "Voda"
+                                        << "750" << params(0.0015, 0.02, 0.0025, 5, 1);
+    QTest::newRow("critical water 100") << critical << "Voda"
+                                        << "100" << params(0.0015, 0.0001, 0.0025, 5, 1);
+    QTest::newRow("critical glass 1500") << critical << "Sklo"
+                                         << "1500" << params(0.0015, 0.01, 0.004, 5, 1);
+    QTest::newRow("critical glass 750") << critical << "Sklo"
+                                        << "750" << params(0.0015, 0.02, 0.004, 5, 1);
+    QTest::newRow("critical glass 100") << critical << "Sklo"
+                                        << "100" << params(0.0015, 0.0001, 0.004, 5, 1);
+
+    // "60" looks at neither the substance nor the distance.
+    QTest::newRow("60 glass 100") << "60"
+                                  << "Sklo"
+                                  << "100" << params(0.013, 0, 0.005, 3, 2);
+    QTest::newRow("60 unknown substance and distance") << "60"
+                                                       << "?"
+                                                       << "" << params(0.013, 0, 0.005, 3, 2);
+
+    // Outside the table: the case's arrow length only, scaleV stays 0.001, the rest 0.
+    QTest::newRow("35 unknown substance") << "35"
+                                          << "Led"
+                                          << "750" << onlyArrowVH(3);
+    QTest::newRow("35 unknown distance") << "35"
+                                         << "Voda"
+                                         << "751" << onlyArrowVH(3);
+    QTest::newRow("critical unknown substance") << critical << "voda"
+                                                << "750" << onlyArrowVH(1);
+    QTest::newRow("critical unknown distance") << critical << "Sklo"
+                                               << "1500 " << onlyArrowVH(1);
+    QTest::newRow("unknown case") << "45"
+                                  << "Voda"
+                                  << "750" << RunParameters{};
+    QTest::newRow("case differs in capital letter") << "mezní"
+                                                    << "Voda"
+                                                    << "750" << RunParameters{};
+    QTest::newRow("case without accent") << "Mezni"
+                                         << "Voda"
+                                         << "750" << RunParameters{};
+    QTest::newRow("empty texts") << ""
+                                 << ""
+                                 << "" << RunParameters{};
+}
+
+void TestRunParameters::choose()
+{
+    QFETCH(QString, angleCase);
+    QFETCH(QString, substance);
+    QFETCH(QString, distance);
+    QFETCH(RunParameters, expected);
+
+    const QByteArray a = angleCase.toUtf8();
+    const QByteArray s = substance.toUtf8();
+    const QByteArray d = distance.toUtf8();
+    const RunParameters actual =
+        chooseRunParameters(a.toStdString(), s.toStdString(), d.toStdString());
+    QCOMPARE(actual, expected);
+    QCOMPARE(actual.phaseFactor, 3.0);
+}
+
+QTEST_APPLESS_MAIN(TestRunParameters)
+#include "test_run_parameters.moc"
