@@ -2,12 +2,12 @@
 // keeps repainting and holds the user's input back until the run is over.
 
 #include "Brontel.h"
+#include "ExperimentRun.h"
 #include "InputHold.h"
 #include "NumberText.h"
 #include "PictureSurface.h"
 #include "RunHost.h"
 #include "RunSettings.h"
-#include "Scene.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -130,7 +130,6 @@ void Brontel::cmdStart_Click()
     if (!settings) {
         return;
     }
-    RunInProgress run(*this);
-    drawScene(picture(), settings->detectorDistance);
-    run.stepDrawn();
+    RunInProgress inProgress(*this);
+    ExperimentRun(picture(), inProgress, m_countdown).run(*settings);
 }

@@ -29,11 +29,18 @@ class RecordingSurface final : public Surface
 public:
     std::vector<DrawCall> calls;
 
-    void setScaleMode(ScaleMode) override { calls.push_back({DrawCall::Kind::ScaleMode}); }
+    void setScaleMode(ScaleMode) override
+    {
+        DrawCall c;
+        c.kind = DrawCall::Kind::ScaleMode;
+        c.drawWidth = m_width;
+        calls.push_back(c);
+    }
     void setDrawWidth(int pixels) override
     {
         m_width = pixels;
-        DrawCall c{DrawCall::Kind::DrawWidth};
+        DrawCall c;
+        c.kind = DrawCall::Kind::DrawWidth;
         c.width = pixels;
         c.drawWidth = pixels;
         calls.push_back(c);
