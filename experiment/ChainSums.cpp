@@ -130,6 +130,7 @@ void copyArrows(const Lanes& lanes, Detector d, double length, std::span<Arrow> 
 
 bool simdPathSupported(SimdPath path)
 {
+    __builtin_cpu_init(); // may be asked before main, from static initialisers
     switch (path) {
     case SimdPath::Baseline:
         return true;
