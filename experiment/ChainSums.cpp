@@ -1,5 +1,6 @@
-// Built with -O3 -fno-math-errno -fopenmp-simd (see CMakeLists.txt) so that the loops below turn
-// into vector code; not with fast-math, so the phases come out exactly as in the plain loop.
+// Built with -O3 -fno-math-errno -fopenmp-simd so that the loops below turn into vector code, and
+// with -ffp-contract=off and without fast-math so the phases come out exactly as in the plain
+// loop (see CMakeLists.txt).
 #include "ChainSums.h"
 
 #include <immintrin.h>

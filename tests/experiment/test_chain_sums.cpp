@@ -62,6 +62,9 @@ void addSettingsRows(const char* suffix, SimdPath path, bool withPath)
         {"critical glass 100", 1.5, 41.839, "Mezní", "Sklo", "100"},
         {"critical water 750", 1.33, 48.783, "Mezní", "Voda", "750"},
         {"negative angle", 1.33, -35, "35", "Voda", "750"},
+        // The largest numbers the window lets through: phases of some 1e10 radians.
+        {"huge index", 1e6, 35, "35", "Sklo", "100"},
+        {"huge angle", 1.5, -1e6, "60", "Sklo", "100"},
     };
     for (const Row& r : rows) {
         auto& row = QTest::addRow("%s%s", r.name, suffix)
