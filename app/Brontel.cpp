@@ -46,15 +46,10 @@ OptionButton* option(const QString& name, const QString& caption, const TwipsRec
                      QGroupBox* frame)
 {
     auto* button = new OptionButton(name, caption, frame);
-    // The platform's default control font, not the frame's bold one: every attribute is set
-    // explicitly, or the frame's would be inherited.
-    QFont font = QApplication::font();
-    font.setFamily(font.family());
-    font.setPointSizeF(font.pointSizeF());
-    font.setWeight(QFont::Normal);
-    button->setFont(font);
+    // The plain control font, not the frame's bold one.
+    button->setFont(look::controlFont());
     QPalette palette = button->palette();
-    palette.setColor(QPalette::Window, toQColor(colours::sceneGrey));
+    palette.setColor(button->backgroundRole(), toQColor(colours::sceneGrey));
     button->setPalette(palette);
     button->setAutoFillBackground(true);
     setTwipsGeometry(button, rect);

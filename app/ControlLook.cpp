@@ -21,10 +21,21 @@ QFont serifBold(double pointSize)
 
 QFont frameFont()
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font = controlFont();
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+QFont controlFont()
+{
+    // Without the Windows face, its narrow look-alike rather than the wider default sans, so
+    // captions fit the boxes they were laid out for.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
-    font.setWeight(QFont::Bold);
+    font.setWeight(QFont::Normal);
     return font;
 }
 

@@ -15,6 +15,8 @@ namespace look {
 QFont serifBold(double pointSize);
 // The frames' "MS Sans Serif" 8.25 pt bold.
 QFont frameFont();
+// The option buttons' plain 8.25 pt control font.
+QFont controlFont();
 
 enum class Ground
 {
