@@ -70,6 +70,43 @@ std::optional<Segment> clipped(Segment s, const QRectF& box)
     const QPointF b = endAt(t1, edge1, s.x2, s.y2);
     return Segment{a.x(), a.y(), b.x(), b.y()};
 }
+// One-pixel lines straight into the image: a run draws over eleven thousand long ones to wipe
+// the picture, and this is several times faster than the general painter. Each step along the
+// major axis takes the pixel nearest the true line, so rays a fraction of a pixel apart fill a
+// band without gaps. The last point is left out, as the window system always has.
+void drawThinLine(QImage& image, const Segment& s, Colour colour)
+{
+    const QRgb rgb = toQColor(colour).rgba();
+    const int width = image.width();
+    const int height = image.height();
+    const auto bytesPerLine = image.bytesPerLine();
+    uchar* bits = image.bits();
+    const auto plot = [&](int x, int y) {
+        if (x >= 0 && x < width && y >= 0 && y < height) {
+            reinterpret_cast<QRgb*>(bits + y * bytesPerLine)[x] = rgb;
+        }
+    };
+    const double dx = s.x2 - s.x1;
+    const double dy = s.y2 - s.y1;
+    const bool alongX = std::abs(dx) >= std::abs(dy);
+    const double from = alongX ? s.x1 : s.y1;
+    const double across = alongX ? s.y1 : s.x1;
+    const int first = qRound(from);
+    const int last = qRound(alongX ? s.x2 : s.y2);
+    if (first == last) {
+        return;
+    }
+    const double slope = alongX ? dy / dx : dx / dy;
+    const int step = first < last ? 1 : -1;
+    for (int major = first; major != last; major += step) {
+        const int minor = qRound(across + (major - from) * slope);
+        if (alongX) {
+            plot(major, minor);
+        } else {
+            plot(minor, major);
+        }
+    }
+}
 } // namespace
 
 PictureSurface::PictureSurface(QSize sizeInPixels, qreal devicePixelRatio)
@@ -125,8 +162,12 @@ void PictureSurface::drawLine(double x1, double y1, double x2, double y2, Colour
     if (!s) {
         return;
     }
-    usePen(colour);
-    painter().drawLine(QLineF(s->x1, s->y1, s->x2, s->y2));
+    if (m_drawWidth == 1 && m_image.devicePixelRatio() == 1) {
+        drawThinLine(m_image, *s, colour);
+    } else {
+        usePen(colour);
+        painter().drawLine(QLineF(s->x1, s->y1, s->x2, s->y2));
+    }
     m_dirty |= QRectF(QPointF(std::min(s->x1, s->x2) - margin, std::min(s->y1, s->y2) - margin),
                       QPointF(std::max(s->x1, s->x2) + margin, std::max(s->y1, s->y2) + margin));
 }

@@ -5,6 +5,7 @@
 
 #include <QTest>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -43,6 +44,8 @@ private Q_SLOTS:
     void farCoordinatesAreClipped();
     void dirtyRectCoversWhatWasDrawn();
     void highDpiKeepsLogicalPlaces();
+    void raysOneTwipApartFillABand_data();
+    void raysOneTwipApartFillABand();
 };
 
 void TestPictureSurface::startsTransparent()
@@ -163,6 +166,51 @@ void TestPictureSurface::highDpiKeepsLogicalPlaces()
     QCOMPARE(rows.size(), 2);
     QCOMPARE(rows[1], rows[0] + 1);
     QVERIFY(rows[0] >= 79 && rows[1] <= 81);
+}
+
+void TestPictureSurface::raysOneTwipApartFillABand_data()
+{
+    QTest::addColumn<double>("degrees");
+    QTest::addColumn<qreal>("ratio");
+    for (const double degrees : {35.0, 48.783, 60.0, 80.0}) {
+        for (const qreal ratio : {1.0, 2.0}) {
+            QTest::addRow("%g degrees at ratio %g", degrees, ratio) << degrees << ratio;
+        }
+    }
+}
+
+void TestPictureSurface::raysOneTwipApartFillABand()
+{
+    // Like the incident beam: parallel rays a fifteenth of a pixel apart.
+    QFETCH(double, degrees);
+    QFETCH(qreal, ratio);
+    const double s = std::sin(degrees * 3.14 / 180);
+    const double c = std::cos(degrees * 3.14 / 180);
+    PictureSurface picture(pictureSize, ratio);
+    for (int i = 0; i <= 600; ++i) {
+        picture.line(float(600 + i), 150, float(600 + i - 900 * s), float(150 + 900 * c));
+    }
+    const QImage& image = picture.image();
+    int rowsChecked = 0;
+    for (int y = int(12 * ratio); y < int((8 + 60 * c) * ratio); ++y) {
+        int left = -1;
+        int right = -1;
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == qRgb(0, 0, 0)) {
+                right = x;
+                left = left < 0 ? x : left;
+            }
+        }
+        if (right - left < 10) {
+            continue;
+        }
+        ++rowsChecked;
+        for (int x = left; x <= right; ++x) {
+            QVERIFY2(image.pixel(x, y) == qRgb(0, 0, 0),
+                     qPrintable(QStringLiteral("gap at %1,%2").arg(x).arg(y)));
+        }
+    }
+    QVERIFY(rowsChecked > 5);
 }
 
 QTEST_MAIN(TestPictureSurface)
