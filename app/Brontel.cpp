@@ -26,55 +26,14 @@ using look::TextBoxLook;
 namespace {
 constexpr int clientWidthTwips = 11445;
 constexpr int clientHeightTwips = 8625;
-const QString homePage = QStringLiteral("https://brontel.example/");
-
-QGroupBox* frame(const QString& name, const QString& caption, const TwipsRect& rect,
-                 QWidget* parent)
-{
-    auto* box = new QGroupBox(caption, parent);
-    box->setObjectName(name);
-    box->setFont(look::frameFont());
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, toQColor(colours::sceneGrey));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    box->setPalette(palette);
-    setTwipsGeometry(box, rect);
-    return box;
-}
-
-OptionButton* option(const QString& name, const QString& caption, const TwipsRect& rect,
-                     QGroupBox* frame)
-{
-    auto* button = new OptionButton(name, caption, frame);
-    // The plain control font, not the frame's bold one.
-    button->setFont(look::controlFont());
-    QPalette palette = button->palette();
-    palette.setColor(button->backgroundRole(), toQColor(colours::sceneGrey));
-    button->setPalette(palette);
-    button->setAutoFillBackground(true);
-    setTwipsGeometry(button, rect);
-    return button;
-}
-
-QPushButton* commandButton(const QString& name, const QString& caption, const TwipsRect& rect,
-                           QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setFont(look::serifBold(18));
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, toQColor(colours::sceneGrey));
-    button->setPalette(palette);
-    setTwipsGeometry(button, rect);
-    return button;
-}
+constexpr char homePage[] = "https://brontel.example/";
 } // namespace
 
 Brontel::Brontel(Countdown countdown, QWidget* parent)
     : QWidget(parent), m_countdown(std::move(countdown))
 {
     setObjectName(QStringLiteral("Brontel"));
-    setWindowTitle(QStringLiteral("Brontel - ") + homePage);
+    setWindowTitle(QStringLiteral("Brontel - ") + QLatin1String(homePage));
     const QSize client(clientWidthTwips / twipsPerPixel, clientHeightTwips / twipsPerPixel);
     setFixedSize(client);
 
@@ -134,10 +93,10 @@ void Brontel::createControls()
     title.pointSize = 15.75;
     nuBrontel = look::displayTextBox(QStringLiteral("nuBrontel"), QStringLiteral("Brontel"),
                                      {4440, 0, 2295, 375}, title, this);
-    cmdStart = commandButton(QStringLiteral("cmdStart"), QStringLiteral("Start"),
-                             {6840, 0, 975, 375}, this);
-    cmdKonec = commandButton(QStringLiteral("cmdKonec"), QStringLiteral("Konec"),
-                             {8040, 0, 1215, 375}, this);
+    cmdStart = look::commandButton(QStringLiteral("cmdStart"), QStringLiteral("Start"),
+                                   {6840, 0, 975, 375}, this);
+    cmdKonec = look::commandButton(QStringLiteral("cmdKonec"), QStringLiteral("Konec"),
+                                   {8040, 0, 1215, 375}, this);
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
     HScroll1->setRange(0, 1000);
@@ -153,41 +112,41 @@ void Brontel::createControls()
     nIndex = look::displayTextBox(QStringLiteral("nIndex"), QStringLiteral("nIndex"),
                                   {720, 1440, 855, 330}, value, this);
 
-    frmLátka =
-        frame(QStringLiteral("frmLátka"), QStringLiteral("Látka"), {480, 1800, 975, 975}, this);
-    opVoda =
-        option(QStringLiteral("opVoda"), QStringLiteral("Voda"), {120, 240, 735, 255}, frmLátka);
-    opSklo =
-        option(QStringLiteral("opSklo"), QStringLiteral("Sklo"), {120, 600, 735, 255}, frmLátka);
+    frmLátka = look::frame(QStringLiteral("frmLátka"), QStringLiteral("Látka"),
+                           {480, 1800, 975, 975}, this);
+    opVoda = look::option(QStringLiteral("opVoda"), QStringLiteral("Voda"), {120, 240, 735, 255},
+                          frmLátka);
+    opSklo = look::option(QStringLiteral("opSklo"), QStringLiteral("Sklo"), {120, 600, 735, 255},
+                          frmLátka);
 
-    frmDistance = frame(QStringLiteral("frmDistance"), QStringLiteral("Distance detektoru"),
-                        {240, 3120, 1935, 1335}, this);
-    opVelkáDistance = option(QStringLiteral("opVelkáDistance"), QStringLiteral("1500"),
-                             {120, 240, 1335, 255}, frmDistance);
-    opStředníDistance = option(QStringLiteral("opStředníDistance"), QStringLiteral("750"),
-                               {600, 600, 855, 255}, frmDistance);
-    opMaláDistance = option(QStringLiteral("opMaláDistance"), QStringLiteral("100"),
-                            {1080, 960, 615, 255}, frmDistance);
+    frmDistance = look::frame(QStringLiteral("frmDistance"), QStringLiteral("Distance detektoru"),
+                              {240, 3120, 1935, 1335}, this);
+    opVelkáDistance = look::option(QStringLiteral("opVelkáDistance"), QStringLiteral("1500"),
+                                   {120, 240, 1335, 255}, frmDistance);
+    opStředníDistance = look::option(QStringLiteral("opStředníDistance"), QStringLiteral("750"),
+                                     {600, 600, 855, 255}, frmDistance);
+    opMaláDistance = look::option(QStringLiteral("opMaláDistance"), QStringLiteral("100"),
+                                  {1080, 960, 615, 255}, frmDistance);
 
     nAlfa = look::displayTextBox(QStringLiteral("nAlfa"), QStringLiteral("nAlfa"),
                                  {960, 5040, 855, 330}, value, this);
-    frmDopad = frame(QStringLiteral("frmDopad"), QStringLiteral("Úhel dopadu"),
-                     {480, 5400, 1335, 1095}, this);
-    opMenší =
-        option(QStringLiteral("opMenší"), QStringLiteral("35"), {240, 240, 735, 195}, frmDopad);
-    opMezní =
-        option(QStringLiteral("opMezní"), QStringLiteral("Mezní"), {360, 480, 735, 255}, frmDopad);
-    opVětší =
-        option(QStringLiteral("opVětší"), QStringLiteral("60"), {480, 720, 615, 255}, frmDopad);
+    frmDopad = look::frame(QStringLiteral("frmDopad"), QStringLiteral("Úhel dopadu"),
+                           {480, 5400, 1335, 1095}, this);
+    opMenší = look::option(QStringLiteral("opMenší"), QStringLiteral("35"), {240, 240, 735, 195},
+                           frmDopad);
+    opMezní = look::option(QStringLiteral("opMezní"), QStringLiteral("Mezní"), {360, 480, 735, 255},
+                           frmDopad);
+    opVětší = look::option(QStringLiteral("opVětší"), QStringLiteral("60"), {480, 720, 615, 255},
+                           frmDopad);
 
-    frmAnimace = frame(QStringLiteral("frmAnimace"), QStringLiteral("Animace"),
-                       {480, 6600, 1335, 1095}, this);
-    opRychlá = option(QStringLiteral("opRychlá"), QStringLiteral("Rychlá"), {120, 240, 855, 255},
-                      frmAnimace);
-    opPomalejší = option(QStringLiteral("opPomalejší"), QStringLiteral("Pomalejší"),
-                         {120, 480, 1095, 255}, frmAnimace);
-    opPomalá = option(QStringLiteral("opPomalá"), QStringLiteral("Pomalá"), {120, 720, 975, 255},
-                      frmAnimace);
+    frmAnimace = look::frame(QStringLiteral("frmAnimace"), QStringLiteral("Animace"),
+                             {480, 6600, 1335, 1095}, this);
+    opRychlá = look::option(QStringLiteral("opRychlá"), QStringLiteral("Rychlá"),
+                            {120, 240, 855, 255}, frmAnimace);
+    opPomalejší = look::option(QStringLiteral("opPomalejší"), QStringLiteral("Pomalejší"),
+                               {120, 480, 1095, 255}, frmAnimace);
+    opPomalá = look::option(QStringLiteral("opPomalá"), QStringLiteral("Pomalá"),
+                            {120, 720, 975, 255}, frmAnimace);
     frmAnimace->hide();
 
     nDetektorV = look::displayTextBox(QStringLiteral("nDetektorV"), QStringLiteral("Detektor V"),

@@ -1,12 +1,15 @@
 #include "ControlLook.h"
 
+#include "OptionButton.h"
 #include "PictureSurface.h"
 #include "Surface.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPushButton>
 
 namespace look {
 
@@ -39,6 +42,47 @@ QFont controlFont()
     return font;
 }
 
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+QGroupBox* frame(const QString& name, const QString& caption, const TwipsRect& rect,
+                 QWidget* parent)
+{
+    auto* box = new QGroupBox(caption, parent);
+    box->setObjectName(name);
+    box->setFont(frameFont());
+    setColour(box, QPalette::Window, toQColor(colours::sceneGrey));
+    setColour(box, QPalette::WindowText, Qt::black);
+    setTwipsGeometry(box, rect);
+    return box;
+}
+
+OptionButton* option(const QString& name, const QString& caption, const TwipsRect& rect,
+                     QGroupBox* frame)
+{
+    auto* button = new OptionButton(name, caption, frame);
+    // The plain control font, not the frame's bold one.
+    button->setFont(controlFont());
+    setColour(button, button->backgroundRole(), toQColor(colours::sceneGrey));
+    button->setAutoFillBackground(true);
+    setTwipsGeometry(button, rect);
+    return button;
+}
+
+QPushButton* commandButton(const QString& name, const QString& caption, const TwipsRect& rect,
+                           QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(serifBold(18));
+    setColour(button, QPalette::Button, toQColor(colours::sceneGrey));
+    setTwipsGeometry(button, rect);
+    return button;
+}
 QLineEdit* displayTextBox(const QString& name, const QString& text, const TwipsRect& rect,
                           const TextBoxLook& style, QWidget* parent)
 {
@@ -46,14 +90,12 @@ QLineEdit* displayTextBox(const QString& name, const QString& text, const TwipsR
     box->setObjectName(name);
     box->setFrame(false);
     box->setFont(serifBold(style.pointSize));
-    QPalette palette = box->palette();
     const Colour ground =
         style.ground == Ground::Green ? colours::substanceGreen : colours::sceneGrey;
-    palette.setColor(QPalette::Base, toQColor(ground));
-    palette.setColor(QPalette::Text, style.blackText
-                                         ? QColor(Qt::black)
-                                         : QApplication::palette().color(QPalette::ButtonText));
-    box->setPalette(palette);
+    setColour(box, QPalette::Base, toQColor(ground));
+    setColour(box, QPalette::Text,
+              style.blackText ? QColor(Qt::black)
+                              : QApplication::palette().color(QPalette::ButtonText));
     switch (style.alignment) {
     case Alignment::Left:
         box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -5,9 +5,14 @@
 
 #include <QString>
 
+#include <QPalette>
+
 class QFont;
+class QGroupBox;
 class QLineEdit;
+class QPushButton;
 class QWidget;
+class OptionButton;
 
 namespace look {
 
@@ -41,6 +46,14 @@ struct TextBoxLook
 // A borderless, editable single-line text box used as a caption or value display.
 QLineEdit* displayTextBox(const QString& name, const QString& text, const TwipsRect& rect,
                           const TextBoxLook& style, QWidget* parent);
+// A captioned frame holding a group of option buttons.
+QGroupBox* frame(const QString& name, const QString& caption, const TwipsRect& rect,
+                 QWidget* parent);
+// An option button of a frame, placed relative to the frame.
+OptionButton* option(const QString& name, const QString& caption, const TwipsRect& rect,
+                     QGroupBox* frame);
+QPushButton* commandButton(const QString& name, const QString& caption, const TwipsRect& rect,
+                           QWidget* parent);
 // A hidden settings field with the platform's default look.
 QLineEdit* hiddenField(const QString& name, const QString& text, const TwipsRect& rect,
                        QWidget* parent);
