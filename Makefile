@@ -1,11 +1,12 @@
-# Front door: `make run` builds and opens Brontel, `make test` builds and runs every test.
+# Front door: `make run` builds and opens Brontel, `make test` builds and runs every test,
+# `make test-sanitize` runs them again under the address and undefined-behaviour sanitizers.
 # Both install the Debian packages they lack first.
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps test-deps configure build run test bench clean
+.PHONY: all deps test-deps configure build run test test-sanitize bench clean
 
 all: build
 
@@ -30,9 +31,20 @@ test: test-deps configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer; any report fails them.
+SANITIZE_DIR ?= build-asan
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:detect_stack_use_after_return=1:check_initialization_order=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0
+
+test-sanitize: test-deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBRONTEL_SANITIZE=ON
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
 bench: build
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
 	$(BUILD_DIR)/bench/brontel-bench
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
