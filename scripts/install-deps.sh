@@ -3,7 +3,7 @@
 set -euo pipefail
 
 build_pkgs=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation libbenchmark-dev)
-test_pkgs=(xvfb xauth xdotool imagemagick x11-utils appstream)
+test_pkgs=(xvfb xauth xdotool imagemagick x11-utils libx11-dev appstream dpkg-dev fakeroot)
 
 wanted=("${build_pkgs[@]}")
 for purpose in "$@"; do

@@ -1,0 +1,7 @@
+#pragma once
+// What a window manager sends when the user clicks a window's close box.
+
+#include <QString>
+
+// Sends WM_DELETE_WINDOW to the window on the given X display; false if it could not be sent.
+bool sendCloseRequest(const QString& display, unsigned long window);
