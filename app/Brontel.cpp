@@ -1,8 +1,11 @@
 #include "Brontel.h"
 
+#include "AccessibleNames.h"
 #include "ControlLook.h"
+#include "KeyboardAccess.h"
 #include "LineControl.h"
 #include "OptionButton.h"
+#include "PictureClipboard.h"
 #include "PictureLayer.h"
 #include "PictureSurface.h"
 #include "Surface.h"
@@ -43,13 +46,17 @@ Brontel::Brontel(Countdown countdown, QWidget* parent)
     setPalette(palette);
     setAutoFillBackground(true);
 
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    // The ratio of the screen the window opens on, so the picture's lines stay sharp there.
+    const QScreen* screen = this->screen();
     m_picture = std::make_unique<PictureSurface>(client, screen ? screen->devicePixelRatio() : 1);
     m_picture->setForeColour(colours::black);
 
     createControls();
     connectHandlers();
     setTabOrder();
+    enableKeyboardAccess(*this);
+    nameForScreenReaders(*this);
+    new PictureClipboard(this);
 }
 
 Brontel::~Brontel() = default;

@@ -1,0 +1,7 @@
+#pragma once
+// What a screen reader says for each control: Czech names, a text box named by the caption
+// beside it, the picture by what it shows.
+
+class Brontel;
+
+void nameForScreenReaders(Brontel& window);
