@@ -1,5 +1,5 @@
 #pragma once
-// The window without a mouse: Enter presses the command buttons as Space does.
+// The window without a mouse: Enter presses the focused command button as Space does.
 
 class Brontel;
 
