@@ -1,5 +1,7 @@
 #pragma once
-// The window without a mouse: Enter presses the focused command button as Space does.
+// The window without a mouse: Enter presses the focused command button as Space does, and Tab
+// enters an option frame at its selected option; the arrow keys move the scroll bar the way
+// they point.
 
 class Brontel;
 
