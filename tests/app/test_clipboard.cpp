@@ -1,0 +1,73 @@
+// Ctrl+C puts the window as shown on the clipboard as a picture, unless a text box has selected
+// text, which it copies as text as usual.
+
+#include "Brontel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+class TestClipboard : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void ctrlC_data();
+    void ctrlC();
+};
+
+void TestClipboard::ctrlC_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<bool>("selectText");
+    QTest::addColumn<bool>("picture");
+    QTest::newRow("on Start") << "cmdStart" << false << true;
+    QTest::newRow("on an option") << "opVoda" << false << true;
+    QTest::newRow("on the scroll bar") << "HScroll1" << false << true;
+    QTest::newRow("in a text box, nothing selected") << "nAlfa" << false << true;
+    QTest::newRow("in a text box with a selection") << "nIndex" << true << false;
+}
+
+void TestClipboard::ctrlC()
+{
+    QFETCH(QString, focus);
+    QFETCH(bool, selectText);
+    QFETCH(bool, picture);
+    QLocale::setDefault(QLocale(QLocale::English));
+    Brontel w(Countdown(0));
+    w.Form_Load();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::mouseClick(w.cmdStart, Qt::LeftButton); // a run, so the picture has something on it
+    QCoreApplication::processEvents();
+
+    auto* target = w.findChild<QWidget*>(focus);
+    QVERIFY(target);
+    target->setFocus(Qt::OtherFocusReason);
+    if (auto* text = qobject_cast<QLineEdit*>(target)) {
+        if (selectText) {
+            text->selectAll();
+        } else {
+            text->deselect();
+        }
+    }
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+
+    QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
+
+    const QImage copied = QApplication::clipboard()->image();
+    if (picture) {
+        const QImage shown = w.grab().toImage();
+        QCOMPARE(copied.size(), shown.size());
+        QCOMPARE(copied.convertToFormat(QImage::Format_RGB32),
+                 shown.convertToFormat(QImage::Format_RGB32));
+    } else {
+        QVERIFY(copied.isNull());
+        QCOMPARE(QApplication::clipboard()->text(), w.nIndex->text());
+    }
+}
+
+QTEST_MAIN(TestClipboard)
+#include "test_clipboard.moc"
