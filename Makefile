@@ -6,7 +6,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps test-deps configure build run test test-sanitize bench clean
+.PHONY: all deps test-deps configure build run test test-sanitize install package bench clean
 
 all: build
 
@@ -41,6 +41,15 @@ test-sanitize: test-deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBRONTEL_SANITIZE=ON
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+# Installs under PREFIX (default /usr/local): the program, its menu entry, icon and metainfo.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The Debian package, build/brontel_<version>_<arch>.deb.
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 bench: build
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
