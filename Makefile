@@ -54,6 +54,7 @@ package: build
 bench: build
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
 	$(BUILD_DIR)/bench/brontel-bench
+	$(BUILD_DIR)/bench/brontel-picture-bench
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
