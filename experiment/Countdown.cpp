@@ -8,11 +8,16 @@
 
 namespace {
 
-// Busy iterations that the compiler must keep: the empty asm with a memory clobber is a
-// barrier it cannot see through.
+// Busy iterations that the compiler must keep. On x86 each is a pause instruction: its length
+// is fixed by the processor, while a plain loop runs at half speed whenever the other hardware
+// thread of the core is busy, which on a shared machine comes and goes from second to second.
+// The pause also leaves that other thread the core while we wait.
 void spin(std::uint64_t spins)
 {
     for (std::uint64_t s = 0; s < spins; ++s) {
+#if defined(__x86_64__) || defined(__i386__)
+        __builtin_ia32_pause();
+#endif
         asm volatile("" ::: "memory");
     }
 }
@@ -33,7 +38,9 @@ double threadSeconds()
 
 Countdown::Countdown(std::uint64_t spinsPerDecrement) : m_spins(spinsPerDecrement) {}
 
-void Countdown::run(std::int64_t n) const
+// Never inlined: calibration must time the very machine code that later makes the pauses, not
+// a copy the compiler specialised for the trial's constants.
+__attribute__((noinline)) void Countdown::run(std::int64_t n) const
 {
     // The counter lives in memory, so every decrement and test really happens.
     volatile std::int64_t counter = n;
@@ -48,9 +55,9 @@ void Countdown::run(std::int64_t n) const
 
 Countdown Countdown::calibrated(double decrementSeconds)
 {
-    // Long enough that the clock's grain and the loop's own cost hardly count, short enough
-    // for start-up: a few milliseconds in all.
-    constexpr std::uint64_t trialSpins = 4096;
+    // Each trial is long enough that the clock's grain and the loop's own cost hardly count,
+    // and all of them together take a few milliseconds of start-up.
+    constexpr std::uint64_t trialSpins = 64;
     constexpr std::int64_t trialDecrements = 256;
     const Countdown trial(trialSpins);
 
@@ -61,7 +68,7 @@ Countdown Countdown::calibrated(double decrementSeconds)
         trial.run(trialDecrements);
     }
 
-    std::array<double, 9> secondsPerSpin{};
+    std::array<double, 15> secondsPerSpin{};
     for (auto& measured : secondsPerSpin) {
         const double start = threadSeconds();
         trial.run(trialDecrements);
