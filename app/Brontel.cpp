@@ -54,6 +54,8 @@ Brontel::Brontel(Countdown countdown, QWidget* parent)
     createControls();
     connectHandlers();
     setTabOrder();
+    // Start is what a newcomer wants first, not a caret blinking in the title.
+    cmdStart->setFocus(Qt::OtherFocusReason);
     enableKeyboardAccess(*this);
     nameForScreenReaders(*this);
     new PictureClipboard(this);

@@ -69,6 +69,7 @@ void TestStartUp::initialState()
         QVERIFY(!hidden->isVisible());
     }
     QVERIFY(!w.frmAnimace->isVisible());
+    QCOMPARE(w.focusWidget(), w.cmdStart);
 }
 
 void TestStartUp::optionsSelectedThroughTheirHandlers()
