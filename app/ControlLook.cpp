@@ -83,6 +83,7 @@ QPushButton* commandButton(const QString& name, const QString& caption, const Tw
     setTwipsGeometry(button, rect);
     return button;
 }
+
 QLineEdit* displayTextBox(const QString& name, const QString& text, const TwipsRect& rect,
                           const TextBoxLook& style, QWidget* parent)
 {
