@@ -1,12 +1,13 @@
-# Front door: `make run` builds and opens Brontel, `make test` builds and runs every test,
-# `make test-sanitize` runs them again under the address and undefined-behaviour sanitizers.
-# Both install the Debian packages they lack first.
+# Front door: `make run` builds and opens Brontel (the program alone), `make test` builds and
+# runs every test, `make test-sanitize` runs them again under the address and undefined-behaviour
+# sanitizers, `make bench` builds and runs the benchmarks. Each installs the Debian packages it
+# lacks first.
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps test-deps configure build run test test-sanitize install package bench clean
+.PHONY: all deps test-deps bench-deps build run test test-sanitize install package bench clean
 
 all: build
 
@@ -16,18 +17,19 @@ deps:
 test-deps:
 	@scripts/install-deps.sh test
 
-$(BUILD_DIR)/CMakeCache.txt:
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+bench-deps:
+	@scripts/install-deps.sh bench
 
-configure: $(BUILD_DIR)/CMakeCache.txt
-
-build: deps configure
-	cmake --build $(BUILD_DIR) -j $(JOBS)
+# The program alone: no tests, no benchmarks.
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=OFF
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target brontel
 
 run: build
 	$(BUILD_DIR)/brontel
 
-test: test-deps configure
+test: test-deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=ON
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
@@ -38,7 +40,8 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:det
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0
 
 test-sanitize: test-deps
-	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBRONTEL_SANITIZE=ON
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBRONTEL_SANITIZE=ON \
+		-DBUILD_TESTING=ON
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
@@ -51,7 +54,8 @@ install: build
 package: build
 	cmake --build $(BUILD_DIR) --target package
 
-bench: build
+bench: deps bench-deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBRONTEL_BENCHMARKS=ON
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
 	$(BUILD_DIR)/bench/brontel-bench
 	$(BUILD_DIR)/bench/brontel-picture-bench

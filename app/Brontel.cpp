@@ -5,16 +5,15 @@
 #include "KeyboardAccess.h"
 #include "LineControl.h"
 #include "OptionButton.h"
+#include "Pace.h"
 #include "PictureClipboard.h"
 #include "PictureLayer.h"
 #include "PictureSurface.h"
 #include "Surface.h"
 #include "Twips.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -45,11 +44,6 @@ Brontel::Brontel(Countdown countdown, QWidget* parent)
     palette.setColor(QPalette::WindowText, toQColor(colours::black));
     setPalette(palette);
     setAutoFillBackground(true);
-
-    // The ratio of the screen the window opens on, so the picture's lines stay sharp there.
-    const QScreen* screen = this->screen();
-    m_picture = std::make_unique<PictureSurface>(client, screen ? screen->devicePixelRatio() : 1);
-    m_picture->setForeColour(colours::black);
 
     createControls();
     connectHandlers();
@@ -93,7 +87,10 @@ void Brontel::createControls()
     Line6 = lineControl("Line6", 9840, 600, 9840, 7800, 1);
     Line7 = lineControl("Line7", 3120, 840, 3120, 7800, 1);
 
-    m_pictureLayer = new PictureLayer(*m_picture, this);
+    // The ratio of the screen the window opens on, so the picture's lines stay sharp there.
+    const QScreen* screen = this->screen();
+    m_pictureLayer = new PictureLayer(size(), screen ? screen->devicePixelRatio() : 1, this);
+    m_pictureLayer->picture().setForeColour(colours::black);
     m_pictureLayer->setObjectName(QStringLiteral("picture"));
     m_pictureLayer->setGeometry(rect());
 
@@ -108,7 +105,7 @@ void Brontel::createControls()
                                    {8040, 0, 1215, 375}, this);
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
-    HScroll1->setRange(0, 1000);
+    HScroll1->setRange(pace::scrollMinimum, pace::scrollMaximum);
     HScroll1->setValue(0);
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(1);
@@ -249,12 +246,14 @@ void Brontel::paintEvent(QPaintEvent*)
     }
 }
 
+PictureSurface& Brontel::picture()
+{
+    return m_pictureLayer->picture();
+}
+
 void Brontel::showPicture()
 {
-    const QRect dirty = m_picture->takeDirtyRect();
-    if (!dirty.isEmpty()) {
-        m_pictureLayer->update(dirty);
-    }
+    m_pictureLayer->showChanges();
 }
 
 void Brontel::closeEvent(QCloseEvent* event)

@@ -6,15 +6,16 @@
 // nAlfa, and the hidden nAlfaCaption, nLátka, nDistance, nSpomaleni) and move Line1 and
 // nDetektorH; Start reads those fields, checks the numbers, and lets the experiment run draw
 // into the persistent picture, which is shown between the window's own surface (the prompt and
-// the line controls) and the controls. Every handler is a method without arguments; the option
-// and scroll-bar handlers live in settings/, Start in experiment/, Load and exit in app/.
+// the line controls) and the controls. Every handler is a private method without arguments,
+// reached through the controls' signals: the option and scroll-bar handlers in the files named
+// after their frames, Start in StartClick.cpp, Load and exit in StartUp.cpp.
 
+#include "AngleCase.h"
 #include "Countdown.h"
+#include "DetectorDistance.h"
+#include "Substance.h"
 
 #include <QWidget>
-
-#include <functional>
-#include <memory>
 
 class QGroupBox;
 class QLabel;
@@ -25,39 +26,24 @@ class LineControl;
 class OptionButton;
 class PictureLayer;
 class PictureSurface;
+class RunInProgress;
 
 class Brontel final : public QWidget
 {
     Q_OBJECT
 public:
-    // Builds the window with every control in its design state; Form_Load comes next.
-    explicit Brontel(Countdown countdown = Countdown::calibrated(), QWidget* parent = nullptr);
+    // Builds the window with every control in its design state; load() comes next. The
+    // countdown paces every run's steps.
+    explicit Brontel(Countdown countdown, QWidget* parent = nullptr);
     ~Brontel() override;
 
-    // The handlers, one per handled event.
-    void Form_Load();
-    void cmdKonec_Click();
-    void cmdStart_Click();
-    void HScroll1_Change();
-    void opMaláDistance_Click();
-    void opMenší_Click();
-    void opMezní_Click();
-    void opPomalá_Click();
-    void opPomalejší_Click();
-    void opRychlá_Click();
-    void opSklo_Click();
-    void opStředníDistance_Click();
-    void opVelkáDistance_Click();
-    void opVětší_Click();
-    void opVoda_Click();
+    // Raises Load: start-up selects the start options and fills the settings fields. Called
+    // once, before the window is first shown.
+    void load();
 
     // The run's picture, persistent across repaints.
-    PictureSurface& picture() { return *m_picture; }
-    // Presents what has been drawn on the picture since the last call.
-    void showPicture();
+    PictureSurface& picture();
     bool isRunning() const { return m_running; }
-    // Called after every sweep step is shown; lets tests act while a run is in progress.
-    void setStepObserver(std::function<void()> observer) { m_stepObserver = std::move(observer); }
 
     // The controls, named as in the design.
     QLineEdit* nuBrontel = nullptr;
@@ -107,6 +93,10 @@ public:
     QLineEdit* nDistance = nullptr;
     QLineEdit* nSpomaleni = nullptr;
 
+Q_SIGNALS:
+    // A sweep step of a run has been drawn and shown, before its pause.
+    void stepShown();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -114,14 +104,36 @@ protected:
 private:
     friend class RunInProgress;
 
+    // The handlers, one per handled event.
+    void Form_Load();
+    void cmdKonec_Click();
+    void cmdStart_Click();
+    void HScroll1_Change();
+    void opMaláDistance_Click();
+    void opMenší_Click();
+    void opMezní_Click();
+    void opPomalá_Click();
+    void opPomalejší_Click();
+    void opRychlá_Click();
+    void opSklo_Click();
+    void opStředníDistance_Click();
+    void opVelkáDistance_Click();
+    void opVětší_Click();
+    void opVoda_Click();
+
+    // What the handlers of one frame share.
+    void chooseSubstance(Substance substance);
+    void chooseFixedAngle(AngleCase angleCase);
+    void chooseDistance(DetectorDistance distance);
+
     void createControls();
     void connectHandlers();
     void setTabOrder();
+    // Presents what has been drawn on the picture since the last call.
+    void showPicture();
 
     Countdown m_countdown;
-    std::unique_ptr<PictureSurface> m_picture;
     PictureLayer* m_pictureLayer = nullptr;
     bool m_running = false;
     bool m_closeAfterRun = false;
-    std::function<void()> m_stepObserver;
 };

@@ -11,6 +11,15 @@
 #include <QPalette>
 #include <QPushButton>
 
+namespace {
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+} // namespace
+
 namespace look {
 
 QFont serifBold(double pointSize)
@@ -40,13 +49,6 @@ QFont controlFont()
     font.setPointSizeF(8.25);
     font.setWeight(QFont::Normal);
     return font;
-}
-
-void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
 }
 
 QGroupBox* frame(const QString& name, const QString& caption, const TwipsRect& rect,

@@ -3,24 +3,30 @@
 #include "Brontel.h"
 #include "NumberText.h"
 #include "OptionButton.h"
-#include "SubstanceTable.h"
+#include "Pace.h"
+#include "SettingsFields.h"
 
 #include <QLineEdit>
 
+void Brontel::load()
+{
+    Form_Load();
+}
+
 void Brontel::Form_Load()
 {
-    nLátka->setText(QStringLiteral("Voda"));
+    nLátka->setText(keyText(facts(Substance::Water).key));
     opVoda->select();
     // The critical angle of the substance in force; the angle choice below replaces it
     // before the window is first shown.
-    const Substance& substance = substanceOf(nLátka->text());
+    const SubstanceRow& substance = facts(substanceInForce(nLátka));
     nAlfa->setText(numberText(substance.criticalAngle));
     nIndex->setText(numberText(substance.refrIndex));
     opMenší->select();
     opStředníDistance->select();
-    nDistance->setText(QStringLiteral("750"));
+    nDistance->setText(keyText(facts(DetectorDistance::Middle).key));
     opRychlá->select();
-    nSpomaleni->setText(QStringLiteral("1"));
+    nSpomaleni->setText(numberText(double(pace::startCount)));
 }
 
 void Brontel::cmdKonec_Click()

@@ -10,7 +10,7 @@
 
 inline RunSettings startUpSettings()
 {
-    return {1.33, 35, "35", "Voda", "750", 750};
+    return RunSettings::fromFields(1.33, 35, "35", "Voda", "750", 750);
 }
 
 // Drawing costs nothing here, so a run measures the engine alone.
@@ -19,7 +19,6 @@ class CountingSurface final : public Surface
 public:
     std::size_t calls = 0;
 
-    void setScaleMode(ScaleMode) override { ++calls; }
     void setDrawWidth(int) override { ++calls; }
     void line(float, float, float, float) override { ++calls; }
     void line(float, float, float, float, Colour) override { ++calls; }

@@ -35,7 +35,7 @@ const Sums& startUpSums()
 {
     static const Sums sums = [] {
         const RunSettings s = startUpSettings();
-        const RunParameters p = chooseRunParameters(s.angleCase, s.substance, s.distanceKey);
+        const RunParameters p = chooseRunParameters(s.angleCase, s.substance, s.distance);
         return Sums{p, SumInputs::from(s, p)};
     }();
     return sums;

@@ -27,7 +27,7 @@ void plainSums(benchmark::State& state)
 {
     const RunSettings s = startUpSettings();
     const SumInputs in =
-        SumInputs::from(s, chooseRunParameters(s.angleCase, s.substance, s.distanceKey));
+        SumInputs::from(s, chooseRunParameters(s.angleCase, s.substance, s.distance));
     for (auto _ : state) {
         for (int k = 0; k < scene::sweepSteps; ++k) {
             benchmark::DoNotOptimize(scalarStepSums(in, SweepStep{k}));

@@ -20,7 +20,7 @@ void ExperimentRun::run(const RunSettings& settings)
     const double d = settings.detectorDistance;
     drawScene(m_surface, d);
     const RunParameters parameters =
-        chooseRunParameters(settings.angleCase, settings.substance, settings.distanceKey);
+        chooseRunParameters(settings.angleCase, settings.substance, settings.distance);
     drawLightPaths(m_surface, settings);
 
     // The sums of all steps first, on every core; the picture is then drawn step by step.

@@ -1,6 +1,5 @@
 #include "LightPaths.h"
 
-#include "RunParameters.h"
 #include "RunSettings.h"
 #include "SceneGeometry.h"
 #include "Surface.h"
@@ -27,15 +26,19 @@ void whiteLine(Surface& surface, double x1, double y1, double x2, double y2)
     surface.line(float(x1), float(y1), float(x2), float(y2), colours::white);
 }
 
-// 1001 rays coming up through the substance to the points of the lit stretch; their lower ends
-// lie on a line square to the rays.
+// The incident ray to surface point 0 is this long; each later point's ray is longer by the
+// extra path i * sin(alpha), so the rays' lower ends lie on one wavefront, square to the rays.
+constexpr double firstRayLength = 500;
+
+// 1001 rays coming up through the substance to the points of the lit stretch.
 void drawIncidentBeam(Surface& surface, Direction incidence)
 {
     const auto [s, c] = incidence;
     for (int i = 0; i <= stripSteps; ++i) {
-        const double beamLen = 500 + i * s;
+        const double beamLen = firstRayLength + i * s;
         // The same short line every time, as the program has always drawn it.
-        line(surface, stripLeftX, surfaceY, stripLeftX + 500 * s * c, surfaceY + 500 * c * c);
+        line(surface, stripLeftX, surfaceY, stripLeftX + firstRayLength * s * c,
+             surfaceY + firstRayLength * c * c);
         line(surface, stripLeftX + i, surfaceY, stripLeftX + i - beamLen * s,
              surfaceY + beamLen * c);
     }
@@ -44,7 +47,9 @@ void drawIncidentBeam(Surface& surface, Direction incidence)
 void drawReflectedEdges(Surface& surface, Direction incidence)
 {
     const auto [s, c] = incidence;
-    const double beamLen = 500 + s;
+    // Three times the incident ray of surface point 1: the edges have always been drawn with
+    // that length, whatever the point they start from.
+    const double beamLen = firstRayLength + s;
     for (const double x : {stripLeftX, stripLeftX + stripSteps}) {
         whiteLine(surface, x, surfaceY, x + 3 * beamLen * s, surfaceY + 3 * beamLen * c);
     }
@@ -54,7 +59,7 @@ void drawReflectedEdges(Surface& surface, Direction incidence)
 void drawCritical(Surface& surface, const RunSettings& settings, double outSin)
 {
     whiteLine(surface, stripLeftX, surfaceY, stripLeftX + stripSteps + 3200 * outSin, surfaceY);
-    if (settings.substance != keys::water && settings.substance != keys::glass) {
+    if (!settings.substance) {
         return;
     }
     const double alphaRad = radians(settings.alpha);
@@ -64,10 +69,10 @@ void drawCritical(Surface& surface, const RunSettings& settings, double outSin)
 
 void drawRefractedEdges(Surface& surface, const RunSettings& settings, double outSin)
 {
-    const bool water = settings.substance == keys::water;
-    if (!water && settings.substance != keys::glass) {
+    if (!settings.substance) {
         return;
     }
+    const bool water = *settings.substance == Substance::Water;
     const double cosSquared = 1 - outSin * outSin;
     if (cosSquared < 0) {
         return; // total reflection: there is no refracted ray to draw
@@ -94,11 +99,11 @@ void drawLightPaths(Surface& surface, const RunSettings& settings)
 
     surface.setDrawWidth(2);
     drawReflectedEdges(surface, incidence);
-    if (settings.angleCase == keys::angleCritical) {
+    if (settings.angleCase == AngleCase::Critical) {
         drawCritical(surface, settings, outSin);
-    } else if (settings.angleCase == keys::angle35) {
+    } else if (settings.angleCase == AngleCase::Angle35) {
         drawRefractedEdges(surface, settings, outSin);
     }
-    // "60" and unknown cases draw nothing more.
+    // At 60 degrees, and without a known angle case, nothing more is drawn.
     surface.setDrawWidth(1);
 }

@@ -1,61 +1,51 @@
 #include "RunParameters.h"
 
-#include <optional>
-
 namespace {
 
 struct ByDistance
 {
-    double far = 0;    // "1500"
-    double middle = 0; // "750"
-    double near = 0;   // "100"
+    double near = 0;   // 100 twips
+    double middle = 0; // 750 twips
+    double far = 0;    // 1500 twips
+
+    double operator[](DetectorDistance distance) const
+    {
+        switch (distance) {
+        case DetectorDistance::Near:
+            return near;
+        case DetectorDistance::Middle:
+            return middle;
+        case DetectorDistance::Far:
+            return far;
+        }
+        return 0;
+    }
 };
 
-std::optional<double> pick(const ByDistance& values, std::string_view distanceKey)
-{
-    if (distanceKey == keys::distanceFar) {
-        return values.far;
-    }
-    if (distanceKey == keys::distanceMiddle) {
-        return values.middle;
-    }
-    if (distanceKey == keys::distanceNear) {
-        return values.near;
-    }
-    return std::nullopt;
-}
-
-void chooseCritical(RunParameters& p, std::string_view substance, std::string_view distanceKey)
+void chooseCritical(RunParameters& p, std::optional<Substance> substance,
+                    std::optional<DetectorDistance> distance)
 {
     p.arrowLenVH = 1;
-    const bool water = substance == keys::water;
-    if (!water && substance != keys::glass) {
+    if (!substance || !distance) {
         return;
     }
-    const auto scaleH = pick({0.01, 0.02, 0.0001}, distanceKey);
-    if (!scaleH) {
-        return;
-    }
-    p.scaleH = *scaleH;
+    const bool water = *substance == Substance::Water;
+    p.scaleH = ByDistance{0.0001, 0.02, 0.01}[*distance];
     p.scaleL = water ? 0.0025 : 0.004;
     p.scaleV = 0.0015;
     p.arrowLenL = 5;
 }
 
-void choose35(RunParameters& p, std::string_view substance, std::string_view distanceKey)
+void choose35(RunParameters& p, std::optional<Substance> substance,
+              std::optional<DetectorDistance> distance)
 {
     p.arrowLenVH = 3;
-    const bool water = substance == keys::water;
-    if (!water && substance != keys::glass) {
+    if (!substance || !distance) {
         return;
     }
-    const auto scaleH =
-        pick(water ? ByDistance{0.01, 0.02, 0.12} : ByDistance{0.005, 0.01, 0.05}, distanceKey);
-    if (!scaleH) {
-        return;
-    }
+    const bool water = *substance == Substance::Water;
     p.scaleV = water ? 0.005 : 0.003;
-    p.scaleH = *scaleH;
+    p.scaleH = (water ? ByDistance{0.12, 0.02, 0.01} : ByDistance{0.05, 0.01, 0.005})[*distance];
     p.scaleL = 0.004;
     p.arrowLenL = 6;
 }
@@ -72,16 +62,24 @@ void choose60(RunParameters& p)
 
 } // namespace
 
-RunParameters chooseRunParameters(std::string_view angleCase, std::string_view substance,
-                                  std::string_view distanceKey)
+RunParameters chooseRunParameters(std::optional<AngleCase> angleCase,
+                                  std::optional<Substance> substance,
+                                  std::optional<DetectorDistance> distance)
 {
     RunParameters p;
-    if (angleCase == keys::angleCritical) {
-        chooseCritical(p, substance, distanceKey);
-    } else if (angleCase == keys::angle35) {
-        choose35(p, substance, distanceKey);
-    } else if (angleCase == keys::angle60) {
+    if (!angleCase) {
+        return p;
+    }
+    switch (*angleCase) {
+    case AngleCase::Critical:
+        chooseCritical(p, substance, distance);
+        break;
+    case AngleCase::Angle35:
+        choose35(p, substance, distance);
+        break;
+    case AngleCase::Angle60:
         choose60(p);
+        break;
     }
     return p;
 }

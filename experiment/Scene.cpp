@@ -7,8 +7,6 @@ using namespace scene;
 
 void drawScene(Surface& surface, double detectorDistance)
 {
-    surface.setScaleMode(ScaleMode::Twips);
-
     // Slightly sloped lines, one twip apart, cover the whole client area and everything an
     // earlier run left on it; drawn at the width in force, which every run leaves at 1.
     for (int i = 1; i <= 9000; ++i) {

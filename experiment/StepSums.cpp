@@ -11,7 +11,7 @@ SumInputs SumInputs::from(const RunSettings& settings, const RunParameters& para
     return {
         .refrIndex = settings.refrIndex,
         .sinAlpha = std::sin(scene::radians(settings.alpha)),
-        .phaseFactor = parameters.phaseFactor,
+        .phaseFactor = phasePerTwip,
         .arrowLenVH = parameters.arrowLenVH,
         .arrowLenL = parameters.arrowLenL,
         .detectorDistance = settings.detectorDistance,

@@ -12,9 +12,14 @@ struct SweepStep
     // Detectors H and L move on 10 twips per step.
     constexpr double curveOffset() const { return 10.0 * index; }
     constexpr double detectorX() const { return scene::plotLeftX + curveOffset(); }
-    // The markers on the H and L lines follow the probe, not the detectors, so they run a little
-    // apart from them.
-    constexpr double markerX() const { return scene::plotLeftX - scene::sweepTopY + 0.72 * y(); }
+    // The markers on the H and L lines follow the probe, not the detectors: they move
+    // markerPerProbeTwip twips for every twip the probe moves down (10.8 a step against the
+    // detectors' 10), so they start 140 twips left of the detectors and end 232.8 right of them.
+    static constexpr double markerPerProbeTwip = 0.72;
+    constexpr double markerX() const
+    {
+        return scene::plotLeftX - scene::sweepTopY + markerPerProbeTwip * y();
+    }
     constexpr bool probeInSubstance() const { return y() > scene::surfaceY; }
     constexpr bool drawsChainV() const { return y() % 100 == 0; }
     constexpr bool drawsChainL() const { return y() % 250 == 0; }

@@ -1,12 +1,10 @@
 #include "PictureLayer.h"
 
-#include "PictureSurface.h"
-
 #include <QPaintEvent>
 #include <QPainter>
 
-PictureLayer::PictureLayer(PictureSurface& picture, QWidget* parent)
-    : QWidget(parent), m_picture(picture)
+PictureLayer::PictureLayer(QSize sizeInPixels, qreal devicePixelRatio, QWidget* parent)
+    : QWidget(parent), m_picture(sizeInPixels, devicePixelRatio)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_StaticContents);
@@ -22,4 +20,12 @@ void PictureLayer::paintEvent(QPaintEvent* event)
     const QRectF source(dirty.x() * ratio, dirty.y() * ratio, dirty.width() * ratio,
                         dirty.height() * ratio);
     painter.drawImage(QRectF(dirty), image, source);
+}
+
+void PictureLayer::showChanges()
+{
+    const QRect dirty = m_picture.takeDirtyRect();
+    if (!dirty.isEmpty()) {
+        update(dirty);
+    }
 }

@@ -118,11 +118,6 @@ PictureSurface::PictureSurface(QSize sizeInPixels, qreal devicePixelRatio)
 
 PictureSurface::~PictureSurface() = default;
 
-void PictureSurface::setScaleMode(ScaleMode mode)
-{
-    m_scaleMode = mode;
-}
-
 void PictureSurface::setDrawWidth(int pixels)
 {
     m_drawWidth = std::max(1, pixels);

@@ -20,7 +20,6 @@ public:
     PictureSurface(const PictureSurface&) = delete;
     PictureSurface& operator=(const PictureSurface&) = delete;
 
-    void setScaleMode(ScaleMode mode) override;
     void setDrawWidth(int pixels) override;
     void line(float x1, float y1, float x2, float y2) override;
     void line(float x1, float y1, float x2, float y2, Colour colour) override;
@@ -41,7 +40,6 @@ private:
 
     QImage m_image;
     std::unique_ptr<QPainter> m_painter;
-    ScaleMode m_scaleMode = ScaleMode::Twips;
     int m_drawWidth = 1;
     Colour m_foreColour = colours::black;
     Colour m_penColour = 0;

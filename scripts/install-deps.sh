@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that are missing for the given purpose (build, test, run).
+# Installs the Debian packages that are missing for the given purpose (build, run, test, bench).
 set -euo pipefail
 
-build_pkgs=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation libbenchmark-dev)
+build_pkgs=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation)
+bench_pkgs=(libbenchmark-dev)
 test_pkgs=(xvfb xauth xdotool imagemagick x11-utils libx11-dev appstream dpkg-dev fakeroot)
 
 wanted=("${build_pkgs[@]}")
@@ -10,6 +11,7 @@ for purpose in "$@"; do
     case "$purpose" in
         build|run) ;;
         test) wanted+=("${test_pkgs[@]}") ;;
+        bench) wanted+=("${bench_pkgs[@]}") ;;
         *) echo "install-deps: unknown purpose '$purpose'" >&2; exit 2 ;;
     esac
 done

@@ -29,7 +29,7 @@ private Q_SLOTS:
 void TestAccessibility::everyVisibleControlIsNamed()
 {
     Brontel w(Countdown(0));
-    w.Form_Load();
+    w.load();
     w.show();
     int named = 0;
     for (QWidget* widget : w.findChildren<QWidget*>()) {
@@ -81,7 +81,7 @@ void TestAccessibility::namesInCzech()
     QFETCH(QString, control);
     QFETCH(QString, name);
     Brontel w(Countdown(0));
-    w.Form_Load();
+    w.load();
     auto* widget = w.findChild<QWidget*>(control);
     QVERIFY(widget);
     QCOMPARE(accessibleName(widget), name);
@@ -90,7 +90,7 @@ void TestAccessibility::namesInCzech()
 void TestAccessibility::textBoxesKeepTheirCaptionAsName()
 {
     Brontel w(Countdown(0));
-    w.Form_Load();
+    w.load();
     w.opSklo->select();
     w.opVětší->select();
     QCOMPARE(accessibleName(w.nIndex), QStringLiteral("Index lomu"));

@@ -36,7 +36,7 @@ void TestClipboard::ctrlC()
     QFETCH(bool, picture);
     QLocale::setDefault(QLocale(QLocale::English));
     Brontel w(Countdown(0));
-    w.Form_Load();
+    w.load();
     w.show();
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));

@@ -25,7 +25,7 @@ void TestHighDpi::initTestCase()
 void TestHighDpi::windowAndPictureAtTwiceTheDensity()
 {
     Brontel w(Countdown(0));
-    w.Form_Load();
+    w.load();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.devicePixelRatio(), 2.0);

@@ -39,7 +39,7 @@ void TestKeyboard::init()
 {
     QLocale::setDefault(QLocale(QLocale::English));
     m_window = std::make_unique<Brontel>(Countdown(0));
-    m_window->Form_Load();
+    m_window->load();
     m_window->show();
     QApplication::setActiveWindow(m_window.get());
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -153,7 +153,7 @@ void TestKeyboard::keysPressStart()
 {
     QFETCH(Qt::Key, key);
     int steps = 0;
-    m_window->setStepObserver([&steps] { ++steps; });
+    QObject::connect(m_window.get(), &Brontel::stepShown, m_window.get(), [&steps] { ++steps; });
     m_window->cmdStart->setFocus(Qt::TabFocusReason);
     QTest::keyClick(m_window->cmdStart, key);
     QCOMPARE(steps, 467); // one whole run, not two

@@ -74,7 +74,7 @@ private:
 void TestRun::init()
 {
     m_window = new Brontel(Countdown(0));
-    m_window->Form_Load();
+    m_window->load();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
@@ -82,9 +82,9 @@ void TestRun::init()
 int TestRun::runCounted(Brontel& w)
 {
     int steps = 0;
-    w.setStepObserver([&steps] { ++steps; });
+    const auto counting = QObject::connect(&w, &Brontel::stepShown, &w, [&steps] { ++steps; });
     QTest::mouseClick(w.cmdStart, Qt::LeftButton);
-    w.setStepObserver({});
+    QObject::disconnect(counting);
     return steps;
 }
 
@@ -116,7 +116,7 @@ void TestRun::secondRunLeavesNothingOfTheFirst()
     runCounted(*m_window);
 
     Brontel fresh(Countdown(0));
-    fresh.Form_Load();
+    fresh.load();
     fresh.opMaláDistance->select();
     fresh.show();
     runCounted(fresh);
@@ -151,13 +151,13 @@ void TestRun::inputDuringARunIsHandledAfterItInOrder()
 {
     Brontel& w = *m_window;
     Brontel reference(Countdown(0));
-    reference.Form_Load();
+    reference.load();
     reference.show();
     runCounted(reference);
 
     QStringList seenDuringRun;
     int step = 0;
-    w.setStepObserver([&] {
+    const auto acting = QObject::connect(&w, &Brontel::stepShown, &w, [&] {
         if (++step == 10) {
             QTest::mouseClick(w.opMezní, Qt::LeftButton, {}, QPoint(6, 8));
             QTest::mouseClick(w.opVětší, Qt::LeftButton, {}, QPoint(6, 8));
@@ -170,7 +170,7 @@ void TestRun::inputDuringARunIsHandledAfterItInOrder()
         }
     });
     QTest::mouseClick(w.cmdStart, Qt::LeftButton);
-    w.setStepObserver({});
+    QObject::disconnect(acting);
     QCOMPARE(step, 467);
     QCOMPARE(seenDuringRun,
              (QStringList{QStringLiteral("35"), QStringLiteral("Voda"), QStringLiteral("1")}));
@@ -197,7 +197,7 @@ void TestRun::endRequestedDuringARunComesAfterIt()
     Brontel& w = *m_window;
     int steps = 0;
     bool closedDuringRun = false;
-    w.setStepObserver([&] {
+    QObject::connect(&w, &Brontel::stepShown, &w, [&] {
         if (++steps == 5) {
             if (closeBox) {
                 w.windowHandle()->close(); // as the window system does
@@ -231,7 +231,7 @@ void TestRun::paceComesFromTheSlowDownCount()
     qint64 decrements = 0;
     countdown.setDecrementHook([&decrements] { ++decrements; });
     Brontel w(countdown);
-    w.Form_Load();
+    w.load();
     w.HScroll1->setValue(scrollValue);
     w.show();
     QCOMPARE(runCounted(w), 467);

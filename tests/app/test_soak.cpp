@@ -36,11 +36,11 @@ private Q_SLOTS:
 void TestSoak::fiftyRunsKeepMemoryFlat()
 {
     Brontel w(Countdown(0));
-    w.Form_Load();
+    w.load();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     int steps = 0;
-    w.setStepObserver([&steps] { ++steps; });
+    QObject::connect(&w, &Brontel::stepShown, &w, [&steps] { ++steps; });
 
     OptionButton* const substances[] = {w.opVoda, w.opSklo};
     OptionButton* const angles[] = {w.opMenší, w.opMezní, w.opVětší};

@@ -42,7 +42,7 @@ void TestStartUp::initialState()
     QFETCH(QString, index);
     QLocale::setDefault(QLocale(language));
     Brontel w(Countdown(0));
-    w.Form_Load();
+    w.load();
     w.show();
 
     for (const OptionButton* option : {w.opVoda, w.opMenší, w.opStředníDistance, w.opRychlá}) {
@@ -84,7 +84,7 @@ void TestStartUp::optionsSelectedThroughTheirHandlers()
     QStringList alfaWritten;
     connect(w.nAlfa, &QLineEdit::textChanged, this,
             [&](const QString& text) { alfaWritten << text; });
-    w.Form_Load();
+    w.load();
     QCOMPARE(clicks,
              (QStringList{QStringLiteral("opVoda"), QStringLiteral("opMenší"),
                           QStringLiteral("opStředníDistance"), QStringLiteral("opRychlá")}));
@@ -96,7 +96,7 @@ void TestStartUp::optionsSelectedThroughTheirHandlers()
 void TestStartUp::startUpMarkIsOnThePicture()
 {
     Brontel w(Countdown(0));
-    w.Form_Load();
+    w.load();
     const QImage& picture = w.picture().image();
     // From (770, 7440) to about (712.67, 7440) twips: pixels 48..50 of row 496.
     QCOMPARE(picture.pixel(49, 496), qRgb(0, 0, 0));
@@ -107,7 +107,7 @@ void TestStartUp::startUpMarkIsOnThePicture()
 void TestStartUp::konecEndsTheProgram()
 {
     Brontel w(Countdown(0));
-    w.Form_Load();
+    w.load();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QTimer::singleShot(0, &w, [&] { QTest::mouseClick(w.cmdKonec, Qt::LeftButton); });
@@ -119,7 +119,7 @@ void TestStartUp::konecEndsTheProgram()
 void TestStartUp::closeBoxEndsTheProgram()
 {
     Brontel w(Countdown(0));
-    w.Form_Load();
+    w.load();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QTimer::singleShot(0, &w, [&] { w.windowHandle()->close(); });

@@ -21,7 +21,7 @@ RunFigures RunFigures::of(const RunSettings& settings)
 {
     using namespace scene;
     const RunParameters parameters =
-        chooseRunParameters(settings.angleCase, settings.substance, settings.distanceKey);
+        chooseRunParameters(settings.angleCase, settings.substance, settings.distance);
     const ChainSums sums(SumInputs::from(settings, parameters));
     const std::vector<StepResultants> resultants = sumSweep(sums);
     const double hY = detectorHY(settings.detectorDistance);

@@ -170,14 +170,7 @@ bool checkSpiral(const QImage& image, const Spiral& spiral, bool verticalAxis, Q
 
 RunSettings startUpSettings()
 {
-    RunSettings settings;
-    settings.refrIndex = 1.33;
-    settings.alpha = 35;
-    settings.angleCase = "35";
-    settings.substance = "Voda";
-    settings.distanceKey = "750";
-    settings.detectorDistance = 750;
-    return settings;
+    return RunSettings::fromFields(1.33, 35, "35", "Voda", "750", 750);
 }
 } // namespace
 

@@ -11,8 +11,6 @@
 inline QString describe(const DrawCall& c)
 {
     switch (c.kind) {
-    case DrawCall::Kind::ScaleMode:
-        return QStringLiteral("ScaleMode");
     case DrawCall::Kind::DrawWidth:
         return QStringLiteral("DrawWidth %1").arg(c.width);
     case DrawCall::Kind::Circle:

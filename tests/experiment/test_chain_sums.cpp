@@ -29,8 +29,9 @@ Run makeRun(double n, double alpha, const char* angleCase, const char* substance
             const char* distanceKey, double distance)
 {
     Run r;
-    r.settings = {n, alpha, angleCase, substance, distanceKey, distance};
-    r.parameters = chooseRunParameters(angleCase, substance, distanceKey);
+    r.settings = RunSettings::fromFields(n, alpha, angleCase, substance, distanceKey, distance);
+    r.parameters =
+        chooseRunParameters(r.settings.angleCase, r.settings.substance, r.settings.distance);
     r.inputs = SumInputs::from(r.settings, r.parameters);
     return r;
 }

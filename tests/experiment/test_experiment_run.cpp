@@ -76,7 +76,7 @@ Recorded record(const RunSettings& settings)
 
 RunSettings startUpSettings()
 {
-    return {1.33, 35, "35", "Voda", "750", 750};
+    return RunSettings::fromFields(1.33, 35, "35", "Voda", "750", 750);
 }
 
 int sweepY(int k)
@@ -153,7 +153,7 @@ void TestExperimentRun::stepShape()
     // Before the sweep: the scene, then the light paths, which leave the width at 1.
     const DrawCall& beforeSweep = calls[m_startUp.stepBegins[0] - 1];
     VERIFY_CALL(isDrawWidth(beforeSweep, 1), beforeSweep);
-    QVERIFY(calls.front().kind == DrawCall::Kind::ScaleMode);
+    VERIFY_CALL(isLine(calls.front(), 1, 2, 12000, 1, colours::sceneGrey, 0), calls.front());
 }
 
 void TestExperimentRun::markers_data()
@@ -244,7 +244,7 @@ void TestExperimentRun::bars()
     QFETCH(double, distance);
     QFETCH(double, hY);
     RunSettings settings = startUpSettings();
-    settings.distanceKey = QByteArray::number(distance).toStdString();
+    settings.distance = detectorDistanceFromKey(QByteArray::number(distance).toStdString());
     settings.detectorDistance = distance;
     const Recorded r = record(settings);
 
@@ -296,7 +296,7 @@ void TestExperimentRun::workedValues()
     RunSettings settings = startUpSettings();
     settings.refrIndex = refrIndex;
     settings.alpha = alpha;
-    settings.angleCase = angleCase.toStdString();
+    settings.angleCase = angleCaseFromKey(angleCase.toStdString());
     const Recorded r = record(settings);
 
     double best = -1;
@@ -317,7 +317,7 @@ void TestExperimentRun::flatCurveAt60()
 {
     RunSettings settings = startUpSettings();
     settings.alpha = 60;
-    settings.angleCase = "60";
+    settings.angleCase = AngleCase::Angle60;
     const Recorded r = record(settings);
     for (int k = 0; k < steps; ++k) {
         const DrawCall& h = bar(r, k, H);

@@ -18,7 +18,7 @@ constexpr int firstReflectedEdge = beamCalls + 1; // after DrawWidth 2
 
 RunSettings settings(double n, double alpha, const char* angleCase, const char* substance)
 {
-    return {n, alpha, angleCase, substance, "750", 750};
+    return RunSettings::fromFields(n, alpha, angleCase, substance, "750", 750);
 }
 
 double length(const DrawCall& c)
@@ -48,7 +48,7 @@ void TestLightPaths::incidentBeam_data()
     QTest::addColumn<QPointF>("shortLineEnd");
     QTest::newRow("35 degrees") << 35.0 << QPointF(2813, 5410) << QPointF(3485, 5879)
                                 << QPointF(3335, 5336);
-    // Straight up: rays of growing length 500 straight down from each surface point.
+    // Straight up: no extra path to any surface point, so every ray is 500 long, straight down.
     QTest::newRow("0 degrees") << 0.0 << QPointF(3100, 5500) << QPointF(4100, 5500)
                                << QPointF(3100, 5500);
 }

@@ -2,6 +2,7 @@
 // combinations outside it.
 
 #include "RunParameters.h"
+#include "RunSettings.h"
 
 #include <QTest>
 
@@ -10,8 +11,7 @@ Q_DECLARE_METATYPE(RunParameters)
 namespace QTest {
 template <> char* toString(const RunParameters& p)
 {
-    return qstrdup(QStringLiteral("phase %1 arrows VH %2 L %3 scales V %4 H %5 L %6")
-                       .arg(p.phaseFactor)
+    return qstrdup(QStringLiteral("arrows VH %1 L %2 scales V %3 H %4 L %5")
                        .arg(p.arrowLenVH)
                        .arg(p.arrowLenL)
                        .arg(p.scaleV)
@@ -135,13 +135,12 @@ void TestRunParameters::choose()
     QFETCH(QString, distance);
     QFETCH(RunParameters, expected);
 
-    const QByteArray a = angleCase.toUtf8();
-    const QByteArray s = substance.toUtf8();
-    const QByteArray d = distance.toUtf8();
+    // The keys as the window's fields hold them.
+    const RunSettings settings = RunSettings::fromFields(
+        1.33, 35, angleCase.toStdString(), substance.toStdString(), distance.toStdString(), 750);
     const RunParameters actual =
-        chooseRunParameters(a.toStdString(), s.toStdString(), d.toStdString());
+        chooseRunParameters(settings.angleCase, settings.substance, settings.distance);
     QCOMPARE(actual, expected);
-    QCOMPARE(actual.phaseFactor, 3.0);
 }
 
 QTEST_APPLESS_MAIN(TestRunParameters)

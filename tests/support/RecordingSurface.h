@@ -12,7 +12,6 @@ struct DrawCall
 {
     enum class Kind
     {
-        ScaleMode,
         DrawWidth,
         Line,
         Circle
@@ -29,13 +28,6 @@ class RecordingSurface final : public Surface
 public:
     std::vector<DrawCall> calls;
 
-    void setScaleMode(ScaleMode) override
-    {
-        DrawCall c;
-        c.kind = DrawCall::Kind::ScaleMode;
-        c.drawWidth = m_width;
-        calls.push_back(c);
-    }
     void setDrawWidth(int pixels) override
     {
         m_width = pixels;

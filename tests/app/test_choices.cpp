@@ -27,7 +27,7 @@ using Sequence = QList<Step>;
 
 Q_DECLARE_METATYPE(Sequence)
 
-class TestSettings : public QObject
+class TestChoices : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -58,15 +58,15 @@ private:
     Brontel* m_window = nullptr;
 };
 
-void TestSettings::init()
+void TestChoices::init()
 {
     m_window = new Brontel(Countdown(0));
-    m_window->Form_Load();
+    m_window->load();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
-void TestSettings::act(const QString& action)
+void TestChoices::act(const QString& action)
 {
     if (action.startsWith(QStringLiteral("HScroll1="))) {
         // A click on the right arrow until the value is reached, as a user would.
@@ -103,7 +103,7 @@ void TestSettings::act(const QString& action)
     QVERIFY(option->isChecked());
 }
 
-void TestSettings::check(const QString& what, const QString& expected, int stepIndex)
+void TestChoices::check(const QString& what, const QString& expected, int stepIndex)
 {
     const QByteArray where = QStringLiteral("step %1, %2").arg(stepIndex).arg(what).toUtf8();
     Brontel& w = *m_window;
@@ -129,7 +129,7 @@ void TestSettings::check(const QString& what, const QString& expected, int stepI
     }
 }
 
-void TestSettings::play()
+void TestChoices::play()
 {
     QFETCH(Sequence, steps);
     for (int i = 0; i < steps.size(); ++i) {
@@ -150,7 +150,7 @@ void TestSettings::play()
 
 using Expect = QMap<QString, QString>;
 
-void TestSettings::substance_data()
+void TestChoices::substance_data()
 {
     QTest::addColumn<Sequence>("steps");
     QTest::newRow("glass under 35 changes the index only") << Sequence{
@@ -179,7 +179,7 @@ void TestSettings::substance_data()
                     {"opSklo", {{"nIndex", "1.5"}}}};
 }
 
-void TestSettings::angle_data()
+void TestChoices::angle_data()
 {
     QTest::addColumn<Sequence>("steps");
     QTest::newRow("60 then 35") << Sequence{{"opVětší", {{"nAlfa", "60"}, {"nAlfaCaption", "60"}}},
@@ -200,7 +200,7 @@ void TestSettings::angle_data()
         {"nAlfa:=12", {}}, {"opSklo", {{"nAlfa", "12"}}}, {"opMenší", {{"nAlfa", "35"}}}};
 }
 
-void TestSettings::distance_data()
+void TestChoices::distance_data()
 {
     QTest::addColumn<Sequence>("steps");
     QTest::newRow("100 750 1500") << Sequence{
@@ -217,7 +217,7 @@ void TestSettings::distance_data()
                     {"opMaláDistance", {{"Line1", "4900"}, {"nDetektorH", "5800,4600"}}}};
 }
 
-void TestSettings::speed_data()
+void TestChoices::speed_data()
 {
     QTest::addColumn<Sequence>("steps");
     QTest::newRow("scroll value 7") << Sequence{{"HScroll1=7", {{"nSpomaleni", "701"}}}};
@@ -234,7 +234,7 @@ void TestSettings::speed_data()
                     {"opRychlá", {{"nSpomaleni", "1"}}}};
 }
 
-void TestSettings::interplay_data()
+void TestChoices::interplay_data()
 {
     QTest::addColumn<Sequence>("steps");
     QTest::newRow("every frame leaves the others alone") << Sequence{
@@ -246,7 +246,7 @@ void TestSettings::interplay_data()
         {"opVětší", {{"nAlfa", "60"}, {"nIndex", "1.5"}, {"nLátka", "Sklo"}, {"tag", "Sklo"}}}};
 }
 
-void TestSettings::numberTextsFollowTheLocale_data()
+void TestChoices::numberTextsFollowTheLocale_data()
 {
     QTest::addColumn<QLocale::Language>("language");
     QTest::addColumn<QString>("alfa");
@@ -257,7 +257,7 @@ void TestSettings::numberTextsFollowTheLocale_data()
                              << "1.5";
 }
 
-void TestSettings::numberTextsFollowTheLocale()
+void TestChoices::numberTextsFollowTheLocale()
 {
     QFETCH(QLocale::Language, language);
     QFETCH(QString, alfa);
@@ -272,7 +272,7 @@ void TestSettings::numberTextsFollowTheLocale()
     QLocale::setDefault(QLocale(QLocale::English));
 }
 
-void TestSettings::scrollDragWritesOnceAtTheEnd()
+void TestChoices::scrollDragWritesOnceAtTheEnd()
 {
     QScrollBar* bar = m_window->HScroll1;
     QStringList written;
@@ -287,7 +287,7 @@ void TestSettings::scrollDragWritesOnceAtTheEnd()
     QCOMPARE(written, QStringList{QStringLiteral("4001")});
 }
 
-void TestSettings::onlyThirtyFiveDraws_data()
+void TestChoices::onlyThirtyFiveDraws_data()
 {
     QTest::addColumn<QString>("option");
     QTest::addColumn<bool>("draws");
@@ -298,7 +298,7 @@ void TestSettings::onlyThirtyFiveDraws_data()
     QTest::newRow("distance") << "opVelkáDistance" << false;
 }
 
-void TestSettings::onlyThirtyFiveDraws()
+void TestChoices::onlyThirtyFiveDraws()
 {
     QFETCH(QString, option);
     QFETCH(bool, draws);
@@ -309,5 +309,5 @@ void TestSettings::onlyThirtyFiveDraws()
     QCOMPARE(m_window->picture().image() != before, draws);
 }
 
-QTEST_MAIN(TestSettings)
-#include "test_settings.moc"
+QTEST_MAIN(TestChoices)
+#include "test_choices.moc"

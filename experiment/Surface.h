@@ -1,5 +1,6 @@
 #pragma once
-// The drawing operations of the window as a run sees them: twips in, nothing out.
+// The drawing operations of the window as a run sees them: twips in, nothing out. Every
+// coordinate is in twips; the window system behind it turns them into pixels.
 // Free of Qt so that the experiment can draw into a recorder in tests and benchmarks.
 
 #include <cstdint>
@@ -14,17 +15,11 @@ constexpr Colour sceneGrey = 0x00C0C0C0;
 constexpr Colour substanceGreen = 0x00C0FFC0;
 } // namespace colours
 
-enum class ScaleMode
-{
-    Twips = 1
-};
-
 class Surface
 {
 public:
     virtual ~Surface() = default;
 
-    virtual void setScaleMode(ScaleMode mode) = 0;
     // Width in pixels of everything drawn afterwards.
     virtual void setDrawWidth(int pixels) = 0;
     // A straight line between two absolute points, in the foreground colour.

@@ -8,6 +8,7 @@
 #include "PictureSurface.h"
 #include "RunHost.h"
 #include "RunSettings.h"
+#include "SettingsFields.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -59,7 +60,6 @@ std::optional<double> readNumber(QWidget* window, const QLineEdit* field, const 
 
 std::optional<RunSettings> readSettings(Brontel& w)
 {
-    RunSettings settings;
     const auto index = readNumber(&w, w.nIndex, QStringLiteral("Index lomu"));
     if (!index) {
         return std::nullopt;
@@ -75,13 +75,8 @@ std::optional<RunSettings> readSettings(Brontel& w)
     if (!readNumber(&w, w.nSpomaleni, QStringLiteral("Animace"))) {
         return std::nullopt;
     }
-    settings.refrIndex = *index;
-    settings.alpha = *alpha;
-    settings.detectorDistance = *distance;
-    settings.angleCase = w.nAlfaCaption->text().toStdString();
-    settings.substance = w.nLátka->text().toStdString();
-    settings.distanceKey = w.nDistance->text().toStdString();
-    return settings;
+    return RunSettings::fromFields(*index, *alpha, fieldKey(w.nAlfaCaption), fieldKey(w.nLátka),
+                                   fieldKey(w.nDistance), *distance);
 }
 } // namespace
 
@@ -108,9 +103,7 @@ public:
     {
         m_window.showPicture();
         QApplication::processEvents();
-        if (m_window.m_stepObserver) {
-            m_window.m_stepObserver();
-        }
+        Q_EMIT m_window.stepShown();
     }
 
     std::int64_t slowDownCount() override

@@ -2,27 +2,27 @@
 
 #include "Brontel.h"
 #include "NumberText.h"
+#include "Pace.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
 
 void Brontel::opRychlá_Click()
 {
-    nSpomaleni->setText(QStringLiteral("1"));
+    nSpomaleni->setText(numberText(double(pace::fastCount)));
 }
 
 void Brontel::opPomalejší_Click()
 {
-    nSpomaleni->setText(QStringLiteral("500000"));
+    nSpomaleni->setText(numberText(double(pace::slowerCount)));
 }
 
 void Brontel::opPomalá_Click()
 {
-    nSpomaleni->setText(QStringLiteral("1000000"));
+    nSpomaleni->setText(numberText(double(pace::slowCount)));
 }
 
 void Brontel::HScroll1_Change()
 {
-    const double count = HScroll1->value() * 100.0 + 1;
-    nSpomaleni->setText(numberText(count));
+    nSpomaleni->setText(numberText(double(pace::countForScrollValue(HScroll1->value()))));
 }

@@ -1,0 +1,50 @@
+# cmake -DSOURCE_DIR=<repository> -P CheckLayers.cmake
+#
+# Each folder may include headers of its own and of the folders listed for it, nothing else; a
+# quoted include is looked up in every product folder to find whose it is. The compiler already
+# refuses most wrong includes (each library sees only the headers of those it links), and this
+# also catches relative paths and a dependency added to a CMakeLists by mistake.
+cmake_minimum_required(VERSION 3.25)
+
+set(layers settings experiment platform app)
+set(allowed_settings settings)
+set(allowed_experiment settings experiment)
+set(allowed_platform settings experiment platform)
+set(allowed_app settings experiment platform app)
+set(qt_free settings experiment)
+
+set(failures "")
+foreach(layer IN LISTS layers)
+    file(GLOB sources "${SOURCE_DIR}/${layer}/*.h" "${SOURCE_DIR}/${layer}/*.cpp")
+    foreach(source IN LISTS sources)
+        file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include")
+        foreach(line IN LISTS includes)
+            if(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
+                set(header "${CMAKE_MATCH_1}")
+                if(header MATCHES "/")
+                    list(APPEND failures "${source}: \"${header}\" names a path; include by name")
+                    continue()
+                endif()
+                set(owner "")
+                foreach(candidate IN LISTS layers)
+                    if(EXISTS "${SOURCE_DIR}/${candidate}/${header}")
+                        set(owner "${candidate}")
+                    endif()
+                endforeach()
+                if(owner STREQUAL "")
+                    list(APPEND failures "${source}: \"${header}\" is in no product folder")
+                elseif(NOT owner IN_LIST allowed_${layer})
+                    list(APPEND failures "${source}: ${layer}/ may not include ${owner}/${header}")
+                endif()
+            elseif(line MATCHES "#[ \t]*include[ \t]*<(Q[A-Za-z]*)" AND layer IN_LIST qt_free)
+                list(APPEND failures "${source}: ${layer}/ is free of Qt but includes <${CMAKE_MATCH_1}>")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+
+if(failures)
+    list(JOIN failures "\n" report)
+    message(FATAL_ERROR "Includes against the direction of the layers:\n${report}")
+endif()
+message(STATUS "Every include runs downwards: ${layers}, from the top, app/ last")
