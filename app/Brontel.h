@@ -12,10 +12,13 @@
 
 #include "AngleCase.h"
 #include "Countdown.h"
+#include "CurveRecord.h"
 #include "DetectorDistance.h"
 #include "Substance.h"
 
 #include <QWidget>
+
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -44,6 +47,13 @@ public:
     // The run's picture, persistent across repaints.
     PictureSurface& picture();
     bool isRunning() const { return m_running; }
+    // The curves of the last run, finished or stopped; none before the first run.
+    const std::optional<CurveRecord>& lastCurves() const { return m_lastCurves; }
+
+    // Whether settings that cannot be run are explained in a message box (the default) or
+    // only announced by runRefused, for a caller without a window on screen.
+    void setRefusalsShown(bool shown) { m_refusalsShown = shown; }
+    bool refusalsShown() const { return m_refusalsShown; }
 
     // The controls, named as in the design.
     QLineEdit* nuBrontel = nullptr;
@@ -96,6 +106,10 @@ public:
 Q_SIGNALS:
     // A sweep step of a run has been drawn and shown, before its pause.
     void stepShown();
+    // Start found settings it cannot run; message says why, in the window's words.
+    void runRefused(const QString& message);
+    // A run has ended and its curves are in lastCurves().
+    void runEnded();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -136,4 +150,6 @@ private:
     PictureLayer* m_pictureLayer = nullptr;
     bool m_running = false;
     bool m_closeAfterRun = false;
+    bool m_refusalsShown = true;
+    std::optional<CurveRecord> m_lastCurves;
 };

@@ -29,15 +29,19 @@ QString quoted(const QString& text)
     return QStringLiteral("„") + shown + QStringLiteral("“");
 }
 
-void complain(QWidget* window, const QString& message)
+void complain(Brontel* window, const QString& message)
 {
+    Q_EMIT window->runRefused(message);
+    if (!window->refusalsShown()) {
+        return;
+    }
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Brontel"), message, QMessageBox::Ok,
                     window);
     box.setTextFormat(Qt::PlainText); // the user's text is shown, never interpreted
     box.exec();
 }
 
-std::optional<double> readNumber(QWidget* window, const QLineEdit* field, const QString& caption)
+std::optional<double> readNumber(Brontel* window, const QLineEdit* field, const QString& caption)
 {
     const QString text = field->text();
     const std::optional<double> value = textToNumber(text);
@@ -123,6 +127,9 @@ void Brontel::cmdStart_Click()
     if (!settings) {
         return;
     }
-    RunInProgress inProgress(*this);
-    ExperimentRun(picture(), inProgress, m_countdown).run(*settings);
+    {
+        RunInProgress inProgress(*this);
+        m_lastCurves = ExperimentRun(picture(), inProgress, m_countdown).run(*settings);
+    }
+    Q_EMIT runEnded();
 }

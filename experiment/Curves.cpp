@@ -1,31 +1,51 @@
 #include "Curves.h"
 
+#include "CurveRecord.h"
 #include "RunParameters.h"
 #include "Surface.h"
 
 using namespace scene;
 
-double probability(double scale, Arrow resultant)
+namespace {
+double squaredLength(Arrow resultant)
 {
     const double x = resultant.real();
     const double y = resultant.imag();
-    return scale * (x * x + y * y);
+    return x * x + y * y;
+}
+} // namespace
+
+double probability(double scale, Arrow resultant)
+{
+    return scale * squaredLength(resultant);
 }
 
-void drawCurveBars(Surface& surface, const RunParameters& parameters, SweepStep step,
-                   double detectorDistance, const StepResultants& resultants)
+CurvePoint curvePoint(const RunParameters& parameters, SweepStep step,
+                      const StepResultants& resultants)
+{
+    return {
+        .step = step.index,
+        .y = step.y(),
+        .x = step.detectorX(),
+        .vSquared = squaredLength(resultants.v),
+        .hSquared = squaredLength(resultants.h),
+        .lSquared = squaredLength(resultants.l),
+        .vBar = probability(parameters.scaleV, resultants.v),
+        .hBar = probability(parameters.scaleH, resultants.h),
+        .lBar = probability(parameters.scaleL, resultants.l),
+    };
+}
+
+void drawCurveBars(Surface& surface, const CurvePoint& point, double detectorDistance)
 {
     surface.setDrawWidth(1);
 
-    const auto y = float(step.y());
-    const double barV = probability(parameters.scaleV, resultants.v);
-    surface.line(float(probeX), y, float(probeX + barV), y);
+    const auto y = float(point.y);
+    surface.line(float(probeX), y, float(probeX + point.vBar), y);
 
-    const auto x = float(step.detectorX());
+    const auto x = float(point.x);
     const double hY = detectorHY(detectorDistance);
-    const double barH = probability(parameters.scaleH, resultants.h);
-    surface.line(x, float(hY), x, float(hY - barH));
+    surface.line(x, float(hY), x, float(hY - point.hBar));
 
-    const double barL = probability(parameters.scaleL, resultants.l);
-    surface.line(x, float(detectorLY), x, float(detectorLY - barL));
+    surface.line(x, float(detectorLY), x, float(detectorLY - point.lBar));
 }

@@ -15,8 +15,10 @@ ExperimentRun::ExperimentRun(Surface& surface, RunHost& host, const Countdown& c
     : m_surface(surface), m_host(host), m_countdown(countdown)
 {}
 
-void ExperimentRun::run(const RunSettings& settings)
+CurveRecord ExperimentRun::run(const RunSettings& settings)
 {
+    CurveRecord record{settings, {}};
+    record.points.reserve(scene::sweepSteps);
     const double d = settings.detectorDistance;
     drawScene(m_surface, d);
     const RunParameters parameters =
@@ -35,8 +37,10 @@ void ExperimentRun::run(const RunSettings& settings)
             sums.resultants(step, arrows);
             drawSpirals(m_surface, step, arrows);
         }
-        drawCurveBars(m_surface, parameters, step, d, resultants[k]);
+        record.points.push_back(curvePoint(parameters, step, resultants[k]));
+        drawCurveBars(m_surface, record.points.back(), d);
         m_host.stepDrawn();
         m_countdown.run(m_host.slowDownCount());
     }
+    return record;
 }

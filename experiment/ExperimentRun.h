@@ -3,17 +3,19 @@
 // detector markers, the Cornu spirals now and then, one bar of each probability curve, and
 // pausing for the slow-down count.
 
+#include "CurveRecord.h"
+
 class Countdown;
 class RunHost;
 class Surface;
-struct RunSettings;
 
 class ExperimentRun
 {
 public:
     ExperimentRun(Surface& surface, RunHost& host, const Countdown& countdown);
 
-    void run(const RunSettings& settings);
+    // Returns the points of the curves it drew.
+    CurveRecord run(const RunSettings& settings);
 
 private:
     Surface& m_surface;

@@ -17,16 +17,17 @@ enum class AngleCase
 struct AngleCaseRow
 {
     AngleCase value;
-    std::string_view key; // the text of the hidden field nAlfaCaption (UTF-8)
+    std::string_view key;  // the text of the hidden field nAlfaCaption (UTF-8)
+    std::string_view name; // in English, for the command line
     // The angle written into nAlfa, in degrees; none for the critical angle, which is the
     // substance's.
     std::optional<double> degrees;
 };
 
 inline constexpr std::array<AngleCaseRow, 3> angleCaseTable{{
-    {AngleCase::Angle35, "35", 35.0},
-    {AngleCase::Critical, "Mezní", std::nullopt},
-    {AngleCase::Angle60, "60", 60.0},
+    {AngleCase::Angle35, "35", "35", 35.0},
+    {AngleCase::Critical, "Mezní", "critical", std::nullopt},
+    {AngleCase::Angle60, "60", "60", 60.0},
 }};
 static_assert(settingsTables::indexedByValue(angleCaseTable));
 

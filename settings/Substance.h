@@ -16,7 +16,8 @@ enum class Substance
 struct SubstanceRow
 {
     Substance value;
-    std::string_view key; // the text of the hidden field nLátka (UTF-8)
+    std::string_view key;  // the text of the hidden field nLátka (UTF-8)
+    std::string_view name; // in English, for the command line and exported files
     double refrIndex;
     // Degrees. The program's own constants, not computed from the indices: they lie just past
     // the angle at which, with its 3.14 for pi, the refracted ray would graze the surface.
@@ -24,8 +25,8 @@ struct SubstanceRow
 };
 
 inline constexpr std::array<SubstanceRow, 2> substanceTable{{
-    {Substance::Water, "Voda", 1.33, 48.783},
-    {Substance::Glass, "Sklo", 1.5, 41.839},
+    {Substance::Water, "Voda", "water", 1.33, 48.783},
+    {Substance::Glass, "Sklo", "glass", 1.5, 41.839},
 }};
 static_assert(settingsTables::indexedByValue(substanceTable));
 

@@ -1,0 +1,198 @@
+#include "CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace {
+constexpr double smallestScale = 0.25;
+constexpr double largestScale = 8;
+
+template <typename Value> struct Name
+{
+    const char* text;
+    Value value;
+};
+
+// The English names from the settings tables, and the Czech ones a Czech user would type.
+std::vector<Name<Substance>> substanceNames()
+{
+    std::vector<Name<Substance>> names;
+    for (const SubstanceRow& row : substanceTable) {
+        names.push_back({row.name.data(), row.value});
+    }
+    names.push_back({"voda", Substance::Water});
+    names.push_back({"sklo", Substance::Glass});
+    return names;
+}
+
+std::vector<Name<AngleCase>> angleNames()
+{
+    std::vector<Name<AngleCase>> names;
+    for (const AngleCaseRow& row : angleCaseTable) {
+        names.push_back({row.name.data(), row.value});
+    }
+    names.push_back({"mezní", AngleCase::Critical});
+    names.push_back({"mezni", AngleCase::Critical});
+    return names;
+}
+
+std::vector<Name<DetectorDistance>> distanceNames()
+{
+    std::vector<Name<DetectorDistance>> names;
+    for (const DetectorDistanceRow& row : detectorDistanceTable) {
+        names.push_back({row.key.data(), row.value});
+    }
+    return names;
+}
+
+QString wrongValue(const QString& option, const QString& value, const QString& accepted)
+{
+    return QStringLiteral("brontel: --%1: '%2' is not accepted; use one of: %3")
+        .arg(option, value, accepted);
+}
+
+template <typename Value>
+std::optional<Value> lookUp(const std::vector<Name<Value>>& names, const QString& value)
+{
+    for (const auto& name : names) {
+        if (value.compare(QString::fromUtf8(name.text), Qt::CaseInsensitive) == 0) {
+            return name.value;
+        }
+    }
+    return std::nullopt;
+}
+
+template <typename Value> QString acceptedNames(const std::vector<Name<Value>>& names)
+{
+    QStringList texts;
+    for (const auto& name : names) {
+        texts << QString::fromUtf8(name.text);
+    }
+    return texts.join(QStringLiteral(", "));
+}
+
+// Reads one named option into target; returns the error line when its value is not a name.
+template <typename Value>
+std::optional<QString> readName(const QCommandLineParser& parser, const QString& option,
+                                const std::vector<Name<Value>>& names, std::optional<Value>& target)
+{
+    if (!parser.isSet(option)) {
+        return std::nullopt;
+    }
+    const QString value = parser.value(option);
+    target = lookUp(names, value);
+    if (!target) {
+        return wrongValue(option, value, acceptedNames(names));
+    }
+    return std::nullopt;
+}
+} // namespace
+
+std::optional<PictureFormat> pictureFormatOf(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png")) {
+        return PictureFormat::Png;
+    }
+    if (suffix == QLatin1String("svg")) {
+        return PictureFormat::Svg;
+    }
+    if (suffix == QLatin1String("pdf")) {
+        return PictureFormat::Pdf;
+    }
+    return std::nullopt;
+}
+
+std::variant<CommandLine, CommandLineExit> parseCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Total internal reflection of light from summed path amplitudes. Without --picture or "
+        "--curves the window opens with the settings chosen; with them the experiment runs "
+        "once without a window, the files are written, and the program exits."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit."));
+    parser.addOption(help);
+    parser.addOption(version);
+    parser.addOptions({
+        {QStringLiteral("substance"), QStringLiteral("water or glass (voda, sklo)."),
+         QStringLiteral("substance")},
+        {QStringLiteral("angle"), QStringLiteral("35, 60 or critical (mezní)."),
+         QStringLiteral("angle")},
+        {QStringLiteral("distance"),
+         QStringLiteral("Height of detector H above the surface in twips: 100, 750 or 1500."),
+         QStringLiteral("twips")},
+        {QStringLiteral("index"), QStringLiteral("Refractive index, as typed into its field."),
+         QStringLiteral("N")},
+        {QStringLiteral("alpha"),
+         QStringLiteral("Angle of incidence in degrees, as typed into its field."),
+         QStringLiteral("degrees")},
+        {QStringLiteral("picture"), QStringLiteral("Save the picture as .png, .svg or .pdf."),
+         QStringLiteral("file")},
+        {QStringLiteral("scale"),
+         QStringLiteral("Pixels of a .png per pixel of the window, 0.25 to 8 (default 2)."),
+         QStringLiteral("S")},
+        {QStringLiteral("curves"), QStringLiteral("Save the three curves as .csv."),
+         QStringLiteral("file")},
+    });
+
+    if (!parser.parse(arguments)) {
+        return CommandLineExit{
+            2, QStringLiteral("brontel: %1; see brontel --help").arg(parser.errorText())};
+    }
+    if (parser.isSet(help)) {
+        return CommandLineExit{0, parser.helpText()};
+    }
+    if (parser.isSet(version)) {
+        return CommandLineExit{
+            0, QStringLiteral("brontel %1").arg(QCoreApplication::applicationVersion())};
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return CommandLineExit{2, QStringLiteral("brontel: unexpected argument '%1'; see "
+                                                 "brontel --help")
+                                      .arg(parser.positionalArguments().constFirst())};
+    }
+
+    CommandLine line;
+    for (const auto& error :
+         {readName(parser, QStringLiteral("substance"), substanceNames(), line.substance),
+          readName(parser, QStringLiteral("angle"), angleNames(), line.angle),
+          readName(parser, QStringLiteral("distance"), distanceNames(), line.distance)}) {
+        if (error) {
+            return CommandLineExit{2, *error};
+        }
+    }
+    if (parser.isSet(QStringLiteral("index"))) {
+        line.index = parser.value(QStringLiteral("index"));
+    }
+    if (parser.isSet(QStringLiteral("alpha"))) {
+        line.alpha = parser.value(QStringLiteral("alpha"));
+    }
+    line.picture = parser.value(QStringLiteral("picture"));
+    if (parser.isSet(QStringLiteral("picture")) && !pictureFormatOf(line.picture)) {
+        return CommandLineExit{2, wrongValue(QStringLiteral("picture"), line.picture,
+                                             QStringLiteral("a file ending .png, .svg or .pdf"))};
+    }
+    if (parser.isSet(QStringLiteral("scale"))) {
+        bool ok = false;
+        const QString text = parser.value(QStringLiteral("scale"));
+        line.scale = text.toDouble(&ok);
+        if (!ok || !std::isfinite(line.scale) || line.scale < smallestScale ||
+            line.scale > largestScale) {
+            return CommandLineExit{2, wrongValue(QStringLiteral("scale"), text,
+                                                 QStringLiteral("a number from 0.25 to 8"))};
+        }
+    }
+    line.curves = parser.value(QStringLiteral("curves"));
+    if (parser.isSet(QStringLiteral("curves")) &&
+        QFileInfo(line.curves).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) != 0) {
+        return CommandLineExit{2, wrongValue(QStringLiteral("curves"), line.curves,
+                                             QStringLiteral("a file ending .csv"))};
+    }
+    return line;
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The command line, in English as command lines are:
+//   brontel [--substance water|glass] [--angle 35|60|critical] [--distance 100|750|1500]
+//           [--index N] [--alpha DEGREES] [--picture FILE.png|.svg|.pdf] [--scale S]
+//           [--curves FILE.csv] [--help] [--version]
+// The Czech names are accepted as values too (voda, sklo, mezní or mezni).
+
+#include "AngleCase.h"
+#include "DetectorDistance.h"
+#include "Substance.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <variant>
+
+struct CommandLine
+{
+    // Chosen as the matching option buttons would be, after start-up.
+    std::optional<Substance> substance;
+    std::optional<AngleCase> angle;
+    std::optional<DetectorDistance> distance;
+    // Typed into the fields nIndex and nAlfa afterwards, as given.
+    std::optional<QString> index;
+    std::optional<QString> alpha;
+    QString picture;  // .png, .svg or .pdf
+    double scale = 2; // pixels of a .png per pixel of the window
+    QString curves;   // .csv
+
+    // With files to write the program runs once without a window and exits.
+    bool writesFiles() const { return !picture.isEmpty() || !curves.isEmpty(); }
+};
+
+// Not to run: print text (to standard output when exitCode is 0, else to standard error) and
+// exit with exitCode.
+struct CommandLineExit
+{
+    int exitCode = 0;
+    QString text;
+};
+
+// arguments as the program got them, the program's name first.
+std::variant<CommandLine, CommandLineExit> parseCommandLine(const QStringList& arguments);
+
+// The formats a picture can be saved in, by the file's extension.
+enum class PictureFormat
+{
+    Png,
+    Svg,
+    Pdf
+};
+std::optional<PictureFormat> pictureFormatOf(const QString& path);
