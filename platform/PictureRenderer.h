@@ -1,0 +1,50 @@
+#pragma once
+// Draws a retained picture (a DrawingList, in twips) onto a QPainter or straight into a QImage,
+// at any size: factor is the number of logical pixels per design pixel (15 twips), so 1 gives
+// the picture as designed and 2 twice as large.
+//
+// Lines land on whole device pixels: a line of draw width w is round(w * factor * ratio)
+// device pixels wide (at least one), where ratio is the device's pixel ratio, and nothing is
+// antialiased. At factor 2 on a ratio-1 device the result is pixel for pixel the picture drawn
+// at factor 1 on a ratio-2 device. Everything is cut to the clip rectangle (in design pixels)
+// first, so coordinates far off the picture never reach the painter.
+//
+// For saving the picture, replay it on the file's painter:
+//
+//     QSvgGenerator svg;  ...  svg.setSize(QSize(763 * f, 575 * f));
+//     QPainter painter(&svg);
+//     PictureRenderer::render(painter, window.picture().drawing(), 0, list.size(), f,
+//                             PictureRenderer::designArea());
+//
+// The painter's pen, brush and render hints are restored afterwards.
+
+#include "DrawingList.h"
+
+#include <QColor>
+#include <QRectF>
+
+#include <cstddef>
+
+class QImage;
+class QPainter;
+
+class PictureRenderer
+{
+public:
+    // The whole picture in design pixels: the window's client area as designed, 763 x 575.
+    static QRectF designArea();
+
+    // Draws commands [from, to) of list on painter, in the painter's coordinates scaled by
+    // factor. Returns the part drawn on, in design pixels.
+    static QRectF render(QPainter& painter, const DrawingList& list, std::size_t from,
+                         std::size_t to, double factor, const QRectF& clip = designArea());
+
+    // The same into image, honouring its device pixel ratio, clipped to the image. At factor 1
+    // on a ratio-1 image, one-pixel lines are set straight into the pixels, several times
+    // faster than the painter and without gaps between rays a fraction of a pixel apart.
+    static QRectF render(QImage& image, const DrawingList& list, std::size_t from, std::size_t to,
+                         double factor);
+};
+
+// A colour of the window system's 0x00BBGGRR form as Qt's.
+QColor toQColor(Colour colour);
