@@ -9,6 +9,7 @@
 #include "PictureClipboard.h"
 #include "PictureLayer.h"
 #include "PictureSurface.h"
+#include "SceneMenu.h"
 #include "Surface.h"
 #include "Twips.h"
 
@@ -53,6 +54,7 @@ Brontel::Brontel(Countdown countdown, QWidget* parent)
     enableKeyboardAccess(*this);
     nameForScreenReaders(*this);
     new PictureClipboard(this);
+    new SceneMenu(*this);
 }
 
 Brontel::~Brontel() = default;

@@ -1,6 +1,9 @@
-// Program start: build the window, run its Load handler, and only then show it.
+// Program start: read the command line, build the window, run its Load handler, and only then
+// show it; or, with files to write, run once without showing it.
 
 #include "Brontel.h"
+#include "CommandLine.h"
+#include "CommandLineRun.h"
 
 #include <QApplication>
 
@@ -16,24 +19,51 @@ bool displayAvailable()
     };
     return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
+
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Brontel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BRONTEL_VERSION));
+    const auto parsed = parseCommandLine(argumentsOf(argc, argv));
+    if (const auto* exit = std::get_if<CommandLineExit>(&parsed)) {
+        std::fputs(qPrintable(exit->text + QLatin1Char('\n')),
+                   exit->exitCode == 0 ? stdout : stderr);
+        return exit->exitCode;
+    }
+    const CommandLine& line = std::get<CommandLine>(parsed);
+
     if (!displayAvailable()) {
-        std::fputs("brontel: no display to open the window on (neither DISPLAY nor "
-                   "WAYLAND_DISPLAY is set); without a desktop, run it under Xvfb: "
-                   "xvfb-run -s '-screen 0 1280x1024x24 -dpi 96' brontel\n",
-                   stderr);
-        return 1;
+        if (!line.writesFiles()) {
+            std::fputs("brontel: no display to open the window on (neither DISPLAY nor "
+                       "WAYLAND_DISPLAY is set); without a desktop, run it under Xvfb: "
+                       "xvfb-run -s '-screen 0 1280x1024x24 -dpi 96' brontel\n",
+                       stderr);
+            return 1;
+        }
+        // Files need no screen: the window is drawn off screen.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Brontel"));
     QApplication::setDesktopFileName(QStringLiteral("brontel"));
 
-    // The pause after each sweep step counts decrements of about a microsecond on this machine.
-    Brontel window(Countdown::calibrated());
+    // The pause after each sweep step counts decrements of about a microsecond on this machine;
+    // files are written at the fastest pace, which needs no measuring.
+    Brontel window(line.writesFiles() ? Countdown() : Countdown::calibrated());
     window.load();
+    applyCommandLine(window, line);
+    if (line.writesFiles()) {
+        return writeFiles(window, line);
+    }
     window.show();
     return QApplication::exec();
 }

@@ -2,7 +2,7 @@
 # Installs the Debian packages that are missing for the given purpose (build, run, test, bench).
 set -euo pipefail
 
-build_pkgs=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation)
+build_pkgs=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation)
 bench_pkgs=(libbenchmark-dev)
 test_pkgs=(xvfb xauth xdotool imagemagick x11-utils libx11-dev appstream dpkg-dev fakeroot)
 

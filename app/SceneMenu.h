@@ -1,0 +1,46 @@
+#pragma once
+// The picture's context menu (right click, or the Menu key): copy, save the picture, save the
+// curves as CSV, print. Its actions are also the window's shortcuts Ctrl+S, Ctrl+E and Ctrl+P
+// (Ctrl+C is the clipboard's own). They act on the last run, finished or stopped; before any
+// run the curves cannot be saved and the picture is the empty scene.
+
+#include <QObject>
+
+class Brontel;
+class QAction;
+class QMenu;
+
+class SceneMenu final : public QObject
+{
+    Q_OBJECT
+public:
+    // Owned by window.
+    explicit SceneMenu(Brontel& window);
+
+    // The menu as it would open now.
+    QMenu* menu();
+
+    QAction* copyAction() const { return m_copy; }
+    QAction* savePictureAction() const { return m_savePicture; }
+    QAction* saveCurvesAction() const { return m_saveCurves; }
+    QAction* printAction() const { return m_print; }
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override;
+
+private:
+    void copy();
+    void savePicture();
+    void saveCurves();
+    void print();
+    void refresh();
+    // Shows why a file could not be written.
+    void reportFailure(const QString& message);
+
+    Brontel& m_window;
+    QMenu* m_menu = nullptr;
+    QAction* m_copy = nullptr;
+    QAction* m_savePicture = nullptr;
+    QAction* m_saveCurves = nullptr;
+    QAction* m_print = nullptr;
+};

@@ -1,0 +1,48 @@
+#pragma once
+// The experiment's scene as a class sees it, to save, print or copy: everything the last run
+// drew, the captions that label it, and one line under it naming the settings. The control
+// panel (buttons, scroll bar, fields, frames) is not part of it.
+
+#include <QByteArray>
+#include <QImage>
+#include <QRectF>
+#include <QString>
+
+class Brontel;
+class QPainter;
+
+class ScenePicture
+{
+public:
+    explicit ScenePicture(Brontel& window);
+
+    // The scene's size in design pixels (15 twips each), the settings line included.
+    QSizeF size() const;
+
+    // The scene as pixels, scale pixels per design pixel: the picture rendered afresh, line for
+    // line as on the screen at that size.
+    QImage image(double scale) const;
+    // The scene as vectors on any painter, one unit per design pixel: the run's drawing as
+    // shapes and the captions as text.
+    void paintVectors(QPainter& painter) const;
+
+    QByteArray png(double scale) const;
+    QByteArray svg() const;
+    QByteArray pdf() const;
+
+    // The settings line, e.g. "Voda, index lomu 1,33, úhel dopadu 35°, detektor H 750 twipů
+    // nad hladinou".
+    const QString& settingsLine() const { return m_settingsLine; }
+
+private:
+    enum class PictureAs
+    {
+        Pixels,
+        Vectors
+    };
+    void paint(QPainter& painter, double scale, PictureAs as) const;
+    void paintCaptions(QPainter& painter) const;
+
+    Brontel& m_window;
+    QString m_settingsLine;
+};

@@ -1,0 +1,123 @@
+// The command line as a shell script meets it: files made without any display, and the exit
+// status and one clear line for every way a call can go wrong.
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+struct Outcome
+{
+    int exitCode = -1;
+    QString errors;
+};
+
+Outcome runProgram(const QStringList& arguments)
+{
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        env.remove(QString::fromLatin1(name));
+    }
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(BRONTEL_EXECUTABLE), arguments);
+    if (!program.waitForFinished(60000) || program.exitStatus() != QProcess::NormalExit) {
+        return {};
+    }
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardError())};
+}
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void exitStatus_data();
+    void exitStatus();
+    void filesFromTheStartUpRun();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestCommandLine::exitStatus_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("said");     // a part of what it says on standard error
+    QTest::addColumn<QString>("leftFile"); // a file name that must not exist afterwards
+
+    QTest::newRow("good call") << QStringList{"--substance", "sklo",     "--angle",
+                                              "mezni",       "--curves", "good.csv"}
+                               << 0 << QString() << QString();
+    QTest::newRow("wrong substance")
+        << QStringList{"--substance", "ice", "--curves", "ice.csv"} << 2
+        << "--substance: 'ice' is not accepted; use one of: water, glass"
+        << "ice.csv";
+    QTest::newRow("wrong distance") << QStringList{"--distance", "200"} << 2
+                                    << "--distance: '200' is not accepted" << QString();
+    QTest::newRow("unknown option") << QStringList{"--colour", "red"} << 2 << "colour" << QString();
+    QTest::newRow("picture of no known kind")
+        << QStringList{"--picture", "x.gif"} << 2 << ".png, .svg or .pdf"
+        << "x.gif";
+    QTest::newRow("scale out of range")
+        << QStringList{"--picture", "s.png", "--scale", "0"} << 2 << "--scale: '0'"
+        << "s.png";
+    QTest::newRow("index not a number")
+        << QStringList{"--index", "abc", "--curves", "abc.csv"} << 2 << "není číslo"
+        << "abc.csv";
+    QTest::newRow("unwritable path")
+        << QStringList{"--curves", "no/such/folder/x.csv", "--picture", "both.svg"} << 1
+        << "no/such/folder/x.csv"
+        << "both.svg";
+}
+
+void TestCommandLine::exitStatus()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, said);
+    QFETCH(QString, leftFile);
+    QVERIFY(m_dir.isValid());
+    QDir::setCurrent(m_dir.path());
+
+    const Outcome outcome = runProgram(arguments);
+    QCOMPARE(outcome.exitCode, exitCode);
+    QVERIFY2(outcome.errors.contains(said), qPrintable(outcome.errors));
+    if (!leftFile.isEmpty()) {
+        QVERIFY(!QFile::exists(leftFile));
+    }
+    // Nothing half-written is ever left beside the files.
+    QCOMPARE(QDir().entryList(QDir::Files).filter(QStringLiteral(".tmp")), QStringList());
+}
+
+void TestCommandLine::filesFromTheStartUpRun()
+{
+    QVERIFY(m_dir.isValid());
+    const QString csv = m_dir.filePath(QStringLiteral("run.csv"));
+    const QString svg = m_dir.filePath(QStringLiteral("run.svg"));
+    const QString pdf = m_dir.filePath(QStringLiteral("run.pdf"));
+    const QString png = m_dir.filePath(QStringLiteral("run.png"));
+    QCOMPARE(runProgram({"--picture", svg, "--curves", csv}).exitCode, 0);
+    QCOMPARE(runProgram({"--picture", pdf}).exitCode, 0);
+    QCOMPARE(runProgram({"--picture", png, "--scale", "1"}).exitCode, 0);
+
+    QFile table(csv);
+    QVERIFY(table.open(QIODevice::ReadOnly));
+    QCOMPARE(table.readAll().count("\r\n"), 1 + 467);
+    QFile vector(svg);
+    QVERIFY(vector.open(QIODevice::ReadOnly));
+    const QByteArray svgText = vector.readAll();
+    QVERIFY(svgText.contains("Detektor V")); // the captions are text, not pixels
+    QVERIFY(svgText.size() < 3'000'000);
+    QFile document(pdf);
+    QVERIFY(document.open(QIODevice::ReadOnly));
+    QVERIFY(document.readAll().startsWith("%PDF"));
+    const QImage image(png);
+    QCOMPARE(image.size(), QSize(587, 513));
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "test_command_line.moc"

@@ -1,0 +1,141 @@
+// The scene leaving the window: the vector file drawn back by Qt's own SVG renderer looks like
+// the picture rendered as pixels, files are written whole or not at all, and the menu offers
+// the curves only once there are some.
+
+#include "Brontel.h"
+#include "SceneMenu.h"
+#include "ScenePicture.h"
+#include "WholeFiles.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// How alike two pictures of the same size are: the share of 8 x 8 blocks whose mean grey
+// levels lie within 24 of each other. Text and antialiasing move single pixels; a missing or
+// misplaced shape changes whole blocks.
+double likeness(const QImage& a, const QImage& b)
+{
+    const QImage ga = a.convertToFormat(QImage::Format_Grayscale8);
+    const QImage gb = b.convertToFormat(QImage::Format_Grayscale8);
+    int alike = 0;
+    int blocks = 0;
+    for (int y = 0; y + 8 <= ga.height(); y += 8) {
+        for (int x = 0; x + 8 <= ga.width(); x += 8) {
+            int sumA = 0;
+            int sumB = 0;
+            for (int dy = 0; dy < 8; ++dy) {
+                for (int dx = 0; dx < 8; ++dx) {
+                    sumA += ga.constScanLine(y + dy)[x + dx];
+                    sumB += gb.constScanLine(y + dy)[x + dx];
+                }
+            }
+            alike += std::abs(sumA - sumB) / 64 <= 24 ? 1 : 0;
+            ++blocks;
+        }
+    }
+    return double(alike) / blocks;
+}
+} // namespace
+
+class TestExport : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English)); }
+    void svgLooksLikeThePng_data();
+    void svgLooksLikeThePng();
+    void failedWriteLeavesEarlierFilesIntact();
+    void curvesOnlyAfterARun();
+};
+
+void TestExport::svgLooksLikeThePng_data()
+{
+    QTest::addColumn<bool>("afterRun");
+    QTest::newRow("empty scene") << false;
+    QTest::newRow("after the start-up run") << true;
+}
+
+void TestExport::svgLooksLikeThePng()
+{
+    QFETCH(bool, afterRun);
+    Brontel w(Countdown(0));
+    w.load();
+    if (afterRun) {
+        w.cmdStart->click();
+    }
+    const ScenePicture scene(w);
+    const QImage pixels = scene.image(1).convertToFormat(QImage::Format_RGB32);
+
+    QSvgRenderer renderer(scene.svg());
+    QVERIFY(renderer.isValid());
+    QCOMPARE(renderer.viewBoxF().size(), QSizeF(pixels.size()));
+    QImage drawnBack(pixels.size(), QImage::Format_RGB32);
+    drawnBack.fill(Qt::white);
+    QPainter painter(&drawnBack);
+    renderer.render(&painter);
+    painter.end();
+
+    const double alike = likeness(pixels, drawnBack);
+    QVERIFY2(alike > 0.97, qPrintable(QString::number(alike)));
+    if (afterRun) {
+        // Not alike by being empty: the run's black curves and wedge are there in both.
+        QVERIFY(likeness(pixels, ScenePicture(w).image(1)) == 1.0);
+        QImage blank = pixels;
+        blank.fill(QColor(0xC0, 0xC0, 0xC0));
+        QVERIFY(likeness(drawnBack, blank) < 0.9);
+    }
+}
+
+void TestExport::failedWriteLeavesEarlierFilesIntact()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString kept = dir.filePath(QStringLiteral("curves.csv"));
+    {
+        QFile earlier(kept);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier\n");
+    }
+    const QString impossible = dir.filePath(QStringLiteral("vanished/picture.svg"));
+    const auto failure =
+        writeWhole({{kept, QByteArray("new curves\n")}, {impossible, QByteArray("<svg/>")}});
+    QVERIFY(failure);
+    QVERIFY2(failure->contains(QStringLiteral("vanished")), qPrintable(*failure));
+    QFile after(kept);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), QByteArray("earlier\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("curves.csv")});
+
+    QVERIFY(!writeWhole({{kept, QByteArray("new curves\n")}}));
+    QFile replaced(kept);
+    QVERIFY(replaced.open(QIODevice::ReadOnly));
+    QCOMPARE(replaced.readAll(), QByteArray("new curves\n"));
+}
+
+void TestExport::curvesOnlyAfterARun()
+{
+    Brontel w(Countdown(0));
+    w.load();
+    auto* menu = w.findChild<SceneMenu*>();
+    QVERIFY(menu);
+    QStringList texts;
+    for (const QAction* action : menu->menu()->actions()) {
+        texts << action->text() + QLatin1Char(' ') + action->shortcut().toString();
+    }
+    QCOMPARE(texts, QStringList({"Kopírovat obrázek Ctrl+C", "Uložit obrázek… Ctrl+S",
+                                 "Uložit křivky jako CSV… Ctrl+E", "Tisk… Ctrl+P"}));
+    QVERIFY(!menu->saveCurvesAction()->isEnabled());
+    QVERIFY(menu->savePictureAction()->isEnabled());
+    w.cmdStart->click();
+    QVERIFY(menu->saveCurvesAction()->isEnabled());
+}
+
+QTEST_MAIN(TestExport)
+#include "test_export.moc"
