@@ -96,6 +96,9 @@ public:
 Q_SIGNALS:
     // A sweep step of a run has been drawn and shown, before its pause.
     void stepShown();
+    // Konec or the close box during a run: the run ends at the end of its current step, and
+    // the window closes then.
+    void endRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -15,7 +15,7 @@ ExperimentRun::ExperimentRun(Surface& surface, RunHost& host, const Countdown& c
     : m_surface(surface), m_host(host), m_countdown(countdown)
 {}
 
-void ExperimentRun::run(const RunSettings& settings)
+int ExperimentRun::run(const RunSettings& settings)
 {
     const double d = settings.detectorDistance;
     drawScene(m_surface, d);
@@ -36,7 +36,11 @@ void ExperimentRun::run(const RunSettings& settings)
             drawSpirals(m_surface, step, arrows);
         }
         drawCurveBars(m_surface, parameters, step, d, resultants[k]);
-        m_host.stepDrawn();
+        m_host.stepDrawn(step);
         m_countdown.run(m_host.slowDownCount());
+        if (m_host.stepEnded() == AfterStep::Stop) {
+            return k + 1;
+        }
     }
+    return scene::sweepSteps;
 }

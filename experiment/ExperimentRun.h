@@ -1,7 +1,7 @@
 #pragma once
 // One press of Start: the scene, the light paths, then 467 sweep steps, each drawing the
 // detector markers, the Cornu spirals now and then, one bar of each probability curve, and
-// pausing for the slow-down count.
+// pausing for the slow-down count. The host may stop the run at the end of any step.
 
 class Countdown;
 class RunHost;
@@ -13,7 +13,8 @@ class ExperimentRun
 public:
     ExperimentRun(Surface& surface, RunHost& host, const Countdown& countdown);
 
-    void run(const RunSettings& settings);
+    // The number of steps drawn: scene::sweepSteps unless the host stopped the run earlier.
+    int run(const RunSettings& settings);
 
 private:
     Surface& m_surface;
