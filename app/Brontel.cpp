@@ -260,9 +260,10 @@ void Brontel::showPicture()
 
 void Brontel::closeEvent(QCloseEvent* event)
 {
-    // A run cannot be interrupted; the window closes as soon as it is over.
+    // A run ends at the end of its current step; the window closes then.
     if (m_running) {
         m_closeAfterRun = true;
+        Q_EMIT endRequested();
         event->ignore();
         return;
     }

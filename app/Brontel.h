@@ -110,6 +110,9 @@ Q_SIGNALS:
     void runRefused(const QString& message);
     // A run has ended and its curves are in lastCurves().
     void runEnded();
+    // Konec or the close box during a run: the run ends at the end of its current step, and
+    // the window closes then.
+    void endRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -29,7 +29,8 @@ class FixedPaceHost final : public RunHost
 {
 public:
     explicit FixedPaceHost(std::int64_t count) : m_count(count) {}
-    void stepDrawn() override {}
+    void stepDrawn(SweepStep) override {}
+    AfterStep stepEnded() override { return AfterStep::Continue; }
     std::int64_t slowDownCount() override { return m_count; }
 
 private:

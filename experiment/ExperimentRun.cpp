@@ -39,8 +39,11 @@ CurveRecord ExperimentRun::run(const RunSettings& settings)
         }
         record.points.push_back(curvePoint(parameters, step, resultants[k]));
         drawCurveBars(m_surface, record.points.back(), d);
-        m_host.stepDrawn();
+        m_host.stepDrawn(step);
         m_countdown.run(m_host.slowDownCount());
+        if (m_host.stepEnded() == AfterStep::Stop) {
+            break;
+        }
     }
     return record;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // One press of Start: the scene, the light paths, then 467 sweep steps, each drawing the
 // detector markers, the Cornu spirals now and then, one bar of each probability curve, and
-// pausing for the slow-down count.
+// pausing for the slow-down count. The host may stop the run at the end of any step.
 
 #include "CurveRecord.h"
 
@@ -14,7 +14,8 @@ class ExperimentRun
 public:
     ExperimentRun(Surface& surface, RunHost& host, const Countdown& countdown);
 
-    // Returns the points of the curves it drew.
+    // Returns the points of the curves it drew: scene::sweepSteps of them unless the host
+    // stopped the run earlier.
     CurveRecord run(const RunSettings& settings);
 
 private:

@@ -2,38 +2,61 @@
 // Holds back the user's input while a run keeps the window busy: clicks and keys made meanwhile
 // are neither lost nor acted on at once, but handed on, in order, once the hold is released.
 // Everything else (repaints, the window system's own messages) goes on.
+//
+// Input is held as it reaches a widget, after the window has picked that widget: a press, its
+// moves and its release go to the control that was under the pointer at the press, with
+// positions in that control's own coordinates, whatever the pointer did afterwards. Mouse and
+// wheel events are copied by value, since Qt reuses a pointer event's point for the next one.
+// Keys go, when handed on, to whichever widget has the focus by then, so text typed after a
+// held click on a field lands in that field.
 
+#include <QEvent>
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <vector>
-
-class QEvent;
 
 class InputHold final : public QObject
 {
     Q_OBJECT
 public:
-    // Starts holding input for the whole application.
-    InputHold();
-    // Stops holding and posts the held input back to its receivers, in the order it came.
+    // What becomes of one piece of input, asked while holding and again when handing it on.
+    enum class Verdict
+    {
+        Hold,    // delivered once the hold is released
+        Deliver, // acts at once
+        Drop     // never acts
+    };
+    using Rule = std::function<Verdict(QObject* receiver, const QEvent* event)>;
+
+    // Starts holding input for the whole application. The held input is handed on through the
+    // event loop of context, and not at all if context is gone by then.
+    explicit InputHold(QObject* context = nullptr, Rule rule = {});
+    // Stops holding and posts the held input back, in the order it came.
     ~InputHold() override;
     InputHold(const InputHold&) = delete;
     InputHold& operator=(const InputHold&) = delete;
 
-    std::size_t heldCount() const { return m_held.size(); }
+    std::size_t heldCount() const { return m_held->size(); }
+    // Forgets what has been held: the program is ending.
+    void discard() { m_held->clear(); }
 
     static bool isUserInput(const QEvent* event);
 
-protected:
-    bool eventFilter(QObject* receiver, QEvent* event) override;
-
-private:
+    // One piece of held input.
     struct Held
     {
         QPointer<QObject> receiver;
         std::unique_ptr<QEvent> event;
     };
-    std::vector<Held> m_held;
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override;
+
+private:
+    QPointer<QObject> m_context;
+    Rule m_rule;
+    std::shared_ptr<std::vector<Held>> m_held;
 };

@@ -2,8 +2,11 @@
 // run, the pace read from the settings, and settings that are not numbers.
 
 #include "Brontel.h"
+#include "NumberText.h"
 #include "OptionButton.h"
 #include "PictureSurface.h"
+#include "SettingRanges.h"
+#include "SweepStep.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -43,6 +46,33 @@ QRect pixelRectOfTwips(int left, int top, int width, int height)
 {
     return {left / 15, top / 15, width / 15, height / 15};
 }
+
+int redPixels(const QImage& image, const QRect& rect)
+{
+    int n = 0;
+    const QRect inside = rect.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += c.red() > 200 && c.green() < 80 && c.blue() < 80 ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+// Calls then after hops trips through the event loop, recording the steps shown at each.
+void hopThroughEventLoop(QObject* context, int hops, const int& steps, QList<int>& seen,
+                         std::function<void()> then)
+{
+    seen << steps;
+    if (hops == 0) {
+        then();
+        return;
+    }
+    QTimer::singleShot(0, context, [=, &steps, &seen] {
+        hopThroughEventLoop(context, hops - 1, steps, seen, then);
+    });
+}
 } // namespace
 
 class TestRun : public QObject
@@ -56,8 +86,8 @@ private Q_SLOTS:
     void secondRunLeavesNothingOfTheFirst();
     void pictureCoversThePromptAndSurvivesRepaint();
     void inputDuringARunIsHandledAfterItInOrder();
-    void endRequestedDuringARunComesAfterIt_data();
-    void endRequestedDuringARunComesAfterIt();
+    void endRequestedDuringARunEndsAfterTheStep_data();
+    void endRequestedDuringARunEndsAfterTheStep();
     void paceComesFromTheSlowDownCount_data();
     void paceComesFromTheSlowDownCount();
     void badNumbersStopBeforeTheRun_data();
@@ -65,6 +95,14 @@ private Q_SLOTS:
     void acceptedNumberTexts_data();
     void acceptedNumberTexts();
     void noRefractedRayStillRuns();
+    void escStopsAfterTheStepAndStartIsReady();
+    void pausedRunWaitsAndRightDrawsOneStep();
+    void startPressedDuringARunQueuesNothing_data();
+    void startPressedDuringARunQueuesNothing();
+    void ringsMarkTheDetectorsOnlyDuringARun_data();
+    void ringsMarkTheDetectorsOnlyDuringARun();
+    void meaninglessNumbersAreRefused_data();
+    void meaninglessNumbersAreRefused();
 
 private:
     int runCounted(Brontel& w);
@@ -172,8 +210,9 @@ void TestRun::inputDuringARunIsHandledAfterItInOrder()
     QTest::mouseClick(w.cmdStart, Qt::LeftButton);
     QObject::disconnect(acting);
     QCOMPARE(step, 467);
+    // The options wait for the end of the run; the pace scroll bar acts at once.
     QCOMPARE(seenDuringRun,
-             (QStringList{QStringLiteral("35"), QStringLiteral("Voda"), QStringLiteral("1")}));
+             (QStringList{QStringLiteral("35"), QStringLiteral("Voda"), QStringLiteral("101")}));
     QCOMPARE(w.picture().image(), reference.picture().image()); // the run used what it read
 
     QCoreApplication::processEvents();
@@ -184,14 +223,14 @@ void TestRun::inputDuringARunIsHandledAfterItInOrder()
     QCOMPARE(w.nSpomaleni->text(), QStringLiteral("101"));
 }
 
-void TestRun::endRequestedDuringARunComesAfterIt_data()
+void TestRun::endRequestedDuringARunEndsAfterTheStep_data()
 {
     QTest::addColumn<bool>("closeBox");
     QTest::newRow("Konec") << false;
     QTest::newRow("close box") << true;
 }
 
-void TestRun::endRequestedDuringARunComesAfterIt()
+void TestRun::endRequestedDuringARunEndsAfterTheStep()
 {
     QFETCH(bool, closeBox);
     Brontel& w = *m_window;
@@ -210,9 +249,10 @@ void TestRun::endRequestedDuringARunComesAfterIt()
     QTimer::singleShot(0, &w, [&] { QTest::mouseClick(w.cmdStart, Qt::LeftButton); });
     QTimer::singleShot(20000, &w, [] { QCoreApplication::exit(99); });
     QCOMPARE(QApplication::exec(), 0);
-    QCOMPARE(steps, 467);
+    QCOMPARE(steps, 5); // the step in progress is finished, and no other is drawn
     QVERIFY(!closedDuringRun);
     QVERIFY(!w.isVisible());
+    QVERIFY(!w.isRunning());
 }
 
 void TestRun::paceComesFromTheSlowDownCount_data()
@@ -321,6 +361,225 @@ void TestRun::noRefractedRayStillRuns()
     MessageAnswerer answerer(this);
     QCOMPARE(runCounted(*m_window), 467);
     QVERIFY(answerer.texts.isEmpty());
+}
+
+void TestRun::escStopsAfterTheStepAndStartIsReady()
+{
+    Brontel& w = *m_window;
+    int steps = 0;
+    QImage atEsc;
+    const auto stopping = QObject::connect(&w, &Brontel::stepShown, &w, [&] {
+        if (++steps == 10) {
+            atEsc = w.picture().image().copy();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        }
+    });
+    QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QObject::disconnect(stopping);
+    QCOMPARE(steps, 10);
+    QVERIFY(!w.isRunning());
+    QCOMPARE(w.picture().image(), atEsc); // kept as it was, nothing drawn after the step
+    QVERIFY(w.cmdStart->isEnabled());
+    QCOMPARE(runCounted(w), 467); // the next Start runs at once, in full
+}
+
+void TestRun::pausedRunWaitsAndRightDrawsOneStep()
+{
+    Brontel& w = *m_window;
+    int steps = 0;
+    QList<int> pausedAt10;
+    QList<int> pausedAt12;
+    const auto key = [&w](Qt::Key k) {
+        QTest::keyClick(QApplication::focusWidget(), k);
+    };
+    const auto driving = QObject::connect(&w, &Brontel::stepShown, &w, [&] {
+        ++steps;
+        if (steps == 10) {
+            key(Qt::Key_P);
+            // Were the run going on, every trip through the event loop would draw steps.
+            QTimer::singleShot(0, &w, [&] {
+                hopThroughEventLoop(&w, 5, steps, pausedAt10, [&] {
+                    key(Qt::Key_Right);
+                    key(Qt::Key_Right);
+                });
+            });
+        }
+        if (steps == 12) {
+            QTimer::singleShot(0, &w, [&] {
+                hopThroughEventLoop(&w, 5, steps, pausedAt12, [&] { key(Qt::Key_P); });
+            });
+        }
+    });
+    QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QObject::disconnect(driving);
+    QCOMPARE(pausedAt10, QList<int>(6, 10));
+    QCOMPARE(pausedAt12, QList<int>(6, 12)); // two presses of Right, two steps
+    QCOMPARE(steps, 467);                    // P again: the run went on to its end
+}
+
+void TestRun::startPressedDuringARunQueuesNothing_data()
+{
+    QTest::addColumn<QString>("press");
+    QTest::newRow("click") << "click";
+    QTest::newRow("double-click") << "double-click";
+    QTest::newRow("Enter") << "Enter";
+    QTest::newRow("Space") << "Space";
+}
+
+void TestRun::startPressedDuringARunQueuesNothing()
+{
+    QFETCH(QString, press);
+    Brontel& w = *m_window;
+    int steps = 0;
+    bool startEnabledDuringRun = true;
+    const auto pressing = QObject::connect(&w, &Brontel::stepShown, &w, [&] {
+        if (++steps != 10) {
+            return;
+        }
+        startEnabledDuringRun = w.cmdStart->isEnabled();
+        if (press == QLatin1String("click")) {
+            QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+        } else if (press == QLatin1String("double-click")) {
+            QTest::mouseDClick(w.cmdStart, Qt::LeftButton);
+        } else {
+            // Keys go to the focus, which Start has again once the run is over.
+            const Qt::Key key = press == QLatin1String("Enter") ? Qt::Key_Return : Qt::Key_Space;
+            QTest::keyClick(QApplication::focusWidget(), key);
+        }
+    });
+    w.cmdStart->setFocus();
+    QTest::keyClick(w.cmdStart, Qt::Key_Space);
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+    }
+    QObject::disconnect(pressing);
+    QCOMPARE(steps, 467); // one run, none after it
+    QVERIFY(!startEnabledDuringRun);
+    QVERIFY(w.cmdStart->isEnabled());
+    QVERIFY(w.cmdStart->hasFocus());
+}
+
+void TestRun::ringsMarkTheDetectorsOnlyDuringARun_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<bool>("far");
+    QTest::newRow("first step, distance 750") << 0 << false;
+    QTest::newRow("step 300, distance 1500") << 300 << true;
+}
+
+void TestRun::ringsMarkTheDetectorsOnlyDuringARun()
+{
+    QFETCH(int, step);
+    QFETCH(bool, far);
+    Brontel& w = *m_window;
+    if (far) {
+        w.opVelkáDistance->select();
+    }
+    const double distance = far ? 1500 : 750;
+    const SweepStep at{step};
+    const QPointF places[] = {
+        {7300, double(at.y())}, {at.detectorX(), 5000 - distance}, {at.detectorX(), 6500}};
+    QList<int> redNearDetectors;
+    int redInPicture = -1;
+    int steps = 0;
+    const auto looking = QObject::connect(&w, &Brontel::stepShown, &w, [&] {
+        if (steps++ != step) {
+            return;
+        }
+        const QImage shown = w.grab().toImage();
+        for (const QPointF& twips : places) {
+            const QPoint centre = (twips / 15).toPoint();
+            redNearDetectors << redPixels(shown, QRect(centre - QPoint(6, 6), QSize(13, 13)));
+        }
+        redInPicture = redPixels(w.picture().image(), w.picture().image().rect());
+    });
+    QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QObject::disconnect(looking);
+    QCOMPARE(redNearDetectors.size(), 3);
+    for (int red : redNearDetectors) {
+        QVERIFY2(red >= 8, qPrintable(QString::number(red)));  // a ring, not a stray pixel
+        QVERIFY2(red <= 80, qPrintable(QString::number(red))); // about 8 pixels across
+    }
+    QCOMPARE(redInPicture, 0);
+    const QImage after = w.grab().toImage();
+    QCOMPARE(redPixels(after, after.rect()), 0);
+}
+
+void TestRun::meaninglessNumbersAreRefused_data()
+{
+    QTest::addColumn<QString>("angleOption");
+    QTest::addColumn<QString>("index");
+    QTest::addColumn<QString>("angle");
+    QTest::addColumn<bool>("accepted");
+    const QString index = QStringLiteral("1.33");
+    const QString angle = QStringLiteral("35");
+    QTest::newRow("index 0") << "opMenší"
+                             << "0" << angle << false;
+    QTest::newRow("index 0.001") << "opMenší"
+                                 << "0.001" << angle << false;
+    QTest::newRow("negative index") << "opMezní"
+                                    << "-1.33" << angle << false;
+    QTest::newRow("index 0.2, spirals over the panel") << "opMenší"
+                                                       << "0.2" << angle << false;
+    QTest::newRow("angle -35") << "opMenší" << index << "-35" << false;
+    QTest::newRow("angle -1e6") << "opVětší" << index << "-1e6" << false;
+    QTest::newRow("angle 1e5") << "opMezní" << index << "1e5" << false;
+    QTest::newRow("angle 90.5") << "opMenší" << index << "90.5" << false;
+    QTest::newRow("index 1, 35") << "opMenší"
+                                 << "1" << angle << true;
+    QTest::newRow("index 2.5, Mezní") << "opMezní"
+                                      << "2.5"
+                                      << "89" << true;
+    QTest::newRow("lowest index, 60") << "opVětší"
+                                      << "0.5"
+                                      << "10" << true;
+    QTest::newRow("angle 0, 35") << "opMenší" << index << "0" << true;
+    QTest::newRow("angle 89.9, 60") << "opVětší"
+                                    << "1.5"
+                                    << "89.9" << true;
+    QTest::newRow("angle 90, Mezní") << "opMezní" << index << "90" << true;
+}
+
+void TestRun::meaninglessNumbersAreRefused()
+{
+    QFETCH(QString, angleOption);
+    QFETCH(QString, index);
+    QFETCH(QString, angle);
+    QFETCH(bool, accepted);
+    Brontel& w = *m_window;
+    w.findChild<OptionButton*>(angleOption)->select();
+    w.nIndex->setText(index);
+    w.nAlfa->setText(angle);
+    MessageAnswerer answerer(this);
+    const int steps = runCounted(w);
+    if (!accepted) {
+        QCOMPARE(steps, 0);
+        QCOMPARE(answerer.texts.size(), 1);
+        const bool indexWrong = index != QLatin1String("1.33");
+        const ranges::Range range = indexWrong ? ranges::refrIndex : ranges::angle;
+        const QString& message = answerer.texts[0];
+        QVERIFY2(message.contains(indexWrong ? QStringLiteral("Index lomu")
+                                             : QStringLiteral("Úhel dopadu")),
+                 qPrintable(message));
+        QVERIFY2(message.contains(numberText(range.lowest)) &&
+                     message.contains(numberText(range.highest)),
+                 qPrintable(message));
+        QVERIFY(w.cmdStart->isEnabled());
+        return;
+    }
+    QCOMPARE(steps, 467);
+    QVERIFY(answerer.texts.isEmpty());
+    // Nothing of the run lies over the control panel: left of the scene the picture is the
+    // scene's grey alone.
+    const QImage& picture = w.picture().image();
+    const int panelRight = int(ranges::sceneLeftX / 15) - 1;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x <= panelRight; ++x) {
+            if (picture.pixel(x, y) != grey) {
+                QFAIL(qPrintable(QStringLiteral("drawn over the panel at (%1, %2)").arg(x).arg(y)));
+            }
+        }
+    }
 }
 
 QTEST_MAIN(TestRun)

@@ -90,6 +90,32 @@ bool ProgramWindow::clickAtTwips(int x, int y)
         .has_value();
 }
 
+bool ProgramWindow::moveToTwips(int x, int y)
+{
+    return tool(QStringLiteral("xdotool"),
+                {QStringLiteral("mousemove"), QStringLiteral("--sync"), QStringLiteral("--window"),
+                 QString::number(m_window), QString::number(x / twipsPerPixel),
+                 QString::number(y / twipsPerPixel)})
+        .has_value();
+}
+
+bool ProgramWindow::dragTwips(int fromX, int fromY, int toX, int toY)
+{
+    const QString window = QString::number(m_window);
+    const auto move = [&](int x, int y) {
+        return QStringList{QStringLiteral("mousemove"),        QStringLiteral("--sync"),
+                           QStringLiteral("--window"),         window,
+                           QString::number(x / twipsPerPixel), QString::number(y / twipsPerPixel)};
+    };
+    const int midX = (fromX + toX) / 2;
+    const int midY = (fromY + toY) / 2;
+    return tool(QStringLiteral("xdotool"),
+                move(fromX, fromY) + QStringList{QStringLiteral("mousedown"), QStringLiteral("1")} +
+                    move(midX, midY) + move(toX, toY) +
+                    QStringList{QStringLiteral("mouseup"), QStringLiteral("1")})
+        .has_value();
+}
+
 bool ProgramWindow::pressKeys(unsigned long window, const QStringList& keys)
 {
     // No window manager hands out the focus here, so the test gives it as one would.

@@ -26,6 +26,10 @@ public:
 
     // A left click at a point of the client area given in twips.
     bool clickAtTwips(int x, int y);
+    // Moves the pointer to a point of the client area given in twips, without clicking.
+    bool moveToTwips(int x, int y);
+    // Presses the left button at one point, moves to the other and releases it there.
+    bool dragTwips(int fromX, int fromY, int toX, int toY);
     // Gives window the keyboard focus, then presses the keys (xdotool names, e.g. "ctrl+a").
     bool pressKeys(unsigned long window, const QStringList& keys);
     bool typeText(unsigned long window, const QString& text);

@@ -27,6 +27,16 @@ constexpr QPoint startButton(6840 + 975 / 2, 375 / 2);
 constexpr QPoint konecButton(8040 + 1215 / 2, 375 / 2);
 constexpr QPoint skloOption(480 + 120 + 735 / 2, 1800 + 600 + 255 / 2);
 constexpr QPoint indexField(720 + 855 / 2, 1440 + 330 / 2);
+constexpr QPoint option60(480 + 480 + 615 / 4, 5400 + 720 + 255 / 2);
+// The pace scroll bar: its thumb at the start-up value 0 (just right of the left arrow), the
+// place a tenth of the way along the bar, and its right end, the slowest pace.
+constexpr int scrollLeft = 4080;
+constexpr int scrollWidth = 2415;
+constexpr QPoint thumbAtStart(scrollLeft + 255 + 90, 480 + 255 / 2);
+constexpr QPoint scrollTenth(scrollLeft + 255 + (scrollWidth - 2 * 255) / 10, 480 + 255 / 2);
+constexpr QPoint scrollRightEnd(scrollLeft + scrollWidth - 255 - 60, 480 + 255 / 2);
+// Somewhere the pointer changes nothing: the air at the right of the picture.
+constexpr QPoint awayFromControls(11000, 8000);
 
 int px(double twips)
 {
@@ -37,6 +47,11 @@ QRect pixelRect(int left, int top, int width, int height)
 {
     return QRect(QPoint(px(left), px(top)), QPoint(px(left + width) - 1, px(top + height) - 1));
 }
+
+// The option indicators of "35" and "60" and the pace scroll bar, in pixels.
+const QRect indicator35 = pixelRect(480 + 240, 5400 + 240, 240, 195);
+const QRect indicator60 = pixelRect(480 + 480, 5400 + 720, 240, 255);
+const QRect scrollBar = pixelRect(scrollLeft, 480, scrollWidth, 255);
 
 // The name tags and the run's picture regions, in pixels.
 const QRect skloTag = pixelRect(8160, 5280, 615, 285);
@@ -185,6 +200,9 @@ private Q_SLOTS:
     void nonNumberIndexWarnsAndKeepsRunning();
     void endsWithStatusZero_data();
     void endsWithStatusZero();
+    void heldClicksAndDragActAfterTheRun();
+    void endDuringASlowRunEndsAfterTheStep_data();
+    void endDuringASlowRunEndsAfterTheStep();
 
 private:
     // Polls screenshots until ready holds for one and the next is the same; null on timeout.
@@ -402,6 +420,68 @@ void TestDesktop::endsWithStatusZero()
         break;
     }
     QVERIFY2(m_window->waitForExit(runTimeoutMs), "the program did not end");
+    QCOMPARE(m_window->exitStatus(), QProcess::NormalExit);
+    QVERIFY2(m_window->exitCode() == 0, qPrintable(m_window->errors()));
+}
+
+void TestDesktop::heldClicksAndDragActAfterTheRun()
+{
+    const QImage atStart = m_window->screenshot();
+    QVERIFY(!atStart.isNull());
+    // A slow pace, a tenth of the way along the bar: the clicks below come during the run.
+    QVERIFY(
+        m_window->dragTwips(thumbAtStart.x(), thumbAtStart.y(), scrollTenth.x(), scrollTenth.y()));
+    QVERIFY(m_window->moveToTwips(awayFromControls.x(), awayFromControls.y()));
+    const QImage slow = waitForSettledScreen(
+        [&](const QImage& image) { return image.copy(scrollBar) != atStart.copy(scrollBar); });
+    QVERIFY2(!slow.isNull(), "the drag before the run did not move the scroll bar");
+
+    QVERIFY(m_window->clickAtTwips(startButton.x(), startButton.y()));
+    for (const QPoint& option : {skloOption, option60}) {
+        QVERIFY(m_window->clickAtTwips(option.x(), option.y()));
+        QVERIFY(m_window->moveToTwips(awayFromControls.x(), awayFromControls.y()));
+    }
+    // Back to the fastest pace: the scroll bar acts during the run, so it ends soon.
+    QVERIFY(m_window->dragTwips(scrollTenth.x(), scrollTenth.y(), thumbAtStart.x() - 90,
+                                thumbAtStart.y()));
+    QVERIFY(m_window->moveToTwips(awayFromControls.x(), awayFromControls.y()));
+
+    const QImage shot = waitForSettledScreen([](const QImage& image) {
+        return share(image, substance, substanceGreen) > 0.5 && darkCount(image, vodaTagOnly) == 0;
+    });
+    QVERIFY2(!shot.isNull(), "the held click on Sklo never took effect");
+    QVERIFY(darkCount(shot, skloTag) > 10);
+    QVERIFY2(shot.copy(indicator60) != atStart.copy(indicator60), "60 was not selected");
+    QVERIFY2(shot.copy(indicator35) != atStart.copy(indicator35), "35 is still selected");
+    QVERIFY2(shot.copy(scrollBar) == atStart.copy(scrollBar),
+             "the scroll bar is not back at its start");
+    QVERIFY(m_window->isRunning());
+}
+
+void TestDesktop::endDuringASlowRunEndsAfterTheStep_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("Konec") << false;
+    QTest::newRow("close box") << true;
+}
+
+void TestDesktop::endDuringASlowRunEndsAfterTheStep()
+{
+    QFETCH(bool, closeBox);
+    // The slowest pace: a whole run takes 467 tenths of a second.
+    QVERIFY(m_window->dragTwips(thumbAtStart.x(), thumbAtStart.y(), scrollRightEnd.x(),
+                                scrollRightEnd.y()));
+    QVERIFY(m_window->clickAtTwips(startButton.x(), startButton.y()));
+    QVERIFY(m_window->moveToTwips(awayFromControls.x(), awayFromControls.y()));
+    if (closeBox) {
+        QVERIFY(m_window->requestClose());
+    } else {
+        QVERIFY(m_window->clickAtTwips(konecButton.x(), konecButton.y()));
+        // Off Konec at once; the window may already be gone, which is as good.
+        m_window->moveToTwips(awayFromControls.x(), awayFromControls.y());
+    }
+    // Well within the 47 s the run would take: it ends after the step in progress.
+    QVERIFY2(m_window->waitForExit(20'000), "the program waited for the run to end");
     QCOMPARE(m_window->exitStatus(), QProcess::NormalExit);
     QVERIFY2(m_window->exitCode() == 0, qPrintable(m_window->errors()));
 }

@@ -14,17 +14,23 @@
 #include <cmath>
 
 namespace {
+// Lets the run go on for a number of steps, then stops it.
 class QuickHost final : public RunHost
 {
 public:
-    void stepDrawn() override {}
+    explicit QuickHost(int steps) : m_steps(steps) {}
+    void stepDrawn(SweepStep) override {}
     std::int64_t slowDownCount() override { return 1; }
+    AfterStep stepEnded() override { return --m_steps > 0 ? AfterStep::Continue : AfterStep::Stop; }
+
+private:
+    int m_steps;
 };
 
-CurveRecord startUpRun()
+CurveRecord startUpRun(int steps = 467)
 {
     RecordingSurface surface;
-    QuickHost host;
+    QuickHost host(steps);
     const Countdown countdown(0);
     return ExperimentRun(surface, host, countdown)
         .run(RunSettings::fromFields(1.33, 35, "35", "Voda", "750", 750));
@@ -55,6 +61,7 @@ private Q_SLOTS:
     void numbersReadBackExactly();
     void longestBars_data();
     void longestBars();
+    void stoppedRunWritesTheStepsDrawn();
 
 private:
     CurveRecord m_record;
@@ -125,6 +132,14 @@ void TestCurvesCsv::longestBars()
     }
     QCOMPARE(std::round(best * 10) / 10, longest);
     QCOMPARE(bestAt, at);
+}
+
+void TestCurvesCsv::stoppedRunWritesTheStepsDrawn()
+{
+    const QList<QStringList> whole = rowsOf(curvesCsv(m_record));
+    const QList<QStringList> stopped = rowsOf(curvesCsv(startUpRun(120)));
+    QCOMPARE(stopped.size(), 1 + 120);
+    QCOMPARE(stopped, whole.mid(0, 1 + 120)); // the same rows as far as it went
 }
 
 QTEST_APPLESS_MAIN(TestCurvesCsv)

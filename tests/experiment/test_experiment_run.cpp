@@ -17,33 +17,44 @@
 namespace {
 constexpr int steps = 467;
 
-// Remembers where each step's drawing ends and how the countdown went.
+// Remembers where each step's drawing ends and how the countdown went; stops the run after
+// stopAfter steps.
 class FakeHost final : public RunHost
 {
 public:
-    FakeHost(const RecordingSurface& surface, std::function<std::int64_t(int)> countOfStep)
-        : m_surface(surface), m_countOfStep(std::move(countOfStep))
+    FakeHost(const RecordingSurface& surface, std::function<std::int64_t(int)> countOfStep,
+             int stopAfter = steps + 1)
+        : m_surface(surface), m_countOfStep(std::move(countOfStep)), m_stopAfter(stopAfter)
     {}
 
-    void stepDrawn() override
+    void stepDrawn(SweepStep step) override
     {
         stepEnds.push_back(m_surface.calls.size());
         decrementsAtDrawn.push_back(decrements);
+        shownSteps.push_back(step.index);
     }
     std::int64_t slowDownCount() override
     {
         countReads.push_back(int(stepEnds.size()));
         return m_countOfStep(int(stepEnds.size()) - 1);
     }
+    AfterStep stepEnded() override
+    {
+        decrementsAtEnded.push_back(decrements);
+        return int(stepEnds.size()) >= m_stopAfter ? AfterStep::Stop : AfterStep::Continue;
+    }
 
     std::vector<std::size_t> stepEnds; // calls recorded when each step was shown
     std::vector<std::int64_t> decrementsAtDrawn;
+    std::vector<std::int64_t> decrementsAtEnded;
+    std::vector<int> shownSteps;
     std::vector<int> countReads; // steps shown when N was read
     std::int64_t decrements = 0;
 
 private:
     const RecordingSurface& m_surface;
     std::function<std::int64_t(int)> m_countOfStep;
+    int m_stopAfter;
 };
 
 struct Recorded
@@ -125,6 +136,8 @@ private slots:
     void pause_data();
     void pause();
     void sameRunSamePicture();
+    void hostStopsTheRunAfterAStep_data();
+    void hostStopsTheRunAfterAStep();
 
 private:
     Recorded m_startUp;
@@ -368,6 +381,40 @@ void TestExperimentRun::sameRunSamePicture()
                      a[i].x2 == b[i].x2 && a[i].y2 == b[i].y2 && a[i].colour == b[i].colour &&
                      a[i].drawWidth == b[i].drawWidth,
                  qPrintable(describe(a[i]) + QStringLiteral(" / ") + describe(b[i])));
+    }
+}
+
+void TestExperimentRun::hostStopsTheRunAfterAStep_data()
+{
+    QTest::addColumn<int>("stopAfter");
+    QTest::newRow("after the first step") << 1;
+    QTest::newRow("halfway") << 200;
+    QTest::newRow("after the last step") << steps;
+}
+
+void TestExperimentRun::hostStopsTheRunAfterAStep()
+{
+    QFETCH(int, stopAfter);
+    RecordingSurface surface;
+    FakeHost host(
+        surface, [](int k) { return k + 1; }, stopAfter);
+    Countdown countdown;
+    countdown.setDecrementHook([&host] { ++host.decrements; });
+    const int drawn =
+        int(ExperimentRun(surface, host, countdown).run(startUpSettings()).points.size());
+
+    QCOMPARE(drawn, stopAfter);
+    QCOMPARE(int(host.shownSteps.size()), stopAfter);
+    for (int k = 0; k < stopAfter; ++k) {
+        QCOMPARE(host.shownSteps[k], k); // the host is told which step it shows
+    }
+    // The stopping step was drawn and paused in full, and nothing was drawn after it.
+    QCOMPARE(host.decrementsAtEnded.back(), std::int64_t(stopAfter) * (stopAfter + 1) / 2);
+    QCOMPARE(surface.calls.size(), host.stepEnds.back());
+    // What was drawn is the start of the full run's drawing, call for call.
+    const auto& full = m_startUp.surface.calls;
+    for (std::size_t i = 0; i < surface.calls.size(); i += 97) {
+        QCOMPARE(describe(surface.calls[i]), describe(full[i]));
     }
 }
 

@@ -22,8 +22,9 @@ constexpr QSize designSize(763, 575);
 class QuickHost final : public RunHost
 {
 public:
-    void stepDrawn() override {}
+    void stepDrawn(SweepStep) override {}
     std::int64_t slowDownCount() override { return 0; }
+    AfterStep stepEnded() override { return AfterStep::Continue; }
 };
 
 void runInto(Surface& surface, const RunSettings& settings)

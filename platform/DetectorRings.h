@@ -1,0 +1,34 @@
+#pragma once
+// Rings over the picture at the three detectors' current places, the ones the sums use: V on
+// the probe line at the probe's height, H and L at the detectors' x on their lines. A widget of
+// its own above the picture layer, so that the picture, and every copy of it, never holds them.
+
+#include "SweepStep.h"
+
+#include <QWidget>
+
+#include <array>
+
+class DetectorRings final : public QWidget
+{
+    Q_OBJECT
+public:
+    // Covers parent, lets the mouse through, and shows nothing until mark().
+    explicit DetectorRings(QWidget* parent);
+
+    // Moves the rings to where the detectors stand at step.
+    void mark(SweepStep step, double detectorDistance);
+    // The rings' centres in pixels of this widget: V, H, L.
+    const std::array<QPointF, 3>& centres() const { return m_centres; }
+
+    static constexpr qreal ringDiameter = 8; // pixels
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect ringsRect() const;
+
+    std::array<QPointF, 3> m_centres{};
+    bool m_marked = false;
+};
