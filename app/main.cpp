@@ -1,8 +1,11 @@
-// Program start: build the window, run its Load handler, and only then show it.
+// Program start: build the window, run its Load handler, give it its remembered place, and only
+// then show it; at the end, remember the place.
 
 #include "Brontel.h"
+#include "WindowMemory.h"
 
 #include <QApplication>
+#include <QSettings>
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,11 +32,20 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brontel"));
+    QApplication::setOrganizationName(QStringLiteral("Brontel"));
     QApplication::setDesktopFileName(QStringLiteral("brontel"));
 
     // The pause after each sweep step counts decrements of about a microsecond on this machine.
     Brontel window(Countdown::calibrated());
     window.load();
-    window.show();
-    return QApplication::exec();
+    // The window where the user left it; the experiment itself starts as designed.
+    QSettings settings;
+    if (restoreWindow(window, settings)) {
+        window.showFullScreen();
+    } else {
+        window.show();
+    }
+    const int status = QApplication::exec();
+    writeWindowState(settings, windowState(window, window.factor()));
+    return status;
 }
