@@ -54,6 +54,10 @@ public:
     // where the picture has drawn it, for whatever is laid over the picture.
     QPointF toWidgetPixels(QPointF twips) const;
     void toggleFullScreen();
+    // The window's place when it is neither full screen nor maximised.
+    QRect normalPlace() const;
+    // Full screen on the window's screen, with or without a window manager to grant it.
+    void showFullScreenEverywhere();
     // Resizes the window one size step up (+1) or down (-1), as far as the screen allows; in
     // full screen or maximised, the window returns to a normal window first.
     void stepSize(int direction);
@@ -157,6 +161,7 @@ private:
     Countdown m_countdown;
     PictureLayer* m_pictureLayer = nullptr;
     DesignPlacement m_placement;
+    QRect m_normalGeometry; // the window's place before full screen
     qreal m_pixelRatio = 1;
     bool m_watchingScreen = false;
     bool m_running = false;

@@ -80,13 +80,6 @@ std::optional<WindowState> usableWindowState(const WindowState& saved, const QLi
     return std::nullopt;
 }
 
-WindowState windowState(const QWidget& window, double factor)
-{
-    const QRect normal =
-        window.isFullScreen() || window.isMaximized() ? window.normalGeometry() : window.geometry();
-    return {normal, window.isFullScreen(), factor};
-}
-
 bool restoreWindow(QWidget& window, const QSettings& settings)
 {
     const std::optional<WindowState> saved = readWindowState(settings);

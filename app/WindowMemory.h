@@ -30,8 +30,6 @@ void writeWindowState(QSettings& settings, const WindowState& state);
 // and on it far enough to be seen and grabbed, at a factor the window can have.
 std::optional<WindowState> usableWindowState(const WindowState& saved, const QList<QRect>& screens);
 
-// The state of window as it is now.
-WindowState windowState(const QWidget& window, double factor);
 // Gives window its saved place before it is first shown; true if the saved state asks for
 // full screen. Leaves the window as designed when nothing usable is saved.
 bool restoreWindow(QWidget& window, const QSettings& settings);

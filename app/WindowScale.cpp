@@ -17,9 +17,30 @@ QPointF Brontel::toWidgetPixels(QPointF twips) const
 void Brontel::toggleFullScreen()
 {
     if (isFullScreen()) {
+        const QRect normal = m_normalGeometry.isValid() ? m_normalGeometry : normalGeometry();
         showNormal();
+        setGeometry(normal);
     } else {
-        showFullScreen();
+        showFullScreenEverywhere();
+    }
+}
+
+QRect Brontel::normalPlace() const
+{
+    if (isFullScreen() && m_normalGeometry.isValid()) {
+        return m_normalGeometry;
+    }
+    return isFullScreen() || isMaximized() ? normalGeometry() : geometry();
+}
+
+void Brontel::showFullScreenEverywhere()
+{
+    m_normalGeometry = isMaximized() ? normalGeometry() : geometry();
+    showFullScreen();
+    // Without a window manager (a kiosk, a bare projector session) nobody resizes a window
+    // that asks for full screen; it takes the screen itself.
+    if (const QScreen* screen = this->screen(); screen && geometry() != screen->geometry()) {
+        setGeometry(screen->geometry());
     }
 }
 
@@ -46,7 +67,9 @@ void Brontel::resetSize()
 
 void Brontel::showAtFactor(double factor)
 {
-    if (isFullScreen() || isMaximized()) {
+    if (isFullScreen()) {
+        toggleFullScreen();
+    } else if (isMaximized()) {
         showNormal();
     }
     resize(designscale::scaledSize(factor));

@@ -41,11 +41,11 @@ int main(int argc, char* argv[])
     // The window where the user left it; the experiment itself starts as designed.
     QSettings settings;
     if (restoreWindow(window, settings)) {
-        window.showFullScreen();
+        window.showFullScreenEverywhere();
     } else {
         window.show();
     }
     const int status = QApplication::exec();
-    writeWindowState(settings, windowState(window, window.factor()));
+    writeWindowState(settings, {window.normalPlace(), window.isFullScreen(), window.factor()});
     return status;
 }
