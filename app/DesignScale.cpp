@@ -24,7 +24,18 @@ double fittingFactor(QSize area)
     const QSize design = designSize();
     const double factor =
         std::min(double(area.width()) / design.width(), double(area.height()) / design.height());
-    return std::isfinite(factor) ? std::max(factor, smallestFactor) : 1.0;
+    if (!std::isfinite(factor)) {
+        return 1.0;
+    }
+    // A window sized for a step (rounded to whole pixels) shows exactly that step.
+    for (const double step : steps) {
+        const QSize used = scaledSize(step);
+        if (std::abs(factor - step) * design.width() < 1 && used.width() <= area.width() &&
+            used.height() <= area.height()) {
+            return step;
+        }
+    }
+    return std::max(factor, smallestFactor);
 }
 
 QPoint centredOrigin(QSize area, double factor)
