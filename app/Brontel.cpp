@@ -2,6 +2,7 @@
 
 #include "AccessibleNames.h"
 #include "ControlLook.h"
+#include "DesignScale.h"
 #include "KeyboardAccess.h"
 #include "LineControl.h"
 #include "OptionButton.h"
@@ -11,7 +12,9 @@
 #include "PictureSurface.h"
 #include "SceneMenu.h"
 #include "Surface.h"
+#include "TextFit.h"
 #include "Twips.h"
+#include "WindowSizeKeys.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -27,8 +30,6 @@ using look::Ground;
 using look::TextBoxLook;
 
 namespace {
-constexpr int clientWidthTwips = 11445;
-constexpr int clientHeightTwips = 8625;
 constexpr char homePage[] = "https://brontel.example/";
 } // namespace
 
@@ -37,8 +38,9 @@ Brontel::Brontel(Countdown countdown, QWidget* parent)
 {
     setObjectName(QStringLiteral("Brontel"));
     setWindowTitle(QStringLiteral("Brontel - ") + QLatin1String(homePage));
-    const QSize client(clientWidthTwips / twipsPerPixel, clientHeightTwips / twipsPerPixel);
-    setFixedSize(client);
+    const QSize client = designscale::designSize();
+    resize(client);
+    setMinimumSize(designscale::scaledSize(designscale::smallestFactor));
 
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, toQColor(colours::sceneGrey));
@@ -55,6 +57,17 @@ Brontel::Brontel(Countdown countdown, QWidget* parent)
     nameForScreenReaders(*this);
     new PictureClipboard(this);
     new SceneMenu(*this);
+    new WindowSizeKeys(this);
+    // Texts that do not fit their boxes as designed get their fitting size from the start.
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        connect(box, &QLineEdit::textChanged, this, [this, box] { fitFont(box, factor()); });
+    }
+    m_pixelRatio = m_pictureLayer->picture().image().devicePixelRatio();
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (control->testAttribute(Qt::WA_SetFont)) {
+            fitFont(control, factor());
+        }
+    }
 }
 
 Brontel::~Brontel() = default;
@@ -91,10 +104,11 @@ void Brontel::createControls()
 
     // The ratio of the screen the window opens on, so the picture's lines stay sharp there.
     const QScreen* screen = this->screen();
-    m_pictureLayer = new PictureLayer(size(), screen ? screen->devicePixelRatio() : 1, this);
+    m_pictureLayer =
+        new PictureLayer(designscale::designSize(), screen ? screen->devicePixelRatio() : 1, this);
     m_pictureLayer->picture().setForeColour(colours::black);
     m_pictureLayer->setObjectName(QStringLiteral("picture"));
-    m_pictureLayer->setGeometry(rect());
+    m_pictureLayer->setGeometry(QRect(QPoint(0, 0), designscale::designSize()));
 
     // Controls that are windows of their own stand in front of the picture.
     TextBoxLook title;
@@ -244,7 +258,7 @@ void Brontel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     for (const LineControl* line : {Line1, Line2, Line3, Line4, Line5, Line6, Line7}) {
-        line->paint(painter);
+        line->paint(painter, m_placement);
     }
 }
 

@@ -15,6 +15,7 @@
 #include "CurveRecord.h"
 #include "DetectorDistance.h"
 #include "Substance.h"
+#include "Twips.h"
 
 #include <QWidget>
 
@@ -54,6 +55,24 @@ public:
     // only announced by runRefused, for a caller without a window on screen.
     void setRefusalsShown(bool shown) { m_refusalsShown = shown; }
     bool refusalsShown() const { return m_refusalsShown; }
+
+    // The window's size. The whole design (controls, fonts, line controls, picture) is shown
+    // at one factor, the largest that fits the window, centred on the design's grey.
+    double factor() const { return m_placement.factor; }
+    const DesignPlacement& placement() const { return m_placement; }
+    // A point of the design, in twips, as logical pixels of the window at the current size:
+    // where the picture has drawn it, for whatever is laid over the picture.
+    QPointF toWidgetPixels(QPointF twips) const;
+    void toggleFullScreen();
+    // The window's place when it is neither full screen nor maximised.
+    QRect normalPlace() const;
+    // Full screen on the window's screen, with or without a window manager to grant it.
+    void showFullScreenEverywhere();
+    // Resizes the window one size step up (+1) or down (-1), as far as the screen allows; in
+    // full screen or maximised, the window returns to a normal window first.
+    void stepSize(int direction);
+    // The design's own size, 100 %.
+    void resetSize();
 
     // The controls, named as in the design.
     QLineEdit* nuBrontel = nullptr;
@@ -117,6 +136,8 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     friend class RunInProgress;
@@ -148,9 +169,18 @@ private:
     void setTabOrder();
     // Presents what has been drawn on the picture since the last call.
     void showPicture();
+    // Places the design in the window at the factor that fits its size, at the screen's pixel
+    // density; does nothing when neither changed.
+    void placeDesign();
+    // Resizes the window (a normal one) to show the design at factor, kept on its screen.
+    void showAtFactor(double factor);
 
     Countdown m_countdown;
     PictureLayer* m_pictureLayer = nullptr;
+    DesignPlacement m_placement;
+    QRect m_normalGeometry; // the window's place before full screen
+    qreal m_pixelRatio = 1;
+    bool m_watchingScreen = false;
     bool m_running = false;
     bool m_closeAfterRun = false;
     bool m_refusalsShown = true;

@@ -237,6 +237,8 @@ void Brontel::cmdStart_Click()
     if (!settings) {
         return;
     }
+    // The run paints the whole picture over: what was drawn before need not be kept.
+    picture().clear();
     {
         RunInProgress inProgress(*this, settings->detectorDistance);
         m_lastCurves = ExperimentRun(picture(), inProgress, m_countdown).run(*settings);

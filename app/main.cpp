@@ -1,11 +1,14 @@
-// Program start: read the command line, build the window, run its Load handler, and only then
-// show it; or, with files to write, run once without showing it.
+// Program start: read the command line, build the window, run its Load handler, give it its
+// remembered place, and only then show it, remembering the place at the end; or, with files to
+// write, run once without showing it.
 
 #include "Brontel.h"
 #include "CommandLine.h"
 #include "CommandLineRun.h"
+#include "WindowMemory.h"
 
 #include <QApplication>
+#include <QSettings>
 
 #include <cstdio>
 #include <cstdlib>
@@ -54,6 +57,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Brontel"));
     QApplication::setDesktopFileName(QStringLiteral("brontel"));
 
     // The pause after each sweep step counts decrements of about a microsecond on this machine;
@@ -64,6 +68,14 @@ int main(int argc, char* argv[])
     if (line.writesFiles()) {
         return writeFiles(window, line);
     }
-    window.show();
-    return QApplication::exec();
+    // The window where the user left it; the experiment itself starts as designed.
+    QSettings settings;
+    if (restoreWindow(window, settings)) {
+        window.showFullScreenEverywhere();
+    } else {
+        window.show();
+    }
+    const int status = QApplication::exec();
+    writeWindowState(settings, {window.normalPlace(), window.isFullScreen(), window.factor()});
+    return status;
 }

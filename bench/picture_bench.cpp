@@ -1,5 +1,6 @@
 // A whole run at the fastest pace with all its drawing, into the window's real picture, beside
-// the plain loop of the sums alone.
+// the plain loop of the sums alone; and the finished run's picture rendered again at full screen
+// on a 3840 x 2160 screen, as when the window is resized or goes full screen.
 
 #include "BenchSettings.h"
 #include "Countdown.h"
@@ -14,14 +15,34 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <string>
 
 namespace {
 
-// The picture as the window has it: 763 x 575 logical pixels.
+// The picture as the window has it: 763 x 575 design pixels.
 constexpr QSize pictureSize(763, 575);
+// Full screen on 3840 x 2160: the design fits by its height.
+constexpr double fullScreenFactor = 2160.0 / 575;
 
 double plainSeconds = 0;
 double pictureSeconds = 0;
+double rerenderSeconds = 0;
+
+// Resident memory of this process, in MB, from the kernel.
+double residentMegabytes()
+{
+    std::ifstream status("/proc/self/status");
+    std::string word;
+    while (status >> word) {
+        if (word == "VmRSS:") {
+            double kilobytes = 0;
+            status >> kilobytes;
+            return kilobytes / 1024;
+        }
+    }
+    return 0;
+}
 
 void plainSums(benchmark::State& state)
 {
@@ -43,9 +64,40 @@ void runIntoPicture(benchmark::State& state)
     PictureSurface picture(pictureSize, qreal(state.range(0)));
     for (auto _ : state) {
         FixedPaceHost host(1);
+        picture.clear(); // as the window does at Start
         ExperimentRun(picture, host, countdown).run(settings);
         benchmark::DoNotOptimize(picture.image().constBits());
     }
+}
+
+// The picture of a finished run rendered whole at full screen.
+void rerenderFullScreen(benchmark::State& state)
+{
+    const Countdown countdown(0);
+    PictureSurface picture(pictureSize, 1);
+    FixedPaceHost host(1);
+    ExperimentRun(picture, host, countdown).run(startUpSettings());
+    bool large = false;
+    for (auto _ : state) {
+        large = !large;
+        picture.setScale(large ? fullScreenFactor : fullScreenFactor - 0.01, 1);
+        benchmark::DoNotOptimize(picture.image().constBits());
+    }
+    state.counters["commands"] = double(picture.drawing().size());
+}
+
+// A run drawn while the window is full screen on 3840 x 2160, then the memory it holds.
+void runAtFullScreen(benchmark::State& state)
+{
+    const Countdown countdown(0);
+    PictureSurface picture(pictureSize, 1, fullScreenFactor);
+    for (auto _ : state) {
+        FixedPaceHost host(1);
+        picture.clear();
+        ExperimentRun(picture, host, countdown).run(startUpSettings());
+        benchmark::DoNotOptimize(picture.image().constBits());
+    }
+    state.counters["resident_MB"] = residentMegabytes();
 }
 
 class Reporter final : public benchmark::ConsoleReporter
@@ -60,6 +112,8 @@ public:
                 plainSeconds = s;
             } else if (run.benchmark_name() == "runIntoPicture/1/real_time") {
                 pictureSeconds = s;
+            } else if (run.benchmark_name().rfind("rerenderFullScreen", 0) == 0) {
+                rerenderSeconds = s;
             }
         }
         ConsoleReporter::ReportRuns(runs);
@@ -70,6 +124,8 @@ public:
 
 BENCHMARK(plainSums)->Unit(benchmark::kMillisecond);
 BENCHMARK(runIntoPicture)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(rerenderFullScreen)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(runAtFullScreen)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 int main(int argc, char** argv)
 {
@@ -87,6 +143,11 @@ int main(int argc, char** argv)
         std::printf("\nwhole run into the picture: %.1f ms, %.2fx the plain loop of the sums "
                     "(%.1f ms)\n",
                     pictureSeconds * 1e3, pictureSeconds / plainSeconds, plainSeconds * 1e3);
+    }
+    if (plainSeconds > 0 && rerenderSeconds > 0) {
+        std::printf("the whole picture again at full screen 3840 x 2160: %.1f ms, %.2fx the plain "
+                    "loop\n",
+                    rerenderSeconds * 1e3, rerenderSeconds / plainSeconds);
     }
     benchmark::Shutdown();
     return 0;

@@ -2,7 +2,11 @@
 
 #include "Twips.h"
 
+#include <QPaintDevice>
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 
 LineControl::LineControl(const QString& name, int x1, int y1, int x2, int y2, int width,
                          QObject* parent)
@@ -47,14 +51,16 @@ void LineControl::set(int& member, int value)
     }
 }
 
-void LineControl::paint(QPainter& painter) const
+void LineControl::paint(QPainter& painter, const DesignPlacement& placement) const
 {
     if (!m_visible) {
         return;
     }
-    QPen pen(Qt::black, m_width);
+    const double ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    const double deviceWidth = std::max(1.0, std::round(m_width * placement.factor * ratio));
+    QPen pen(Qt::black, deviceWidth / ratio);
     pen.setCapStyle(Qt::FlatCap);
     painter.setPen(pen);
-    painter.drawLine(
-        QLineF(twipsToPixels(m_x1), twipsToPixels(m_y1), twipsToPixels(m_x2), twipsToPixels(m_y2)));
+    painter.drawLine(QLineF(toWindowPixels(QPointF(m_x1, m_y1), placement),
+                            toWindowPixels(QPointF(m_x2, m_y2), placement)));
 }

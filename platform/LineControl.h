@@ -2,6 +2,8 @@
 // A line control: a straight line in the foreground colour with movable end points, painted by
 // the window as part of its own surface (below the run's picture).
 
+#include "Twips.h"
+
 #include <QObject>
 
 class QPainter;
@@ -26,7 +28,8 @@ public:
     void setY2(int twips);
     void setVisible(bool visible);
 
-    void paint(QPainter& painter) const;
+    // Paints the line at the design's placement, as wide as its width in whole device pixels.
+    void paint(QPainter& painter, const DesignPlacement& placement = {}) const;
 
 Q_SIGNALS:
     void changed();

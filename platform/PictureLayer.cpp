@@ -3,8 +3,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-PictureLayer::PictureLayer(QSize sizeInPixels, qreal devicePixelRatio, QWidget* parent)
-    : QWidget(parent), m_picture(sizeInPixels, devicePixelRatio)
+PictureLayer::PictureLayer(QSize designSize, qreal devicePixelRatio, QWidget* parent)
+    : QWidget(parent), m_picture(designSize, devicePixelRatio)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_StaticContents);
@@ -28,4 +28,15 @@ void PictureLayer::showChanges()
     if (!dirty.isEmpty()) {
         update(dirty);
     }
+}
+
+void PictureLayer::setPlacement(const DesignPlacement& placement, qreal devicePixelRatio)
+{
+    if (placement.factor != m_picture.factor() ||
+        devicePixelRatio != m_picture.image().devicePixelRatio()) {
+        m_picture.setScale(placement.factor, devicePixelRatio);
+        m_picture.takeDirtyRect(); // all of it is shown anew below
+        update();
+    }
+    setGeometry(QRect(placement.origin, m_picture.logicalSize()));
 }

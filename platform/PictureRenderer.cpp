@@ -15,9 +15,6 @@ QColor toQColor(Colour colour)
 }
 
 namespace {
-constexpr int designWidthTwips = 11445;
-constexpr int designHeightTwips = 8625;
-
 struct Segment
 {
     double x1, y1, x2, y2;

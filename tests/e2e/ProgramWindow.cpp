@@ -25,6 +25,7 @@ ProgramWindow::ProgramWindow(const QString& program, const QString& display) : m
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
     m_program.setProcessEnvironment(environment);
     m_program.setProcessChannelMode(QProcess::SeparateChannels);
     m_program.start(program, {});
@@ -137,6 +138,14 @@ QImage ProgramWindow::screenshot() const
         tool(QStringLiteral("import"), {QStringLiteral("-silent"), QStringLiteral("-window"),
                                         QString::number(m_window), QStringLiteral("png:-")});
     return png ? QImage::fromData(*png, "PNG").convertToFormat(QImage::Format_RGB32) : QImage();
+}
+
+bool ProgramWindow::resize(int width, int height)
+{
+    return tool(QStringLiteral("xdotool"),
+                {QStringLiteral("windowsize"), QStringLiteral("--sync"), QString::number(m_window),
+                 QString::number(width), QString::number(height)})
+        .has_value();
 }
 
 bool ProgramWindow::requestClose()

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <optional>
 
@@ -35,6 +36,8 @@ public:
     bool typeText(unsigned long window, const QString& text);
     // What the main window's client area shows now; null if it could not be taken.
     QImage screenshot() const;
+    // Resizes the main window's client area, as dragging its edge does.
+    bool resize(int width, int height);
     // Asks the window to close, as its close box does.
     bool requestClose();
 
@@ -49,6 +52,7 @@ public:
 private:
     std::optional<QByteArray> tool(const QString& name, const QStringList& arguments) const;
 
+    QTemporaryDir m_config; // the program's settings, never the user's own
     QString m_display;
     QProcess m_program;
     unsigned long m_window = 0;

@@ -203,6 +203,7 @@ private Q_SLOTS:
     void heldClicksAndDragActAfterTheRun();
     void endDuringASlowRunEndsAfterTheStep_data();
     void endDuringASlowRunEndsAfterTheStep();
+    void resizedWindowDrawsTheCurveAtItsScale();
 
 private:
     // Polls screenshots until ready holds for one and the next is the same; null on timeout.
@@ -484,6 +485,52 @@ void TestDesktop::endDuringASlowRunEndsAfterTheStep()
     QVERIFY2(m_window->waitForExit(20'000), "the program waited for the run to end");
     QCOMPARE(m_window->exitStatus(), QProcess::NormalExit);
     QVERIFY2(m_window->exitCode() == 0, qPrintable(m_window->errors()));
+}
+
+void TestDesktop::resizedWindowDrawsTheCurveAtItsScale()
+{
+    // One and a half times the design, with 50 spare pixels at each side: the design is
+    // centred at factor 1.5.
+    const double factor = 1.5;
+    const QPoint origin(50, 0);
+    QVERIFY(m_window->resize(1145 + 2 * origin.x(), 863));
+    const auto main = m_window->findWindow(QStringLiteral("Brontel - https://brontel.example/"));
+    QVERIFY(main);
+    const auto at = [&](double twips) {
+        return int(std::lround(twips / twipsPerPixel * factor));
+    };
+    const auto scaled = [&](int left, int top, int width, int height) {
+        return QRect(QPoint(at(left), at(top)) + origin,
+                     QPoint(at(left + width) - 1, at(top + height) - 1) + origin);
+    };
+    const QRect scaledSubstance = scaled(2700, 5050, 11400 - 2700, 7450 - 5050);
+    QVERIFY(m_window->pressKeys(*main, {QStringLiteral("space")})); // Start has the focus
+    const QImage shot = waitForSettledScreen(
+        [&](const QImage& image) { return share(image, scaledSubstance, substanceGreen) > 0.5; });
+    QVERIFY2(!shot.isNull(), "the run's picture never settled on the resized window");
+    QCOMPARE(shot.size(), QSize(1145 + 2 * origin.x(), 863));
+    // Left of the design, the window's grey; the design's corner is where the factor puts it.
+    QVERIFY(share(shot, QRect(0, 0, origin.x() - 1, shot.height()), sceneGrey) > 0.99);
+
+    // The surface line, two design pixels wide, is three whole pixels at 1.5.
+    const int column = origin.x() + at(10000);
+    int surfaceRows = 0;
+    for (int y = at(5000) - 4; y <= at(5000) + 4; ++y) {
+        surfaceRows += darkAt(shot, column, y) ? 1 : 0;
+    }
+    QCOMPARE(surfaceRows, 3);
+
+    // Detector V's longest bar ends where the library says, at the scale.
+    const CurveBar& v = RunFigures::of(startUpSettings()).longestV;
+    int endV = -1;
+    for (int y = at(v.y1) - 1; y <= at(v.y1) + 1; ++y) {
+        endV = std::max(endV, barEndRight(shot, y, origin.x() + at(v.x1)));
+    }
+    const double expected = origin.x() + v.x2 / twipsPerPixel * factor;
+    QVERIFY2(std::abs(endV - expected) <= tolerancePx,
+             qPrintable(QStringLiteral("V's longest bar ends at x %1 px, expected %2")
+                            .arg(endV)
+                            .arg(expected)));
 }
 
 QTEST_GUILESS_MAIN(TestDesktop)

@@ -1,0 +1,99 @@
+#include "WindowMemory.h"
+
+#include "DesignScale.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+#include <QWidget>
+
+#include <cmath>
+
+namespace {
+const QString xKey = QStringLiteral("window/x");
+const QString yKey = QStringLiteral("window/y");
+const QString widthKey = QStringLiteral("window/width");
+const QString heightKey = QStringLiteral("window/height");
+const QString fullScreenKey = QStringLiteral("window/fullScreen");
+const QString factorKey = QStringLiteral("window/factor");
+
+// The largest size factor a window can have (the largest size step).
+constexpr double largestFactor = 8;
+// How much of the window must lie on a screen to be seen and moved by its title bar.
+constexpr int visibleWidth = 200;
+constexpr int visibleHeight = 100;
+
+std::optional<int> readInt(const QSettings& settings, const QString& key)
+{
+    bool ok = false;
+    const int value = settings.value(key).toString().trimmed().toInt(&ok);
+    return ok ? std::optional(value) : std::nullopt;
+}
+} // namespace
+
+std::optional<WindowState> readWindowState(const QSettings& settings)
+{
+    const auto x = readInt(settings, xKey);
+    const auto y = readInt(settings, yKey);
+    const auto width = readInt(settings, widthKey);
+    const auto height = readInt(settings, heightKey);
+    const QString fullScreen = settings.value(fullScreenKey).toString().trimmed();
+    bool factorOk = false;
+    const double factor = settings.value(factorKey).toString().trimmed().toDouble(&factorOk);
+    if (!x || !y || !width || !height || !factorOk ||
+        (fullScreen != QLatin1String("true") && fullScreen != QLatin1String("false"))) {
+        return std::nullopt;
+    }
+    return WindowState{QRect(*x, *y, *width, *height), fullScreen == QLatin1String("true"), factor};
+}
+
+void writeWindowState(QSettings& settings, const WindowState& state)
+{
+    settings.setValue(xKey, state.geometry.x());
+    settings.setValue(yKey, state.geometry.y());
+    settings.setValue(widthKey, state.geometry.width());
+    settings.setValue(heightKey, state.geometry.height());
+    settings.setValue(fullScreenKey, state.fullScreen);
+    settings.setValue(factorKey, state.factor);
+}
+
+std::optional<WindowState> usableWindowState(const WindowState& saved, const QList<QRect>& screens)
+{
+    if (!std::isfinite(saved.factor) || saved.factor < designscale::smallestFactor ||
+        saved.factor > largestFactor) {
+        return std::nullopt;
+    }
+    const QSize smallest = designscale::scaledSize(designscale::smallestFactor);
+    const QRect& g = saved.geometry;
+    if (g.width() < smallest.width() || g.height() < smallest.height()) {
+        return std::nullopt;
+    }
+    for (const QRect& screen : screens) {
+        const QRect shown = screen.intersected(g);
+        if (g.width() <= screen.width() && g.height() <= screen.height() &&
+            shown.width() >= std::min(visibleWidth, g.width()) &&
+            shown.height() >= std::min(visibleHeight, g.height()) &&
+            g.top() >= screen.top()) { // the title bar above the client area stays reachable
+            return saved;
+        }
+    }
+    return std::nullopt;
+}
+
+bool restoreWindow(QWidget& window, const QSettings& settings)
+{
+    const std::optional<WindowState> saved = readWindowState(settings);
+    if (!saved) {
+        return false;
+    }
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens.append(screen->availableGeometry());
+    }
+    const std::optional<WindowState> usable = usableWindowState(*saved, screens);
+    if (!usable) {
+        return false;
+    }
+    window.setGeometry(usable->geometry);
+    return usable->fullScreen;
+}

@@ -1,0 +1,262 @@
+// The window at any size: the factor that fits it, every control and the picture at their
+// scaled places, texts whole at every factor, and a saved window place that is only used when
+// it makes sense on the screens there are.
+
+#include "Brontel.h"
+#include "DesignScale.h"
+#include "LineControl.h"
+#include "OptionButton.h"
+#include "PictureLayer.h"
+#include "PictureSurface.h"
+#include "TextFit.h"
+#include "Twips.h"
+#include "WindowMemory.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+Q_DECLARE_METATYPE(std::optional<WindowState>)
+
+namespace {
+const QRect fullHd(0, 0, 1920, 1080);
+const QRect secondScreen(1920, 0, 1280, 1024);
+
+QRect expectedBox(const TwipsRect& r, double factor, QPoint origin)
+{
+    const auto px = [factor](int twips) {
+        return int(std::lround(twips / 15.0 * factor));
+    };
+    return QRect(QPoint(px(r.left), px(r.top)) + origin,
+                 QPoint(px(r.left + r.width) - 1, px(r.top + r.height) - 1) + origin);
+}
+} // namespace
+
+class TestWindowScale : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void factorFitsTheWindow_data();
+    void factorFitsTheWindow();
+    void sizeSteps_data();
+    void sizeSteps();
+    void controlsAndPictureAtTheirScaledPlaces();
+    void textsFitAtEveryFactor_data();
+    void textsFitAtEveryFactor();
+    void savedPlaceIsCheckedAgainstTheScreens_data();
+    void savedPlaceIsCheckedAgainstTheScreens();
+    void unreadableSettingsGiveNothing_data();
+    void unreadableSettingsGiveNothing();
+    void savedStateReadsBack();
+};
+
+void TestWindowScale::factorFitsTheWindow_data()
+{
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<QPoint>("origin");
+    QTest::newRow("as designed") << QSize(763, 575) << 1.0 << QPoint(0, 0);
+    QTest::newRow("twice as large") << QSize(1526, 1150) << 2.0 << QPoint(0, 0);
+    QTest::newRow("full HD: height decides")
+        << QSize(1920, 1080) << 1080.0 / 575 << QPoint((1920 - 1433) / 2, 0);
+    QTest::newRow("tall: width decides") << QSize(763, 900) << 1.0 << QPoint(0, 162);
+    QTest::newRow("4K") << QSize(3840, 2160) << 2160.0 / 575 << QPoint((3840 - 2866) / 2, 0);
+    QTest::newRow("tiny: the smallest factor") << QSize(100, 50) << 0.5 << QPoint(0, 0);
+}
+
+void TestWindowScale::factorFitsTheWindow()
+{
+    QFETCH(QSize, window);
+    QFETCH(double, factor);
+    QFETCH(QPoint, origin);
+    QCOMPARE(designscale::fittingFactor(window), factor);
+    QCOMPARE(designscale::centredOrigin(window, factor), origin);
+    if (factor > designscale::smallestFactor) {
+        const QSize used = designscale::scaledSize(factor);
+        QVERIFY(used.width() <= window.width() && used.height() <= window.height());
+        QVERIFY(used.width() == window.width() || used.height() == window.height());
+    }
+}
+
+void TestWindowScale::sizeSteps_data()
+{
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<double>("largest");
+    QTest::addColumn<double>("up");
+    QTest::addColumn<double>("down");
+    QTest::newRow("100 %") << 1.0 << 1.878 << 1.25 << 1.0;
+    QTest::newRow("125 %") << 1.25 << 1.878 << 1.5 << 1.0;
+    QTest::newRow("150 % on full HD: 175 % fits") << 1.5 << 1.878 << 1.75 << 1.25;
+    QTest::newRow("175 % on full HD: 200 % does not") << 1.75 << 1.878 << 1.75 << 1.5;
+    QTest::newRow("between steps") << 1.6 << 4.0 << 1.75 << 1.5;
+    QTest::newRow("screen smaller than the design") << 1.0 << 0.9 << 1.0 << 1.0;
+}
+
+void TestWindowScale::sizeSteps()
+{
+    QFETCH(double, factor);
+    QFETCH(double, largest);
+    QFETCH(double, up);
+    QFETCH(double, down);
+    QCOMPARE(designscale::nextStep(factor, largest), up);
+    QCOMPARE(designscale::previousStep(factor), down);
+}
+
+void TestWindowScale::controlsAndPictureAtTheirScaledPlaces()
+{
+    Brontel w(Countdown(0));
+    w.load();
+    const QPoint origin(50, 0);
+    w.resize(designscale::scaledSize(1.5) + QSize(2 * origin.x(), 0));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.factor(), 1.5);
+    QCOMPARE(w.placement().origin, origin);
+
+    // A control of the window, and one inside a frame (placed relative to its frame).
+    QCOMPARE(w.nTextIndex->geometry(), expectedBox({480, 1200, 1095, 285}, 1.5, origin));
+    QCOMPARE(twipsGeometry(w.nTextIndex), (TwipsRect{480, 1200, 1095, 285}));
+    QCOMPARE(w.opSklo->geometry(), expectedBox({120, 600, 735, 255}, 1.5, QPoint()));
+    QCOMPARE(w.cmdStart->font().pointSizeF(), 18 * 1.5);
+
+    // The picture covers the design's area and draws where the twips say.
+    auto* layer = w.findChild<PictureLayer*>(QStringLiteral("picture"));
+    QVERIFY(layer);
+    QCOMPARE(layer->geometry(), QRect(origin, designscale::scaledSize(1.5)));
+    w.picture().setDrawWidth(2);
+    w.picture().line(3000, 6000, 9000, 6000, colours::white); // design row 400
+    w.picture().setDrawWidth(1);
+    QTest::qWait(50);
+    const QImage shown = w.grab().toImage();
+    const QPointF at = w.toWidgetPixels(QPointF(6000, 6000));
+    QCOMPARE(at, QPointF(origin.x() + 600.0, 600.0));
+    int whiteRows = 0;
+    for (int y = 590; y < 610; ++y) {
+        whiteRows += shown.pixel(int(at.x()), y) == qRgb(255, 255, 255) ? 1 : 0;
+    }
+    QCOMPARE(whiteRows, 3); // two design pixels at 1.5: three whole pixels
+    QCOMPARE(shown.pixel(int(at.x()), 600), qRgb(255, 255, 255));
+    QCOMPARE(shown.pixel(origin.x() + 3000 / 15 * 3 / 2 - 5, 600), qRgb(0xC0, 0xC0, 0xC0));
+
+    // Back to the design's size: every place as designed.
+    w.resetSize();
+    QCOMPARE(w.factor(), 1.0);
+    QCOMPARE(w.nTextIndex->geometry(), expectedBox({480, 1200, 1095, 285}, 1, QPoint()));
+    QCOMPARE(layer->geometry(), QRect(QPoint(0, 0), designscale::designSize()));
+}
+
+void TestWindowScale::textsFitAtEveryFactor_data()
+{
+    QTest::addColumn<double>("factor");
+    for (const double factor : {1.0, 1.25, 1.5, 1.878, 2.0, 3.0}) {
+        QTest::addRow("%g", factor) << factor;
+    }
+}
+
+void TestWindowScale::textsFitAtEveryFactor()
+{
+    QFETCH(double, factor);
+    Brontel w(Countdown(0));
+    w.load();
+    w.resize(designscale::scaledSize(factor));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(std::abs(w.factor() - factor) < 0.002);
+    w.nIndex->setText(QStringLiteral("1000000")); // the largest index a run takes
+    for (QWidget* control : w.findChildren<QWidget*>()) {
+        if (control->isVisible() && control->testAttribute(Qt::WA_SetFont)) {
+            QVERIFY2(textFits(control), qPrintable(control->objectName()));
+        }
+    }
+    // Fitting shrinks only what needs it: Start keeps the design's size at this factor.
+    QCOMPARE(w.cmdStart->font().pointSizeF(), 18 * w.factor());
+}
+
+void TestWindowScale::savedPlaceIsCheckedAgainstTheScreens_data()
+{
+    QTest::addColumn<WindowState>("saved");
+    QTest::addColumn<bool>("usable");
+    const auto state = [](QRect geometry, double factor = 1.5, bool fullScreen = false) {
+        return WindowState{geometry, fullScreen, factor};
+    };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("a normal window") << state({100, 80, 1145, 863}) << true;
+    QTest::newRow("full screen") << state({100, 80, 763, 575}, 1, true) << true;
+    QTest::newRow("on the second screen") << state({2000, 100, 1000, 800}) << true;
+    QTest::newRow("partly off to the right") << state({1700, 100, 763, 575}) << true;
+    QTest::newRow("bigger than every screen") << state({0, 0, 5000, 3000}) << false;
+    QTest::newRow("off every screen") << state({-5000, -5000, 763, 575}) << false;
+    QTest::newRow("a sliver left on a screen") << state({3190, 100, 763, 575}) << false;
+    QTest::newRow("title bar above the screen") << state({100, -40, 763, 575}) << false;
+    QTest::newRow("below the screens") << state({100, 1070, 763, 575}) << false;
+    QTest::newRow("smaller than the window goes") << state({100, 100, 10, 10}) << false;
+    QTest::newRow("negative size") << state({100, 100, -763, -575}) << false;
+    QTest::newRow("factor 0") << state({100, 80, 763, 575}, 0) << false;
+    QTest::newRow("factor 1e9") << state({100, 80, 763, 575}, 1e9) << false;
+    QTest::newRow("factor not a number") << state({100, 80, 763, 575}, nan) << false;
+}
+
+void TestWindowScale::savedPlaceIsCheckedAgainstTheScreens()
+{
+    QFETCH(WindowState, saved);
+    QFETCH(bool, usable);
+    const auto result = usableWindowState(saved, {fullHd, secondScreen});
+    QCOMPARE(result.has_value(), usable);
+    if (usable) {
+        QCOMPARE(*result, saved);
+    }
+}
+
+void TestWindowScale::unreadableSettingsGiveNothing_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("binary garbage") << QByteArray("\x00\xff\xfe[[[\x01=\x02\n", 12);
+    QTest::newRow("width is text") << QByteArray("[window]\nx=10\ny=10\nwidth=wide\nheight=575\n"
+                                                 "fullScreen=false\nfactor=1\n");
+    QTest::newRow("factor missing")
+        << QByteArray("[window]\nx=10\ny=10\nwidth=763\nheight=575\nfullScreen=false\n");
+    QTest::newRow("full screen neither true nor false")
+        << QByteArray("[window]\nx=10\ny=10\nwidth=763\nheight=575\nfullScreen=maybe\nfactor=1\n");
+    QTest::newRow("number too large for a pixel")
+        << QByteArray("[window]\nx=99999999999999\ny=10\nwidth=763\nheight=575\n"
+                      "fullScreen=false\nfactor=1\n");
+}
+
+void TestWindowScale::unreadableSettingsGiveNothing()
+{
+    QFETCH(QByteArray, file);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Brontel.conf"));
+    QFile out(path);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(file);
+    out.close();
+    const QSettings settings(path, QSettings::IniFormat);
+    QVERIFY(!readWindowState(settings).has_value());
+
+    // The window given such a file keeps the design's start.
+    Brontel w(Countdown(0));
+    QVERIFY(!restoreWindow(w, settings));
+    QCOMPARE(w.size(), designscale::designSize());
+}
+
+void TestWindowScale::savedStateReadsBack()
+{
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath(QStringLiteral("Brontel.conf")), QSettings::IniFormat);
+    const WindowState state{QRect(40, 60, 1145, 863), true, 1.5};
+    writeWindowState(settings, state);
+    settings.sync();
+    QCOMPARE(readWindowState(settings), std::optional(state));
+}
+
+QTEST_MAIN(TestWindowScale)
+#include "test_windowscale.moc"
