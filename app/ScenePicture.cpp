@@ -6,6 +6,7 @@
 #include "PictureRenderer.h"
 #include "PictureSurface.h"
 #include "SettingsFields.h"
+#include "TextFit.h"
 #include "Twips.h"
 #include "VectorPicture.h"
 
@@ -39,7 +40,7 @@ QRectF designRect(const QWidget* widget)
 }
 
 // A caption's font at its design size in design pixels, whatever the device's resolution.
-QFont designFont(QFont font)
+QFont fontInDesignPixels(QFont font)
 {
     const double points = font.pointSizeF();
     if (points > 0) {
@@ -142,7 +143,7 @@ void ScenePicture::paintCaptions(QPainter& painter) const
         const QRectF box = designRect(caption);
         const QPalette& palette = caption->palette();
         painter.fillRect(box, palette.color(QPalette::Base));
-        painter.setFont(designFont(caption->font()));
+        painter.setFont(fontInDesignPixels(designFont(caption)));
         painter.setPen(palette.color(QPalette::Text));
         // A text box keeps its text a couple of pixels from its sides.
         // A caption wider than its box is shown whole rather than cut.

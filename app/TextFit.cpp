@@ -74,14 +74,18 @@ bool textFits(const QWidget* control)
     return true;
 }
 
+QFont designFont(const QWidget* control)
+{
+    const QVariant stored = control->property(designFontProperty);
+    return stored.isValid() ? stored.value<QFont>() : control->font();
+}
+
 void fitFont(QWidget* control, double factor)
 {
-    QVariant stored = control->property(designFontProperty);
-    if (!stored.isValid()) {
-        stored = QVariant::fromValue(control->font());
-        control->setProperty(designFontProperty, stored);
+    if (!control->property(designFontProperty).isValid()) {
+        control->setProperty(designFontProperty, QVariant::fromValue(control->font()));
     }
-    const QFont design = stored.value<QFont>();
+    const QFont design = designFont(control);
     const double full = design.pointSizeF() * factor;
     QFont font = design;
     font.setPointSizeF(full);

@@ -5,10 +5,11 @@
 #include <QPainter>
 
 namespace {
-// The one place where the rings turn the scene's twips into the window's pixels.
-QPointF toPixels(double xTwips, double yTwips)
+// The one place where the rings turn the scene's twips into the window's pixels, at the
+// window's present size.
+QPointF toPixels(const QWidget* window, double xTwips, double yTwips)
 {
-    return {twipsToPixels(xTwips), twipsToPixels(yTwips)};
+    return toWindowPixels({xTwips, yTwips}, designPlacement(window));
 }
 
 // Red, which the picture itself never uses, with a pen wide enough to see over a black line.
@@ -29,10 +30,15 @@ DetectorRings::DetectorRings(QWidget* parent) : QWidget(parent)
 void DetectorRings::mark(SweepStep step, double detectorDistance)
 {
     const QRect before = ringsRect();
+    const QWidget* window = parentWidget();
+    if (window != nullptr && geometry() != window->rect()) {
+        setGeometry(window->rect()); // the window may have been resized since the last step
+    }
+    m_scale = window != nullptr ? designPlacement(window).factor : 1;
     m_centres = {
-        toPixels(scene::probeX, step.y()),
-        toPixels(step.detectorX(), scene::detectorHY(detectorDistance)),
-        toPixels(step.detectorX(), scene::detectorLY),
+        toPixels(window, scene::probeX, step.y()),
+        toPixels(window, step.detectorX(), scene::detectorHY(detectorDistance)),
+        toPixels(window, step.detectorX(), scene::detectorLY),
     };
     const bool wasMarked = m_marked;
     m_marked = true;
@@ -41,7 +47,7 @@ void DetectorRings::mark(SweepStep step, double detectorDistance)
 
 QRect DetectorRings::ringsRect() const
 {
-    const qreal reach = ringDiameter / 2 + penWidth;
+    const qreal reach = (ringDiameter / 2 + penWidth) * m_scale;
     QRectF all;
     for (const QPointF& centre : m_centres) {
         all |= QRectF(centre - QPointF(reach, reach), centre + QPointF(reach, reach));
@@ -56,9 +62,10 @@ void DetectorRings::paintEvent(QPaintEvent*)
     }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::red, penWidth));
+    painter.setPen(QPen(Qt::red, penWidth * m_scale));
     painter.setBrush(Qt::NoBrush);
-    const qreal radius = ringDiameter / 2;
+    // As large as the rest of the design, so they show from the back of a classroom too.
+    const qreal radius = ringDiameter / 2 * m_scale;
     for (const QPointF& centre : m_centres) {
         painter.drawEllipse(centre, radius, radius);
     }

@@ -21,7 +21,7 @@ public:
     // The rings' centres in pixels of this widget: V, H, L.
     const std::array<QPointF, 3>& centres() const { return m_centres; }
 
-    static constexpr qreal ringDiameter = 8; // pixels
+    static constexpr qreal ringDiameter = 8; // pixels at the design's own size
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,5 +30,6 @@ private:
     QRect ringsRect() const;
 
     std::array<QPointF, 3> m_centres{};
+    double m_scale = 1; // the window's design factor
     bool m_marked = false;
 };

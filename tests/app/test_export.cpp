@@ -51,6 +51,7 @@ private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English)); }
     void svgLooksLikeThePng_data();
     void svgLooksLikeThePng();
+    void sceneIsTheSameAtAnyWindowSize();
     void failedWriteLeavesEarlierFilesIntact();
     void curvesOnlyAfterARun();
 };
@@ -91,6 +92,22 @@ void TestExport::svgLooksLikeThePng()
         blank.fill(QColor(0xC0, 0xC0, 0xC0));
         QVERIFY(likeness(drawnBack, blank) < 0.9);
     }
+}
+
+void TestExport::sceneIsTheSameAtAnyWindowSize()
+{
+    Brontel designSize(Countdown(0));
+    designSize.load();
+    designSize.cmdStart->click();
+    Brontel enlarged(Countdown(0));
+    enlarged.load();
+    enlarged.show();
+    enlarged.resize(designSize.size() * 1.5);
+    QVERIFY(QTest::qWaitForWindowExposed(&enlarged));
+    QTRY_COMPARE(enlarged.factor(), 1.5);
+    enlarged.cmdStart->click();
+    // Fonts, places and the picture are the design's, not the window's.
+    QCOMPARE(ScenePicture(enlarged).image(2), ScenePicture(designSize).image(2));
 }
 
 void TestExport::failedWriteLeavesEarlierFilesIntact()
