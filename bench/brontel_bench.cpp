@@ -184,6 +184,8 @@ BENCHMARK(fastSums)
     ->Args({int(SimdPath::Baseline), 1})
     ->Args({int(SimdPath::Avx2), 1})
     ->Args({int(SimdPath::Avx512), 1})
+    ->Args({int(SimdPath::AdvSimd), 1})
+    ->Args({int(SimdPath::Portable), 1})
     ->Args({int(bestSimdPath()), 0})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
