@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Brontel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Front door: `make run` builds and opens Brontel, `make test` builds and runs every test,
 # `make test-sanitize` runs them again under the address and undefined-behaviour sanitizers.
 # Both install the Debian packages they lack first.

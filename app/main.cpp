@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Program start: build the window, run its Load handler, and only then show it.
 
 #include "Brontel.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The speed of a run: the plain loop of the sums against the fast kernel, a whole run at the
 // fastest pace, and a run at a slow pace against the pace it should keep.
 

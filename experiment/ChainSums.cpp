@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Built with -O3 -fno-math-errno -fopenmp-simd so that the loops below turn into vector code, and
 // with -ffp-contract=off and without fast-math so the phases come out exactly as in the plain
 // loop (see CMakeLists.txt).

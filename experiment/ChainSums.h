@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The fast amplitude sums: the phases of a whole chain at once, then vector sines and cosines
 // on the widest vector unit the processor has: the C library's vector maths (libmvec) on x86-64,

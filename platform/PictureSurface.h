@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The window's persistent picture: everything a run draws stays here until drawn over, so the
 // picture survives every repaint. Transparent until something is drawn on it.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brontel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that are missing for the given purpose (build, test, run, arm64).
 set -euo pipefail
 

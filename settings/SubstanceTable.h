@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The two substances: their keys, refractive indices and critical angles. The critical angles
 // are the program's own constants, not computed from the indices.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sums on a machine other than the one the program is developed on (`make check-arm64` runs it
 // under qemu-aarch64): the fast kernel against the plain loop at every step, and the longest bars
 // of the start-up run against the values worked out by hand. Needs nothing but the Qt-free core,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fast chain sums against the plain loop, on every vector path this processor has, and the
 // sweep's sums shared out over threads against summing step by step.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brontel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks every installed file and how they refer
 # to each other: the menu entry runs the program, names the icon, and is what the metainfo
 # launches.
