@@ -32,7 +32,7 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brontel"));
-    QApplication::setDesktopFileName(QStringLiteral("brontel"));
+    QApplication::setDesktopFileName(QStringLiteral("example.brontel.brontel"));
 
     Brontel window;
     window.Form_Load();

@@ -23,6 +23,7 @@ style()
         CMakeLists.txt | */CMakeLists.txt | *.cmake | *.sh | Makefile | */Makefile | .ci/* | .gitignore | \
             .clang-format | *.supp | *.desktop | *.yml | *.yaml) echo '#|' ;;
         *.xml | *.md | *.ts) echo '<!--| -->' ;;
+        *.[1-8]) echo '.\"|' ;; # manual pages
         *) echo '' ;;
     esac
 }
@@ -46,7 +47,7 @@ while IFS= read -r -d '' file; do
     s="$(style "$file")"
     if [ -z "$s" ]; then
         case "$file" in
-            *.png | *.svg | *.json) ;; # covered by .reuse/dep5
+            *.png | *.svg | *.json | packaging/copyright | packaging/changelog) ;; # in .reuse/dep5
             *) echo "add-spdx-headers: no comment syntax for $file; cover it in .reuse/dep5" >&2 ;;
         esac
         continue
@@ -60,6 +61,9 @@ $pre $licence_tag: $(licence_of "$file")$post"
     # A shebang or an XML declaration must stay on the first line.
     if [[ "$first" == '#!'* || "$first" == '<?xml'* ]]; then
         { printf '%s\n%s\n' "$first" "$header"; tail -n +2 "$file"; } >"$tmp"
+    elif [[ "$file" == *.[1-8] ]]; then
+        # A blank line would be a blank line of the printed page.
+        { printf '%s\n' "$header"; cat "$file"; } >"$tmp"
     else
         { printf '%s\n\n' "$header"; cat "$file"; } >"$tmp"
     fi
