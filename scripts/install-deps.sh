@@ -8,7 +8,7 @@ build_pkgs=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation libbenchmark-
 # On AArch64 the sums take their vector sine and cosine from SLEEF.
 [ "$(dpkg --print-architecture)" = arm64 ] && build_pkgs+=(libsleef-dev)
 test_pkgs=(xvfb xauth xdotool imagemagick x11-utils libx11-dev appstream dpkg-dev fakeroot
-           lintian desktop-file-utils reuse)
+           lintian desktop-file-utils reuse file)
 # `make check-arm64`: a cross compiler, user-mode qemu and SLEEF for arm64 (multiarch).
 arm64_pkgs=(make g++-aarch64-linux-gnu qemu-user libsleef-dev:arm64)
 

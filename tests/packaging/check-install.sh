@@ -16,7 +16,7 @@ id=example.brontel.brontel
 for file in bin/brontel share/applications/$id.desktop \
             share/icons/hicolor/scalable/apps/brontel.svg share/metainfo/$id.metainfo.xml \
             share/man/man1/brontel.1.gz share/doc/brontel/copyright \
-            share/doc/brontel/changelog.Debian.gz; do
+            share/doc/brontel/changelog.gz; do
     [ -s "$prefix/$file" ] || fail "$file not installed"
 done
 [ -x "$prefix/bin/brontel" ] || fail "bin/brontel is not executable"
@@ -34,7 +34,7 @@ grep -q "<id>$id</id>" "$metainfo" || fail "metainfo id is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "metainfo does not launch $id.desktop"
 # The manual page and the changelog are gzip files that open.
-for gz in share/man/man1/brontel.1.gz share/doc/brontel/changelog.Debian.gz; do
+for gz in share/man/man1/brontel.1.gz share/doc/brontel/changelog.gz; do
     gzip -t "$prefix/$gz" || fail "$gz is not a valid gzip file"
 done
 zcat "$prefix/share/man/man1/brontel.1.gz" | grep -q '^\.TH BRONTEL 1' || fail "manual page has no title"
