@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a screen reader says for each control: Czech names, a text box named by the caption
 // beside it, the picture by what it shows.

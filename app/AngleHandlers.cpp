@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Angle-of-incidence choice: the angle in nAlfa and the key of the choice in nAlfaCaption.
 
 #include "Brontel.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window, form Brontel: the control panel of the experiment, the store of its settings
 // and the surface a run draws on.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The command line, in English as command lines are:
 //   brontel [--substance water|glass] [--angle 35|60|critical] [--distance 100|750|1500]

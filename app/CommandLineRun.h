@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the command line does with the window: its settings act as the matching clicks after
 // start-up and as text typed into the fields, and with files to write, one run without showing

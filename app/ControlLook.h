@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The looks the window's controls share: fonts, colours, and the display text box.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How large the design is shown in a window: the one factor that scales every control, font,
 // line and the picture, and the steps the size keys move through.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Detector-distance choice: the distance in nDistance, and the marker line and label of
 // detector H moved to the places that show it.
 

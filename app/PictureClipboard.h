@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Ctrl+C copies the window's client area, as shown, to the clipboard as an image, unless a text
 // box has selected text to copy. Nothing is written to any file.

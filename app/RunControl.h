@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The keys that steer a run while it draws: Esc stops it at the end of the current step, P
 // pauses and resumes it, and while it is paused the Right arrow draws exactly one more step.

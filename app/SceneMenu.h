@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The picture's context menu (right click, or the Menu key): copy, save the picture, save the
 // curves as CSV, print. Its actions are also the window's shortcuts Ctrl+S, Ctrl+E and Ctrl+P

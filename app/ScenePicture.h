@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The experiment's scene as a class sees it, to save, print or copy: everything the last run
 // drew, the captions that label it, and one line under it naming the settings. The control

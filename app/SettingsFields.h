@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The settings fields of the window as the typed settings: key texts in and out, and the
 // settings of a run read from the fields when Start is pressed.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Start button: read and check the settings, then run the experiment while the window
 // keeps repainting and holds the user's input back until the run is over. Konec, the close box,
 // the run's keys (RunControl) and the pace scroll bar act at once.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Substance choice: the substance key, its refractive index, the name tag in the picture, and
 // the critical angle while the critical angle is the chosen angle.
 

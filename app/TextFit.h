@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Text that fits its box at every size: a control's font is the design's font scaled by the
 // window's factor, made a little smaller for that one control where its text would otherwise

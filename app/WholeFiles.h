@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Files leave the program whole or not at all: a failed write (no permission, a full disk, a
 // folder that vanished) leaves any earlier file of the same name untouched.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The window remembers its place: its size, position, full-screen state and size factor are
 // saved when the program ends and given back at the next start (QSettings, the user's

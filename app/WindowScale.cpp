@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's size: the design placed at the factor that fits, the size keys, full screen,
 // and the move to a screen of another pixel density.
 

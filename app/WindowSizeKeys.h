@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The keys of the window's size: F11 toggles full screen, Esc leaves it (when no run is in
 // progress; during a run the run's own keys have Esc), Ctrl+plus and Ctrl+minus step the size

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Program start: read the command line, build the window, run its Load handler, give it its
 // remembered place, and only then show it, remembering the place at the end; or, with files to
 // write, run once without showing it.
@@ -58,7 +61,7 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Brontel"));
-    QApplication::setDesktopFileName(QStringLiteral("brontel"));
+    QApplication::setDesktopFileName(QStringLiteral("example.brontel.brontel"));
 
     // The pause after each sweep step counts decrements of about a microsecond on this machine;
     // files are written at the fastest pace, which needs no measuring.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the benchmarks run with: the start-up settings, a surface that only counts, and a host
 // with a fixed slow-down count.

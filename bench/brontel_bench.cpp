@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The speed of a run: the plain loop of the sums against the fast kernel, a whole run at the
 // fastest pace, and a run at a slow pace against the pace it should keep.
 
@@ -184,6 +187,8 @@ BENCHMARK(fastSums)
     ->Args({int(SimdPath::Baseline), 1})
     ->Args({int(SimdPath::Avx2), 1})
     ->Args({int(SimdPath::Avx512), 1})
+    ->Args({int(SimdPath::AdvSimd), 1})
+    ->Args({int(SimdPath::Portable), 1})
     ->Args({int(bestSimdPath()), 0})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A whole run at the fastest pace with all its drawing, into the window's real picture, beside
 // the plain loop of the sums alone; and the finished run's picture rendered again at full screen
 // on a 3840 x 2160 screen, as when the window is resized or goes full screen.

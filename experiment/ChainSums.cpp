@@ -1,14 +1,24 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Built with -O3 -fno-math-errno -fopenmp-simd so that the loops below turn into vector code, and
 // with -ffp-contract=off and without fast-math so the phases come out exactly as in the plain
 // loop (see CMakeLists.txt).
 #include "ChainSums.h"
 
-#include <immintrin.h>
-
 #include <cmath>
 #include <stdexcept>
 
-using namespace scene;
+// Which vector sine and cosine this build has: libmvec comes with glibc on x86-64; SLEEF is a
+// separate library, so the build says whether it found it (BRONTEL_HAVE_SLEEF).
+#if defined(__x86_64__) && defined(__GLIBC__)
+#define BRONTEL_MVEC 1
+#elif defined(__aarch64__) && defined(BRONTEL_HAVE_SLEEF)
+#define BRONTEL_ADVSIMD 1
+#endif
+
+#if defined(BRONTEL_MVEC)
+#include <immintrin.h>
 
 // libmvec's vector sine and cosine, named by the vector function ABI. Each is itself chosen by
 // the C library for the processor it runs on.
@@ -20,6 +30,21 @@ __attribute__((target("avx2"))) __m256d mvecCos4(__m256d) __asm__("_ZGVdN4v_cos"
 __attribute__((target("avx512f"))) __m512d mvecSin8(__m512d) __asm__("_ZGVeN8v_sin");
 __attribute__((target("avx512f"))) __m512d mvecCos8(__m512d) __asm__("_ZGVeN8v_cos");
 }
+
+// The phase and sum loops are cloned for each x86 vector width and picked at load time.
+#define BRONTEL_VECTOR_CLONES __attribute__((target_clones("avx512f", "avx2", "default")))
+#else
+// Elsewhere the loops are built for the architecture's own baseline vector unit (Advanced SIMD
+// is part of every AArch64).
+#define BRONTEL_VECTOR_CLONES
+#endif
+
+#if defined(BRONTEL_ADVSIMD)
+#include <arm_neon.h>
+#include <sleef.h>
+#endif
+
+using namespace scene;
 
 namespace {
 
@@ -51,8 +76,8 @@ struct StepGeometry
 };
 
 // The phases of the three chains. Every expression is the plain loop's, term for term.
-__attribute__((target_clones("avx512f", "avx2", "default"))) void
-computePhases(const double* incoming, const double* probeDx2, const StepGeometry& g, Lanes& lanes)
+BRONTEL_VECTOR_CLONES void computePhases(const double* incoming, const double* probeDx2,
+                                         const StepGeometry& g, Lanes& lanes)
 {
     double* __restrict phaseV = lanes.phase[V];
     double* __restrict phaseH = lanes.phase[H];
@@ -73,6 +98,7 @@ computePhases(const double* incoming, const double* probeDx2, const StepGeometry
     }
 }
 
+#if defined(BRONTEL_MVEC)
 void sinCosBaseline(Lanes& lanes)
 {
     for (int d = 0; d < detectors; ++d) {
@@ -105,10 +131,63 @@ __attribute__((target("avx512f"))) void sinCosAvx512(Lanes& lanes)
         }
     }
 }
+#endif
+
+#if defined(BRONTEL_ADVSIMD)
+// SLEEF's sine and cosine within 1 ulp, both from one call, two lanes at a time.
+void sinCosAdvSimd(Lanes& lanes)
+{
+    for (int d = 0; d < detectors; ++d) {
+        for (int i = 0; i < padded; i += 2) {
+            const Sleef_float64x2_t_2 sc = Sleef_sincosd2_u10advsimd(vld1q_f64(&lanes.phase[d][i]));
+            vst1q_f64(&lanes.sin[d][i], sc.x);
+            vst1q_f64(&lanes.cos[d][i], sc.y);
+        }
+    }
+}
+#endif
+
+// The C library's own sine and cosine, as in the plain loop; for architectures without a vector
+// maths library.
+void sinCosPortable(Lanes& lanes)
+{
+    for (int d = 0; d < detectors; ++d) {
+        for (int i = 0; i < padded; ++i) {
+            lanes.sin[d][i] = std::sin(lanes.phase[d][i]);
+            lanes.cos[d][i] = std::cos(lanes.phase[d][i]);
+        }
+    }
+}
+
+// Only paths that simdPathSupported accepts reach here, so the portable one stands in for the
+// paths this build lacks.
+void sinCos(SimdPath path, Lanes& lanes)
+{
+    switch (path) {
+#if defined(BRONTEL_MVEC)
+    case SimdPath::Baseline:
+        sinCosBaseline(lanes);
+        return;
+    case SimdPath::Avx2:
+        sinCosAvx2(lanes);
+        return;
+    case SimdPath::Avx512:
+        sinCosAvx512(lanes);
+        return;
+#endif
+#if defined(BRONTEL_ADVSIMD)
+    case SimdPath::AdvSimd:
+        sinCosAdvSimd(lanes);
+        return;
+#endif
+    default:
+        break;
+    }
+    sinCosPortable(lanes);
+}
 
 // The sum of a chain's unit arrows.
-__attribute__((target_clones("avx512f", "avx2", "default"))) Arrow sumUnitArrows(const double* cos,
-                                                                                 const double* sin)
+BRONTEL_VECTOR_CLONES Arrow sumUnitArrows(const double* cos, const double* sin)
 {
     double x = 0;
     double y = 0;
@@ -131,26 +210,49 @@ void copyArrows(const Lanes& lanes, Detector d, double length, std::span<Arrow> 
 
 bool simdPathSupported(SimdPath path)
 {
+#if defined(BRONTEL_MVEC)
     __builtin_cpu_init(); // may be asked before main, from static initialisers
+#endif
     switch (path) {
     case SimdPath::Baseline:
+#if defined(BRONTEL_MVEC)
         return true;
+#else
+        return false;
+#endif
     case SimdPath::Avx2:
+#if defined(BRONTEL_MVEC)
         return __builtin_cpu_supports("avx2");
+#else
+        return false;
+#endif
     case SimdPath::Avx512:
+#if defined(BRONTEL_MVEC)
         return __builtin_cpu_supports("avx512f");
+#else
+        return false;
+#endif
+    case SimdPath::AdvSimd:
+#if defined(BRONTEL_ADVSIMD)
+        return true;
+#else
+        return false;
+#endif
+    case SimdPath::Portable:
+        return true;
     }
     return false;
 }
 
 SimdPath bestSimdPath()
 {
-    for (const auto path : {SimdPath::Avx512, SimdPath::Avx2}) {
+    for (const auto path :
+         {SimdPath::Avx512, SimdPath::Avx2, SimdPath::Baseline, SimdPath::AdvSimd}) {
         if (simdPathSupported(path)) {
             return path;
         }
     }
-    return SimdPath::Baseline;
+    return SimdPath::Portable;
 }
 
 std::string_view simdPathName(SimdPath path)
@@ -162,6 +264,10 @@ std::string_view simdPathName(SimdPath path)
         return "AVX2 (4 lanes)";
     case SimdPath::Avx512:
         return "AVX-512 (8 lanes)";
+    case SimdPath::AdvSimd:
+        return "Advanced SIMD (2 lanes)";
+    case SimdPath::Portable:
+        return "portable (1 lane)";
     }
     return "?";
 }
@@ -201,17 +307,7 @@ StepResultants ChainSums::sum(SweepStep step, StepArrows* arrows) const
     };
     Lanes lanes;
     computePhases(m_incoming.data(), m_probeDx2.data(), geometry, lanes);
-    switch (m_path) {
-    case SimdPath::Baseline:
-        sinCosBaseline(lanes);
-        break;
-    case SimdPath::Avx2:
-        sinCosAvx2(lanes);
-        break;
-    case SimdPath::Avx512:
-        sinCosAvx512(lanes);
-        break;
-    }
+    sinCos(m_path, lanes);
 
     const double lenL = m_in.effectiveArrowLenL(step);
     if (arrows) {

@@ -1,6 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The fast amplitude sums: the phases of a whole chain at once, then vector sines and cosines
-// from the C library's vector maths (libmvec), on the widest vector unit the processor has.
+// on the widest vector unit the processor has: the C library's vector maths (libmvec) on x86-64,
+// SLEEF's Advanced SIMD functions on AArch64, and the plain sine and cosine elsewhere.
 
 #include "StepSums.h"
 
@@ -8,13 +12,20 @@
 #include <span>
 #include <string_view>
 
-// The vector widths the kernel can use; Baseline runs on every x86-64.
+// The ways the kernel can take the sines and cosines. Every path exists on every architecture so
+// that callers need no conditions of their own; simdPathSupported tells which this machine runs.
+// Baseline runs on every x86-64, AdvSimd on every AArch64 built with SLEEF, Portable anywhere.
 enum class SimdPath
 {
     Baseline,
     Avx2,
-    Avx512
+    Avx512,
+    AdvSimd,
+    Portable
 };
+
+inline constexpr std::array allSimdPaths{SimdPath::Baseline, SimdPath::Avx2, SimdPath::Avx512,
+                                         SimdPath::AdvSimd, SimdPath::Portable};
 
 bool simdPathSupported(SimdPath path);
 SimdPath bestSimdPath();

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The pause after each sweep step: a busy countdown of the slow-down count N. It reads no clock
 // and hands nothing to the window; only the length of one decrement is fixed, about a

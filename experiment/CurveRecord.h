@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The numbers behind a run's three probability curves, one point per sweep step drawn, kept so
 // that they can leave the program (a spreadsheet, a lab report).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A run's curves as CSV (RFC 4180, UTF-8, comma-separated, decimal point): one header row, then
 // one row per sweep step drawn. Other programs rely on the columns, so they never change:

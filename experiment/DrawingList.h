@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The retained picture: every drawing call a run makes, in order and in twips, so the picture
 // can be drawn again at any size or pixel density, or onto any other device (an image, a

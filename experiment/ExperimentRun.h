@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One press of Start: the scene, the light paths, then 467 sweep steps, each drawing the
 // detector markers, the Cornu spirals now and then, one bar of each probability curve, and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The second stage of a run: the incident beam, the edges of the reflected beam and, by angle
 // case, the edges of the refracted beam or the ray grazing along the surface.

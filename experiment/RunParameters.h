@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The parameters of one run that depend on the angle case, the substance and the distance: the
 // arrow lengths of the amplitude chains and the scales of the three curves.

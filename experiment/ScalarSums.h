@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The amplitude sums of one step as a plain loop, one sine, cosine and square root per arrow.
 // The yardstick that the fast kernel is measured and checked against.

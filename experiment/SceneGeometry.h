@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The named places of the picture, in twips (x to the right, y downwards).
 // Every stage of a run draws and sums with these.

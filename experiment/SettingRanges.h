@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The indices of refraction and angles of incidence a run accepts. Outside them a number means
 // nothing physically, or the light paths and the Cornu spirals would leave the scene and cross

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the amplitude sums of one sweep step take and give: for each surface point of the lit
 // stretch one arrow per detector, whose direction is the phase of the light's path.

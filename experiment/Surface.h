@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The drawing operations of the window as a run sees them: twips in, nothing out. Every
 // coordinate is in twips; the window system behind it turns them into pixels.

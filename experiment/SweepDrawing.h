@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a sweep step draws before its curves: the three detector markers and, now and then, the
 // chains of detectors V and L as Cornu spirals.

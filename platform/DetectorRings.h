@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Rings over the picture at the three detectors' current places, the ones the sums use: V on
 // the probe line at the probe's height, H and L at the detectors' x on their lines. A widget of

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Holds back the user's input while a run keeps the window busy: clicks and keys made meanwhile
 // are neither lost nor acted on at once, but handed on, in order, once the hold is released.

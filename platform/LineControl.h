@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A line control: a straight line in the foreground colour with movable end points, painted by
 // the window as part of its own surface (below the run's picture).

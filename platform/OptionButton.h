@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // An option button of a frame. Selecting it from the program behaves as a click does: the other
 // options of the frame are deselected and its Click handler has run when select() returns.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Holds and shows the window's persistent picture. Lies above the window's own surface (the
 // prompt label, the line controls) and below every control, and lets the mouse through. It

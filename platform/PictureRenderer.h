@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Draws a retained picture (a DrawingList, in twips) onto a QPainter or straight into a QImage,
 // at any size: factor is the number of logical pixels per design pixel (15 twips), so 1 gives

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The window's persistent picture: everything a run draws is kept as a DrawingList (in twips)
 // and rendered into an image at the window's current size factor and pixel density, so the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Twips, the window's unit: 1/1440 inch, 15 to a design pixel. The design is laid out in twips
 // and shown at a size factor: a design pixel is factor logical pixels, and the design's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Draws a retained picture onto a painter as few vector shapes as it takes, for files that are
 // read by other programs (SVG, PDF, a printer). Lines of one colour are drawn in any order

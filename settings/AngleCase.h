@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The three angles of incidence: 35 degrees, 60 degrees, or the critical angle of the substance.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader is told: every visible control has a Czech name, text boxes are named
 // by their captions and keep that name while their text changes.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings handlers as a user meets them: sequences of clicks on the options and the scroll
 // bar, with the settings fields, name tags, marker line and label checked after every action.
 

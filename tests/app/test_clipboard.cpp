@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ctrl+C puts the window as shown on the clipboard as a picture, unless a text box has selected
 // text, which it copies as text as usual.
 

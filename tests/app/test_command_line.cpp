@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command line as a shell script meets it: files made without any display, and the exit
 // status and one clear line for every way a call can go wrong.
 

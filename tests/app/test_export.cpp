@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The scene leaving the window: the vector file drawn back by Qt's own SVG renderer looks like
 // the picture rendered as pixels, files are written whole or not at all, and the menu offers
 // the curves only once there are some.

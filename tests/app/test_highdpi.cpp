@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // On a screen of twice the pixel density (run with QT_SCALE_FACTOR=2) the window and its
 // picture are twice as many device pixels, so lines and text stay sharp.
 

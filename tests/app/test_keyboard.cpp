@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window without a mouse: Tab walks the design's tab order, arrow keys choose inside an
 // option frame and move the scroll bar, Space and Enter press the command buttons; each key
 // runs the same handler a click does.

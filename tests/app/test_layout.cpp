@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as designed, before start-up: every control by name, kind, container, text, place
 // in twips, visibility and look; the line controls; the tab order.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program as started from a shell: without any display it says so in one clear line.
 
 #include <QProcess>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start as the user meets it: the picture on the window, input and close requests made during a
 // run, the pace read from the settings, and settings that are not numbers.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Many runs in one process: fifty presses of Start at the fastest pace, the settings changed
 // before each, must not make the program's memory grow.
 

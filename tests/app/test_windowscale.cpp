@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window at any size: the factor that fits it, every control and the picture at their
 // scaled places, texts whole at every factor, and a saved window place that is only used when
 // it makes sense on the screens there are.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The real program on a virtual display, driven as a user drives it: clicks and keys through
 // xdotool, screenshots through ImageMagick's import, the close box through the window system.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a run must put on the screen, worked out by the experiment library itself: the longest
 // bar of each probability curve and the chains of every Cornu spiral, in twips.

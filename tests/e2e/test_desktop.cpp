@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The built program in a real X window: clicks, keys and the close box reach it as they reach
 // it on a desktop, and what it draws is read back from the screen.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pause after a step: exactly N decrements, counted through the hook, never by a clock.
 
 #include "Countdown.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The curves as they leave the program: a whole run's CSV read back as a spreadsheet would, its
 // columns, and its numbers against the run's worked values.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A whole run into a recording surface: the markers, the spirals, the curve bars, the worked
 // values of the curves, and the pause after every step.
 

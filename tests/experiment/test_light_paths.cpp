@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The light paths of a run: the incident beam, the reflected edges and, by angle case, the
 // refracted edges or the grazing ray.
 

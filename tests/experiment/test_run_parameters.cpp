@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The parameters of the angle cases: every row of the table, and what a run keeps for
 // combinations outside it.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The first stage of a run: the paint-over, the substance and the apparatus, call by call.
 
 #include "DrawCallChecks.h"

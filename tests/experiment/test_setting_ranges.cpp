@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The accepted indices and angles keep the light paths and spirals right of the control panel,
 // in every angle case; outside them (below the index, or at negative angles) they cross it.
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Brontel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cmake -DSOURCE_DIR=<repository> -P CheckLayers.cmake
 #
 # Each folder may include headers of its own and of the folders listed for it, nothing else; a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Input held back while the window is busy is handed on afterwards, in order, and nothing else
 // is held.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Number texts under the user's locale: written as the settings fields hold them, read back.
 
 #include "NumberText.h"

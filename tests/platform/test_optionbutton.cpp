@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Option buttons of a frame: selecting from the program acts as a click; a user's click on the
 // selected option runs its handler again.
 

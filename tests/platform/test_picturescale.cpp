@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The retained picture at other sizes: a whole run rendered at factor 2 is the run drawn at a
 // device pixel ratio of 2, pixel for pixel; a change of factor re-renders everything that was
 // drawn since the last clear, and lines keep whole device pixels at fractional factors.

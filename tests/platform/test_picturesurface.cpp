@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The persistent picture: lines and circles land where their twips say, in the right colour and
 // width, and coordinates far off the picture neither crash nor smear.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings tables: each key text leads to exactly its own setting and back, keys are
 // matched whole and case-sensitively, and the scroll bar's pace formula.
 
