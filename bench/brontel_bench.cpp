@@ -18,9 +18,13 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
+
+#include <stdlib.h> // mkdtemp
 
 namespace {
 
@@ -130,6 +134,27 @@ void slowRun(benchmark::State& state)
     state.counters["spinsPerDecrement"] = double(microsecondCountdown().spinsPerDecrement());
 }
 
+// The whole command that makes a worksheet's files, as a process from start to exit: no
+// display, the SVG and the CSV of the start-up run written into a scratch folder.
+void commandLine(benchmark::State& state)
+{
+    char folder[] = "/tmp/brontel-bench-XXXXXX";
+    if (mkdtemp(folder) == nullptr) {
+        state.SkipWithError("no scratch folder");
+        return;
+    }
+    const std::string command =
+        std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") + BRONTEL_PROGRAM +
+        " --picture " + folder + "/x.svg --curves " + folder + "/x.csv 2>/dev/null";
+    for (auto _ : state) {
+        if (std::system(command.c_str()) != 0) {
+            state.SkipWithError("the command failed");
+            break;
+        }
+    }
+    std::filesystem::remove_all(folder);
+}
+
 // Keeps the real time of every benchmark for the summary after the table.
 class SummaryReporter final : public benchmark::ConsoleReporter
 {
@@ -168,6 +193,11 @@ void printSummary(const std::map<std::string, double>& seconds)
             std::printf("speed-up of %-32s over the plain loop: %6.1fx\n", name.c_str(), plain / s);
         }
     }
+    const double command = find(seconds, "commandLine");
+    if (command > 0 && plain > 0) {
+        std::printf("brontel --picture x.svg --curves x.csv: %.0f ms, %.1fx the plain loop\n",
+                    command * 1e3, command / plain);
+    }
     const double fastest = find(seconds, "fastestRun");
     const double slow = find(seconds, "slowRun");
     if (fastest > 0 && slow > 0) {
@@ -193,6 +223,7 @@ BENCHMARK(fastSums)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(fastestRun)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(commandLine)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
 BENCHMARK(slowRun)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(1);
 
 int main(int argc, char** argv)
