@@ -3,10 +3,13 @@
 
 #include "CommandLine.h"
 
+#include "SettingsFields.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -19,35 +22,28 @@ template <typename Value> struct Name
     Value value;
 };
 
-// The English names from the settings tables, and the Czech ones a Czech user would type.
-std::vector<Name<Substance>> substanceNames()
+// The names a value is known by: the English name of its row of the settings table, then the
+// Czech key (matched without regard to case), then any spelling a Czech keyboard-less user types.
+template <typename Row, std::size_t N>
+std::vector<Name<decltype(Row::value)>>
+namesOf(const std::array<Row, N>& table,
+        std::initializer_list<Name<decltype(Row::value)>> extra = {})
 {
-    std::vector<Name<Substance>> names;
-    for (const SubstanceRow& row : substanceTable) {
-        names.push_back({row.name.data(), row.value});
+    std::vector<Name<decltype(Row::value)>> names;
+    for (const Row& row : table) {
+        if constexpr (requires { row.name; }) {
+            names.push_back({row.name.data(), row.value});
+        }
     }
-    names.push_back({"voda", Substance::Water});
-    names.push_back({"sklo", Substance::Glass});
-    return names;
-}
-
-std::vector<Name<AngleCase>> angleNames()
-{
-    std::vector<Name<AngleCase>> names;
-    for (const AngleCaseRow& row : angleCaseTable) {
-        names.push_back({row.name.data(), row.value});
+    for (const Row& row : table) {
+        if (std::find_if(names.begin(), names.end(), [&row](const auto& known) {
+                return QString::fromUtf8(known.text)
+                           .compare(keyText(row.key), Qt::CaseInsensitive) == 0;
+            }) == names.end()) {
+            names.push_back({row.key.data(), row.value});
+        }
     }
-    names.push_back({"mezní", AngleCase::Critical});
-    names.push_back({"mezni", AngleCase::Critical});
-    return names;
-}
-
-std::vector<Name<DetectorDistance>> distanceNames()
-{
-    std::vector<Name<DetectorDistance>> names;
-    for (const DetectorDistanceRow& row : detectorDistanceTable) {
-        names.push_back({row.key.data(), row.value});
-    }
+    names.insert(names.end(), extra);
     return names;
 }
 
@@ -72,7 +68,7 @@ template <typename Value> QString acceptedNames(const std::vector<Name<Value>>& 
 {
     QStringList texts;
     for (const auto& name : names) {
-        texts << QString::fromUtf8(name.text);
+        texts << QString::fromUtf8(name.text).toLower(); // as the names are usually typed
     }
     return texts.join(QStringLiteral(", "));
 }
@@ -163,9 +159,11 @@ std::variant<CommandLine, CommandLineExit> parseCommandLine(const QStringList& a
 
     CommandLine line;
     for (const auto& error :
-         {readName(parser, QStringLiteral("substance"), substanceNames(), line.substance),
-          readName(parser, QStringLiteral("angle"), angleNames(), line.angle),
-          readName(parser, QStringLiteral("distance"), distanceNames(), line.distance)}) {
+         {readName(parser, QStringLiteral("substance"), namesOf(substanceTable), line.substance),
+          readName(parser, QStringLiteral("angle"),
+                   namesOf(angleCaseTable, {{"mezni", AngleCase::Critical}}), line.angle),
+          readName(parser, QStringLiteral("distance"), namesOf(detectorDistanceTable),
+                   line.distance)}) {
         if (error) {
             return CommandLineExit{2, *error};
         }
