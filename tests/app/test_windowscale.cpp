@@ -221,7 +221,7 @@ void TestWindowScale::unreadableSettingsGiveNothing_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::newRow("empty") << QByteArray();
-    QTest::newRow("binary garbage") << QByteArray("\x00\xff\xfe[[[\x01=\x02\n", 12);
+    QTest::newRow("binary garbage") << QByteArray("\x00\xff\xfe[[[\x01=\x02\n", 10);
     QTest::newRow("width is text") << QByteArray("[window]\nx=10\ny=10\nwidth=wide\nheight=575\n"
                                                  "fullScreen=false\nfactor=1\n");
     QTest::newRow("factor missing")
