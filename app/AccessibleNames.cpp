@@ -5,6 +5,7 @@
 
 #include "Brontel.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QScrollBar>
 
@@ -18,20 +19,23 @@ void nameForScreenReaders(Brontel& window)
         caption->setAccessibleName(caption->text());
     }
     // The two settings the user types are named by their captions, not by their changing text.
-    window.nIndex->setAccessibleName(QStringLiteral("Index lomu"));
-    window.nAlfa->setAccessibleName(QStringLiteral("Úhel dopadu"));
-    window.nAlfa->setAccessibleDescription(QStringLiteral("Úhel dopadu ve stupních"));
+    window.nIndex->setAccessibleName(QCoreApplication::translate("AccessibleNames", "Index lomu"));
+    window.nAlfa->setAccessibleName(QCoreApplication::translate("AccessibleNames", "Úhel dopadu"));
+    window.nAlfa->setAccessibleDescription(
+        QCoreApplication::translate("AccessibleNames", "Úhel dopadu ve stupních"));
 
-    window.HScroll1->setAccessibleName(QStringLiteral("Zpomalení animace"));
-    window.HScroll1->setAccessibleDescription(
-        QStringLiteral("Čím dál vpravo, tím pomaleji se obrázek pokusu kreslí"));
+    window.HScroll1->setAccessibleName(
+        QCoreApplication::translate("AccessibleNames", "Zpomalení animace"));
+    window.HScroll1->setAccessibleDescription(QCoreApplication::translate(
+        "AccessibleNames", "Čím dál vpravo, tím pomaleji se obrázek pokusu kreslí"));
 
     QWidget* picture = window.findChild<QWidget*>(QStringLiteral("picture"));
     if (picture != nullptr) {
-        picture->setAccessibleName(
-            QStringLiteral("Obrázek pokusu: látka pod vzduchem, paprsky světla, křivky "
-                           "pravděpodobnosti detektorů V, H a L a Cornuovy spirály"));
-        picture->setAccessibleDescription(QStringLiteral(
+        picture->setAccessibleName(QCoreApplication::translate(
+            "AccessibleNames", "Obrázek pokusu: látka pod vzduchem, paprsky světla, křivky "
+                               "pravděpodobnosti detektorů V, H a L a Cornuovy spirály"));
+        picture->setAccessibleDescription(QCoreApplication::translate(
+            "AccessibleNames",
             "Po stisku tlačítka Start se sem kreslí průběh pokusu; Ctrl+C jej zkopíruje "
             "do schránky jako obrázek."));
     }

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// What a screen reader says for each control: Czech names, a text box named by the caption
-// beside it, the picture by what it shows.
+// What a screen reader says for each control, in the interface's language: names, a text box named
+// by the caption beside it, the picture by what it shows.
 
 class Brontel;
 

@@ -3,9 +3,9 @@
 
 #include "Brontel.h"
 
-#include "AccessibleNames.h"
 #include "ControlLook.h"
 #include "DesignScale.h"
+#include "HomePage.h"
 #include "KeyboardAccess.h"
 #include "LineControl.h"
 #include "OptionButton.h"
@@ -32,15 +32,11 @@ using look::Alignment;
 using look::Ground;
 using look::TextBoxLook;
 
-namespace {
-constexpr char homePage[] = "https://brontel.example/";
-} // namespace
-
 Brontel::Brontel(Countdown countdown, QWidget* parent)
     : QWidget(parent), m_countdown(std::move(countdown))
 {
     setObjectName(QStringLiteral("Brontel"));
-    setWindowTitle(QStringLiteral("Brontel - ") + QLatin1String(homePage));
+    setWindowTitle(QStringLiteral("Brontel - ") + QLatin1String(homepage::address));
     const QSize client = designscale::designSize();
     resize(client);
     setMinimumSize(designscale::scaledSize(designscale::smallestFactor));
@@ -57,7 +53,6 @@ Brontel::Brontel(Countdown countdown, QWidget* parent)
     // Start is what a newcomer wants first, not a caret blinking in the title.
     cmdStart->setFocus(Qt::OtherFocusReason);
     enableKeyboardAccess(*this);
-    nameForScreenReaders(*this);
     new PictureClipboard(this);
     new SceneMenu(*this);
     new WindowSizeKeys(this);
@@ -66,11 +61,7 @@ Brontel::Brontel(Countdown countdown, QWidget* parent)
         connect(box, &QLineEdit::textChanged, this, [this, box] { fitFont(box, factor()); });
     }
     m_pixelRatio = m_pictureLayer->picture().image().devicePixelRatio();
-    for (QWidget* control : findChildren<QWidget*>()) {
-        if (control->testAttribute(Qt::WA_SetFont)) {
-            fitFont(control, factor());
-        }
-    }
+    retranslate();
 }
 
 Brontel::~Brontel() = default;
@@ -84,7 +75,7 @@ void Brontel::createControls()
     green.ground = Ground::Green;
 
     // The window's own surface: the prompt lies below the run's picture.
-    labKlepnete = new QLabel(QStringLiteral("Klepněte na tlačítko Start"), this);
+    labKlepnete = new QLabel(QString(), this);
     labKlepnete->setObjectName(QStringLiteral("labKlepnete"));
     labKlepnete->setFont(look::serifBold(18));
     labKlepnete->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -116,12 +107,12 @@ void Brontel::createControls()
     // Controls that are windows of their own stand in front of the picture.
     TextBoxLook title;
     title.pointSize = 15.75;
-    nuBrontel = look::displayTextBox(QStringLiteral("nuBrontel"), QStringLiteral("Brontel"),
-                                     {4440, 0, 2295, 375}, title, this);
-    cmdStart = look::commandButton(QStringLiteral("cmdStart"), QStringLiteral("Start"),
-                                   {6840, 0, 975, 375}, this);
-    cmdKonec = look::commandButton(QStringLiteral("cmdKonec"), QStringLiteral("Konec"),
-                                   {8040, 0, 1215, 375}, this);
+    nuBrontel = look::displayTextBox(QStringLiteral("nuBrontel"), QString(), {4440, 0, 2295, 375},
+                                     title, this);
+    cmdStart =
+        look::commandButton(QStringLiteral("cmdStart"), QString(), {6840, 0, 975, 375}, this);
+    cmdKonec =
+        look::commandButton(QStringLiteral("cmdKonec"), QString(), {8040, 0, 1215, 375}, this);
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
     HScroll1->setRange(pace::scrollMinimum, pace::scrollMaximum);
@@ -132,20 +123,17 @@ void Brontel::createControls()
     HScroll1->setFocusPolicy(Qt::StrongFocus); // reachable with Tab, moved with the arrow keys
     setTwipsGeometry(HScroll1, {4080, 480, 2415, 255});
 
-    nTextIndex = look::displayTextBox(QStringLiteral("nTextIndex"), QStringLiteral("Index lomu"),
+    nTextIndex = look::displayTextBox(QStringLiteral("nTextIndex"), QString(),
                                       {480, 1200, 1095, 285}, caption, this);
     nIndex = look::displayTextBox(QStringLiteral("nIndex"), QStringLiteral("nIndex"),
                                   {720, 1440, 855, 330}, value, this);
 
-    frmLátka = look::frame(QStringLiteral("frmLátka"), QStringLiteral("Látka"),
-                           {480, 1800, 975, 975}, this);
-    opVoda = look::option(QStringLiteral("opVoda"), QStringLiteral("Voda"), {120, 240, 735, 255},
-                          frmLátka);
-    opSklo = look::option(QStringLiteral("opSklo"), QStringLiteral("Sklo"), {120, 600, 735, 255},
-                          frmLátka);
+    frmLátka = look::frame(QStringLiteral("frmLátka"), QString(), {480, 1800, 975, 975}, this);
+    opVoda = look::option(QStringLiteral("opVoda"), QString(), {120, 240, 735, 255}, frmLátka);
+    opSklo = look::option(QStringLiteral("opSklo"), QString(), {120, 600, 735, 255}, frmLátka);
 
-    frmDistance = look::frame(QStringLiteral("frmDistance"), QStringLiteral("Distance detektoru"),
-                              {240, 3120, 1935, 1335}, this);
+    frmDistance =
+        look::frame(QStringLiteral("frmDistance"), QString(), {240, 3120, 1935, 1335}, this);
     opVelkáDistance = look::option(QStringLiteral("opVelkáDistance"), QStringLiteral("1500"),
                                    {120, 240, 1335, 255}, frmDistance);
     opStředníDistance = look::option(QStringLiteral("opStředníDistance"), QStringLiteral("750"),
@@ -155,51 +143,46 @@ void Brontel::createControls()
 
     nAlfa = look::displayTextBox(QStringLiteral("nAlfa"), QStringLiteral("nAlfa"),
                                  {960, 5040, 855, 330}, value, this);
-    frmDopad = look::frame(QStringLiteral("frmDopad"), QStringLiteral("Úhel dopadu"),
-                           {480, 5400, 1335, 1095}, this);
+    frmDopad = look::frame(QStringLiteral("frmDopad"), QString(), {480, 5400, 1335, 1095}, this);
     opMenší = look::option(QStringLiteral("opMenší"), QStringLiteral("35"), {240, 240, 735, 195},
                            frmDopad);
-    opMezní = look::option(QStringLiteral("opMezní"), QStringLiteral("Mezní"), {360, 480, 735, 255},
-                           frmDopad);
+    opMezní = look::option(QStringLiteral("opMezní"), QString(), {360, 480, 735, 255}, frmDopad);
     opVětší = look::option(QStringLiteral("opVětší"), QStringLiteral("60"), {480, 720, 615, 255},
                            frmDopad);
 
-    frmAnimace = look::frame(QStringLiteral("frmAnimace"), QStringLiteral("Animace"),
-                             {480, 6600, 1335, 1095}, this);
-    opRychlá = look::option(QStringLiteral("opRychlá"), QStringLiteral("Rychlá"),
-                            {120, 240, 855, 255}, frmAnimace);
-    opPomalejší = look::option(QStringLiteral("opPomalejší"), QStringLiteral("Pomalejší"),
-                               {120, 480, 1095, 255}, frmAnimace);
-    opPomalá = look::option(QStringLiteral("opPomalá"), QStringLiteral("Pomalá"),
-                            {120, 720, 975, 255}, frmAnimace);
+    frmAnimace =
+        look::frame(QStringLiteral("frmAnimace"), QString(), {480, 6600, 1335, 1095}, this);
+    opRychlá =
+        look::option(QStringLiteral("opRychlá"), QString(), {120, 240, 855, 255}, frmAnimace);
+    opPomalejší =
+        look::option(QStringLiteral("opPomalejší"), QString(), {120, 480, 1095, 255}, frmAnimace);
+    opPomalá =
+        look::option(QStringLiteral("opPomalá"), QString(), {120, 720, 975, 255}, frmAnimace);
     frmAnimace->hide();
 
-    nDetektorV = look::displayTextBox(QStringLiteral("nDetektorV"), QStringLiteral("Detektor V"),
+    nDetektorV = look::displayTextBox(QStringLiteral("nDetektorV"), QString(),
                                       {5880, 1200, 1215, 285}, caption, this);
-    nDetektorH = look::displayTextBox(QStringLiteral("nDetektorH"), QStringLiteral("Detektor H"),
+    nDetektorH = look::displayTextBox(QStringLiteral("nDetektorH"), QString(),
                                       {5640, 3840, 1215, 285}, caption, this);
     TextBoxLook greenCentred = green;
     greenCentred.alignment = Alignment::Centre;
-    nDetektorS = look::displayTextBox(QStringLiteral("nDetektorS"), QStringLiteral("Detektor L"),
+    nDetektorS = look::displayTextBox(QStringLiteral("nDetektorS"), QString(),
                                       {8400, 6120, 1215, 255}, greenCentred, this);
     TextBoxLook probability;
     probability.alignment = Alignment::Right;
     probability.blackText = true;
-    nPravd2podobnost =
-        look::displayTextBox(QStringLiteral("nPravd2podobnost"), QStringLiteral("Pravděpodobnost"),
-                             {7440, 960, 1935, 285}, probability, this);
-    nCornuovySpirály =
-        look::displayTextBox(QStringLiteral("nCornuovySpirály"), QStringLiteral("Cornuovy spirály"),
-                             {7800, 600, 1815, 255}, caption, this);
-    nCornuLatka =
-        look::displayTextBox(QStringLiteral("nCornuLatka"), QStringLiteral("Cornuovy spirály"),
-                             {3240, 6600, 1815, 330}, green, this);
+    nPravd2podobnost = look::displayTextBox(QStringLiteral("nPravd2podobnost"), QString(),
+                                            {7440, 960, 1935, 285}, probability, this);
+    nCornuovySpirály = look::displayTextBox(QStringLiteral("nCornuovySpirály"), QString(),
+                                            {7800, 600, 1815, 255}, caption, this);
+    nCornuLatka = look::displayTextBox(QStringLiteral("nCornuLatka"), QString(),
+                                       {3240, 6600, 1815, 330}, green, this);
     TextBoxLook tag = greenCentred;
     tag.pointSize = 14.25;
-    nVoda = look::displayTextBox(QStringLiteral("nVoda"), QStringLiteral("Voda"),
-                                 {8280, 5280, 735, 285}, tag, this);
-    nSklo = look::displayTextBox(QStringLiteral("nSklo"), QStringLiteral("Sklo"),
-                                 {8160, 5280, 615, 285}, tag, this);
+    nVoda =
+        look::displayTextBox(QStringLiteral("nVoda"), QString(), {8280, 5280, 735, 285}, tag, this);
+    nSklo =
+        look::displayTextBox(QStringLiteral("nSklo"), QString(), {8160, 5280, 615, 285}, tag, this);
 
     nLátka = look::hiddenField(QStringLiteral("nLátka"), QStringLiteral("nLátka"),
                                {2040, 120, 735, 285}, this);
@@ -273,6 +256,14 @@ PictureSurface& Brontel::picture()
 void Brontel::showPicture()
 {
     m_pictureLayer->showChanges();
+}
+
+void Brontel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QWidget::changeEvent(event);
 }
 
 void Brontel::closeEvent(QCloseEvent* event)

@@ -77,6 +77,11 @@ public:
     // The design's own size, 100 %.
     void resetSize();
 
+    // Gives every caption, tooltip and accessible name its words in the interface's language,
+    // and fits the captions to their boxes again. Done on every LanguageChange; the settings
+    // fields keep their keys, which are data, not words.
+    void retranslate();
+
     // The controls, named as in the design.
     QLineEdit* nuBrontel = nullptr;
     QPushButton* cmdStart = nullptr;
@@ -137,6 +142,7 @@ Q_SIGNALS:
     void endRequested();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

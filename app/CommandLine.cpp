@@ -138,6 +138,10 @@ std::variant<CommandLine, CommandLineExit> parseCommandLine(const QStringList& a
          QStringLiteral("S")},
         {QStringLiteral("curves"), QStringLiteral("Save the three curves as .csv."),
          QStringLiteral("file")},
+        {QStringLiteral("lang"),
+         QStringLiteral("Interface language for this run: cs (Czech, the default) or en "
+                        "(English); without it, the language last chosen in the window."),
+         QStringLiteral("code")},
     });
 
     if (!parser.parse(arguments)) {
@@ -194,6 +198,14 @@ std::variant<CommandLine, CommandLineExit> parseCommandLine(const QStringList& a
         QFileInfo(line.curves).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) != 0) {
         return CommandLineExit{2, wrongValue(QStringLiteral("curves"), line.curves,
                                              QStringLiteral("a file ending .csv"))};
+    }
+    if (parser.isSet(QStringLiteral("lang"))) {
+        const QString code = parser.value(QStringLiteral("lang"));
+        line.language = languageFromCode(code);
+        if (!line.language) {
+            return CommandLineExit{
+                2, wrongValue(QStringLiteral("lang"), code, QStringLiteral("cs, en"))};
+        }
     }
     return line;
 }

@@ -5,11 +5,12 @@
 // The command line, in English as command lines are:
 //   brontel [--substance water|glass] [--angle 35|60|critical] [--distance 100|750|1500]
 //           [--index N] [--alpha DEGREES] [--picture FILE.png|.svg|.pdf] [--scale S]
-//           [--curves FILE.csv] [--help] [--version]
+//           [--curves FILE.csv] [--lang cs|en] [--help] [--version]
 // The Czech names are accepted as values too (voda, sklo, mezní or mezni).
 
 #include "AngleCase.h"
 #include "DetectorDistance.h"
+#include "Language.h"
 #include "Substance.h"
 
 #include <QString>
@@ -30,6 +31,8 @@ struct CommandLine
     QString picture;  // .png, .svg or .pdf
     double scale = 2; // pixels of a .png per pixel of the window
     QString curves;   // .csv
+    // The interface's language for this run, over the remembered choice.
+    std::optional<Language> language;
 
     // With files to write the program runs once without a window and exits.
     bool writesFiles() const { return !picture.isEmpty() || !curves.isEmpty(); }

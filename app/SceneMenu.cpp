@@ -6,12 +6,16 @@
 #include "Brontel.h"
 #include "CommandLine.h"
 #include "CurvesCsv.h"
+#include "HelpWindow.h"
+#include "HomePage.h"
 #include "PictureClipboard.h"
 #include "ScenePicture.h"
 #include "WholeFiles.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
@@ -19,6 +23,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSettings>
 
 SceneMenu::SceneMenu(Brontel& window) : QObject(&window), m_window(window)
 {
@@ -26,29 +31,62 @@ SceneMenu::SceneMenu(Brontel& window) : QObject(&window), m_window(window)
     m_menu = new QMenu(&window);
     m_menu->setObjectName(QStringLiteral("sceneContextMenu"));
 
-    const auto action = [this](const QString& text, const QKeySequence& keys, auto slot) {
-        auto* a = new QAction(text, this);
+    const auto action = [this](const QKeySequence& keys, auto slot) {
+        auto* a = new QAction(this);
         a->setShortcut(keys);
         connect(a, &QAction::triggered, this, slot);
         m_menu->addAction(a);
         return a;
     };
-    m_copy = action(QStringLiteral("Kopírovat obrázek"), QKeySequence::Copy, &SceneMenu::copy);
-    m_savePicture = action(QStringLiteral("Uložit obrázek…"),
-                           QKeySequence(QStringLiteral("Ctrl+S")), &SceneMenu::savePicture);
-    m_saveCurves = action(QStringLiteral("Uložit křivky jako CSV…"),
-                          QKeySequence(QStringLiteral("Ctrl+E")), &SceneMenu::saveCurves);
-    m_print =
-        action(QStringLiteral("Tisk…"), QKeySequence(QStringLiteral("Ctrl+P")), &SceneMenu::print);
+    m_copy = action(QKeySequence::Copy, &SceneMenu::copy);
+    m_savePicture = action(QKeySequence(QStringLiteral("Ctrl+S")), &SceneMenu::savePicture);
+    m_saveCurves = action(QKeySequence(QStringLiteral("Ctrl+E")), &SceneMenu::saveCurves);
+    m_print = action(QKeySequence(QStringLiteral("Ctrl+P")), &SceneMenu::print);
+    m_menu->addSeparator();
+    m_help = action(QKeySequence(Qt::Key_F1), &SceneMenu::showHelp);
+    m_about = action(QKeySequence(), &SceneMenu::showAbout);
+    m_menu->addSeparator();
+
+    // Each language named in its own words, so that either reader finds the way back.
+    m_languageMenu = m_menu->addMenu(QStringLiteral("Jazyk / Language"));
+    m_languageMenu->setObjectName(QStringLiteral("languageMenu"));
+    auto* languages = new QActionGroup(this);
+    const auto language = [this, languages](const QString& name, Language value) {
+        auto* a = new QAction(name, languages);
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, value] { chooseLanguage(value); });
+        m_languageMenu->addAction(a);
+        return a;
+    };
+    m_czech = language(QStringLiteral("Čeština"), Language::Czech);
+    m_english = language(QStringLiteral("English"), Language::English);
+
     // Ctrl+C is watched by the clipboard itself, which leaves selected text to its text box;
     // the others are shortcuts of the whole window.
-    for (QAction* a : {m_savePicture, m_saveCurves, m_print}) {
+    for (QAction* a : {m_savePicture, m_saveCurves, m_print, m_help}) {
         a->setShortcutContext(Qt::WindowShortcut);
         m_window.addAction(a);
     }
     connect(&m_window, &Brontel::runEnded, this, &SceneMenu::refresh);
+    retranslate();
     refresh();
     m_window.installEventFilter(this);
+}
+
+QAction* SceneMenu::languageAction(Language language) const
+{
+    return language == Language::English ? m_english : m_czech;
+}
+
+void SceneMenu::retranslate()
+{
+    m_copy->setText(tr("Kopírovat obrázek"));
+    m_savePicture->setText(tr("Uložit obrázek…"));
+    m_saveCurves->setText(tr("Uložit křivky jako CSV…"));
+    m_print->setText(tr("Tisk…"));
+    m_help->setText(tr("Nápověda"));
+    m_about->setText(tr("O programu"));
+    languageAction(currentLanguage())->setChecked(true);
 }
 
 QMenu* SceneMenu::menu()
@@ -64,6 +102,10 @@ void SceneMenu::refresh()
 
 bool SceneMenu::eventFilter(QObject* receiver, QEvent* event)
 {
+    if (receiver == &m_window && event->type() == QEvent::LanguageChange) {
+        retranslate();
+        return false;
+    }
     if (receiver == &m_window && event->type() == QEvent::ContextMenu) {
         const auto* request = static_cast<QContextMenuEvent*>(event);
         menu()->popup(request->globalPos());
@@ -89,12 +131,12 @@ void SceneMenu::reportFailure(const QString& message)
 
 void SceneMenu::savePicture()
 {
-    const QString png = QStringLiteral("Obrázek PNG (*.png)");
-    const QString svg = QStringLiteral("Vektorový obrázek SVG (*.svg)");
-    const QString pdf = QStringLiteral("Dokument PDF (*.pdf)");
+    const QString png = tr("Obrázek PNG (*.png)");
+    const QString svg = tr("Vektorový obrázek SVG (*.svg)");
+    const QString pdf = tr("Dokument PDF (*.pdf)");
     QString filter = png;
     QString path = QFileDialog::getSaveFileName(
-        &m_window, QStringLiteral("Uložit obrázek"), QStringLiteral("brontel.png"),
+        &m_window, tr("Uložit obrázek"), QStringLiteral("brontel.png"),
         QStringList{png, svg, pdf}.join(QStringLiteral(";;")), &filter);
     if (path.isEmpty()) {
         return;
@@ -110,10 +152,9 @@ void SceneMenu::savePicture()
     case PictureFormat::Png: {
         const QStringList scales{QStringLiteral("1×"), QStringLiteral("2×"), QStringLiteral("4×")};
         bool chosen = false;
-        const QString scale =
-            QInputDialog::getItem(&m_window, QStringLiteral("Uložit obrázek"),
-                                  QStringLiteral("Velikost obrázku (násobek velikosti v okně):"),
-                                  scales, 1, false, &chosen);
+        const QString scale = QInputDialog::getItem(
+            &m_window, tr("Uložit obrázek"), tr("Velikost obrázku (násobek velikosti v okně):"),
+            scales, 1, false, &chosen);
         if (!chosen) {
             return;
         }
@@ -137,9 +178,8 @@ void SceneMenu::saveCurves()
     if (!m_window.lastCurves()) {
         return;
     }
-    QString path = QFileDialog::getSaveFileName(&m_window, QStringLiteral("Uložit křivky"),
-                                                QStringLiteral("brontel.csv"),
-                                                QStringLiteral("Tabulka CSV (*.csv)"));
+    QString path = QFileDialog::getSaveFileName(
+        &m_window, tr("Uložit křivky"), QStringLiteral("brontel.csv"), tr("Tabulka CSV (*.csv)"));
     if (path.isEmpty()) {
         return;
     }
@@ -170,4 +210,37 @@ void SceneMenu::print()
                       (page.height() - size.height() * fit) / 2);
     painter.scale(fit, fit);
     scene.paintVectors(painter);
+}
+
+void SceneMenu::showHelp()
+{
+    HelpWindow::showFor(m_window);
+}
+
+QString SceneMenu::aboutText()
+{
+    return tr("<h3>Brontel %1</h3>"
+              "<p>Úplný odraz světla na hladině vody nebo skla, sečtený z amplitud všech drah.</p>"
+              "<p>Licence: GNU General Public License, verze 3 nebo novější "
+              "(GPL-3.0-or-later).</p>"
+              "<p>Domovská stránka: <a href=\"%2\">%2</a></p>")
+        .arg(QCoreApplication::applicationVersion().toHtmlEscaped(),
+             QLatin1String(homepage::address));
+}
+
+void SceneMenu::showAbout()
+{
+    QMessageBox::about(&m_window, tr("O programu"), aboutText());
+}
+
+void SceneMenu::chooseLanguage(Language language)
+{
+    if (!installLanguage(language)) {
+        reportFailure(tr("Překlad rozhraní se nepodařilo načíst."));
+        installLanguage(Language::Czech);
+    }
+    // The choice is remembered where the window's place is kept.
+    QSettings settings;
+    writeLanguage(settings, currentLanguage());
+    retranslate(); // the check mark follows what is in force, also when nothing changed
 }

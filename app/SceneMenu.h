@@ -3,9 +3,12 @@
 
 #pragma once
 // The picture's context menu (right click, or the Menu key): copy, save the picture, save the
-// curves as CSV, print. Its actions are also the window's shortcuts Ctrl+S, Ctrl+E and Ctrl+P
-// (Ctrl+C is the clipboard's own). They act on the last run, finished or stopped; before any
-// run the curves cannot be saved and the picture is the empty scene.
+// curves as CSV, print; the help and the program's facts; the interface's language. Its actions
+// are also the window's shortcuts Ctrl+S, Ctrl+E, Ctrl+P and F1 (Ctrl+C is the clipboard's own).
+// They act on the last run, finished or stopped; before any run the curves cannot be saved and the
+// picture is the empty scene.
+
+#include "Language.h"
 
 #include <QObject>
 
@@ -27,6 +30,12 @@ public:
     QAction* savePictureAction() const { return m_savePicture; }
     QAction* saveCurvesAction() const { return m_saveCurves; }
     QAction* printAction() const { return m_print; }
+    QAction* helpAction() const { return m_help; }
+    QAction* aboutAction() const { return m_about; }
+    QAction* languageAction(Language language) const;
+
+    // What "O programu" says: name, version, licence, home page.
+    static QString aboutText();
 
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override;
@@ -36,7 +45,12 @@ private:
     void savePicture();
     void saveCurves();
     void print();
+    void showHelp();
+    void showAbout();
+    // Switches the interface at once and remembers the choice for the next start.
+    void chooseLanguage(Language language);
     void refresh();
+    void retranslate();
     // Shows why a file could not be written.
     void reportFailure(const QString& message);
 
@@ -46,4 +60,9 @@ private:
     QAction* m_savePicture = nullptr;
     QAction* m_saveCurves = nullptr;
     QAction* m_print = nullptr;
+    QAction* m_help = nullptr;
+    QAction* m_about = nullptr;
+    QMenu* m_languageMenu = nullptr;
+    QAction* m_czech = nullptr;
+    QAction* m_english = nullptr;
 };

@@ -9,11 +9,13 @@
 #include "PictureRenderer.h"
 #include "PictureSurface.h"
 #include "SettingsFields.h"
+#include "SubstanceCaption.h"
 #include "TextFit.h"
 #include "Twips.h"
 #include "VectorPicture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QPageSize>
@@ -52,13 +54,23 @@ QFont fontInDesignPixels(QFont font)
     return font;
 }
 
+// The settings line under an exported picture, in the interface's language; numbers as the
+// fields show them.
+QString describe(const QString& substance, const QString& index, const QString& alpha,
+                 const QString& distance)
+{
+    return QCoreApplication::translate(
+               "ScenePicture",
+               "%1, index lomu %2, úhel dopadu %3°, detektor H %4 twipů nad hladinou")
+        .arg(substance, index, alpha, distance);
+}
+
 QString describe(const RunSettings& settings)
 {
     const QString substance =
-        settings.substance ? keyText(facts(*settings.substance).key) : QStringLiteral("?");
-    return QStringLiteral("%1, index lomu %2, úhel dopadu %3°, detektor H %4 twipů nad hladinou")
-        .arg(substance, numberText(settings.refrIndex), numberText(settings.alpha),
-             numberText(settings.detectorDistance));
+        settings.substance ? substanceCaption(*settings.substance) : QStringLiteral("?");
+    return describe(substance, numberText(settings.refrIndex), numberText(settings.alpha),
+                    numberText(settings.detectorDistance));
 }
 } // namespace
 
@@ -68,10 +80,9 @@ ScenePicture::ScenePicture(Brontel& window) : m_window(window)
         m_settingsLine = describe(window.lastCurves()->settings);
     } else {
         // Before any run the scene is empty; the line names what Start would run.
-        m_settingsLine = QStringLiteral("%1, index lomu %2, úhel dopadu %3°, detektor H %4 "
-                                        "twipů nad hladinou")
-                             .arg(window.nLátka->text(), window.nIndex->text(),
-                                  window.nAlfa->text(), window.nDistance->text());
+        m_settingsLine =
+            describe(substanceCaption(substanceInForce(window.nLátka)), window.nIndex->text(),
+                     window.nAlfa->text(), window.nDistance->text());
     }
 }
 

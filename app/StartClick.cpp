@@ -18,6 +18,7 @@
 #include "SettingsFields.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -54,14 +55,16 @@ std::optional<double> readNumber(Brontel* window, const QLineEdit* field, const 
     const QString text = field->text();
     const std::optional<double> value = textToNumber(text);
     if (!value) {
-        complain(window, QStringLiteral("V poli %1 je %2, a to není číslo.\n\n"
-                                        "Zapište do pole číslo, například %3, "
-                                        "a stiskněte Start znovu.")
-                             .arg(quoted(caption), quoted(text), numberText(1.33)));
+        complain(window,
+                 QCoreApplication::translate("Brontel", "V poli %1 je %2, a to není číslo.\n\n"
+                                                        "Zapište do pole číslo, například %3, "
+                                                        "a stiskněte Start znovu.")
+                     .arg(quoted(caption), quoted(text), numberText(1.33)));
         return std::nullopt;
     }
     if (std::abs(*value) > largestSetting) {
-        complain(window, QStringLiteral("V poli %1 je číslo %2, které je pro výpočet příliš "
+        complain(window, QCoreApplication::translate(
+                             "Brontel", "V poli %1 je číslo %2, které je pro výpočet příliš "
                                         "velké (nejvýše %3).\n\n"
                                         "Zapište do pole menší číslo a stiskněte Start znovu.")
                              .arg(quoted(caption), quoted(text), numberText(largestSetting)));
@@ -77,7 +80,8 @@ bool withinRange(Brontel* window, double value, ranges::Range range, const QStri
     if (range.contains(value)) {
         return true;
     }
-    complain(window, QStringLiteral("S číslem %1 v poli %2 pokus nemá smysl: %3 musí být "
+    complain(window, QCoreApplication::translate(
+                         "Brontel", "S číslem %1 v poli %2 pokus nemá smysl: %3 musí být "
                                     "od %4 do %5%6.\n\n"
                                     "Zapište do pole číslo z tohoto rozsahu a stiskněte Start "
                                     "znovu.")
@@ -88,22 +92,23 @@ bool withinRange(Brontel* window, double value, ranges::Range range, const QStri
 
 std::optional<RunSettings> readSettings(Brontel& w)
 {
-    const QString indexCaption = QStringLiteral("Index lomu");
+    const QString indexCaption = QCoreApplication::translate("Brontel", "Index lomu");
     const auto index = readNumber(&w, w.nIndex, indexCaption);
     if (!index || !withinRange(&w, *index, ranges::refrIndex, indexCaption, {})) {
         return std::nullopt;
     }
-    const QString angleCaption = QStringLiteral("Úhel dopadu");
+    const QString angleCaption = QCoreApplication::translate("Brontel", "Úhel dopadu");
     const auto alpha = readNumber(&w, w.nAlfa, angleCaption);
-    if (!alpha ||
-        !withinRange(&w, *alpha, ranges::angle, angleCaption, QStringLiteral(" stupňů"))) {
+    if (!alpha || !withinRange(&w, *alpha, ranges::angle, angleCaption,
+                               QCoreApplication::translate("Brontel", " stupňů"))) {
         return std::nullopt;
     }
-    const auto distance = readNumber(&w, w.nDistance, QStringLiteral("Distance detektoru"));
+    const auto distance =
+        readNumber(&w, w.nDistance, QCoreApplication::translate("Brontel", "Distance detektoru"));
     if (!distance) {
         return std::nullopt;
     }
-    if (!readNumber(&w, w.nSpomaleni, QStringLiteral("Animace"))) {
+    if (!readNumber(&w, w.nSpomaleni, QCoreApplication::translate("Brontel", "Animace"))) {
         return std::nullopt;
     }
     return RunSettings::fromFields(*index, *alpha, fieldKey(w.nAlfaCaption), fieldKey(w.nLátka),

@@ -3,6 +3,7 @@
 
 #include "WholeFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
@@ -11,7 +12,7 @@
 namespace {
 QString failure(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Soubor „%1“ se nepodařilo uložit: %2")
+    return QCoreApplication::translate("WholeFiles", "Soubor „%1“ se nepodařilo uložit: %2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 } // namespace

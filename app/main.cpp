@@ -8,6 +8,7 @@
 #include "Brontel.h"
 #include "CommandLine.h"
 #include "CommandLineRun.h"
+#include "Language.h"
 #include "WindowMemory.h"
 
 #include <QApplication>
@@ -63,6 +64,17 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Brontel"));
     QApplication::setDesktopFileName(QStringLiteral("example.brontel.brontel"));
 
+    // Czech unless English was chosen, whatever the system's locale: the language given on
+    // the command line, else the one chosen last in the window.
+    QSettings settings;
+    const Language language =
+        line.language.value_or(readLanguage(settings).value_or(Language::Czech));
+    if (!installLanguage(language)) {
+        std::fputs("brontel: the English translation could not be loaded; the interface stays "
+                   "Czech\n",
+                   stderr);
+    }
+
     // The pause after each sweep step counts decrements of about a microsecond on this machine;
     // files are written at the fastest pace, which needs no measuring.
     Brontel window(line.writesFiles() ? Countdown() : Countdown::calibrated());
@@ -72,7 +84,6 @@ int main(int argc, char* argv[])
         return writeFiles(window, line);
     }
     // The window where the user left it; the experiment itself starts as designed.
-    QSettings settings;
     if (restoreWindow(window, settings)) {
         window.showFullScreenEverywhere();
     } else {

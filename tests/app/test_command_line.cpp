@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,12 +18,21 @@ struct Outcome
     QString errors;
 };
 
-Outcome runProgram(const QStringList& arguments)
+// config is the folder the program keeps its settings in; by default an empty one of the
+// test's own, so that nothing the user chose (such as the interface's language) gets in.
+Outcome runProgram(const QStringList& arguments, const QString& config = {},
+                   const QString& locale = {})
 {
+    static const QTemporaryDir noSettings;
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         env.remove(QString::fromLatin1(name));
+    }
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.isEmpty() ? noSettings.path() : config);
+    if (!locale.isEmpty()) {
+        env.insert(QStringLiteral("LC_ALL"), locale);
+        env.insert(QStringLiteral("LANG"), locale);
     }
     program.setProcessEnvironment(env);
     program.start(QStringLiteral(BRONTEL_EXECUTABLE), arguments);
@@ -40,6 +50,8 @@ private Q_SLOTS:
     void exitStatus_data();
     void exitStatus();
     void filesFromTheStartUpRun();
+    void languageOfTheFiles_data();
+    void languageOfTheFiles();
 
 private:
     QTemporaryDir m_dir;
@@ -75,6 +87,14 @@ void TestCommandLine::exitStatus_data()
         << QStringList{"--curves", "no/such/folder/x.csv", "--picture", "both.svg"} << 1
         << "no/such/folder/x.csv"
         << "both.svg";
+    QTest::newRow("unknown language") << QStringList{"--lang", "fr", "--curves", "fr.csv"} << 2
+                                      << "--lang: 'fr' is not accepted; use one of: cs, en"
+                                      << "fr.csv";
+    QTest::newRow("language without a code") << QStringList{"--lang"} << 2 << "lang" << QString();
+    QTest::newRow("refusal in English")
+        << QStringList{"--lang", "en", "--index", "abc", "--curves", "abc.csv"} << 2
+        << "is not a number"
+        << "abc.csv";
 }
 
 void TestCommandLine::exitStatus()
@@ -120,6 +140,55 @@ void TestCommandLine::filesFromTheStartUpRun()
     QVERIFY(document.readAll().startsWith("%PDF"));
     const QImage image(png);
     QCOMPARE(image.size(), QSize(587, 513));
+}
+
+void TestCommandLine::languageOfTheFiles_data()
+{
+    QTest::addColumn<QString>("saved");  // the language remembered from an earlier run
+    QTest::addColumn<QString>("locale"); // the system's, for the run
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("said"); // in the picture's captions and settings line
+
+    const QStringList czech{"Detektor V", "Voda, index lomu 1", "twipů nad hladinou"};
+    const QStringList english{"Detector V", "Water, refractive index 1", "twips above the surface"};
+    QTest::newRow("Czech as designed") << QString() << QString() << QStringList() << czech;
+    QTest::newRow("an English system stays Czech")
+        << QString() << "en_US.UTF-8" << QStringList() << czech;
+    QTest::newRow("--lang en") << QString() << QString() << QStringList{"--lang", "en"} << english;
+    QTest::newRow("English remembered") << "en" << QString() << QStringList() << english;
+    QTest::newRow("--lang cs over English remembered")
+        << "en" << QString() << QStringList{"--lang", "cs"} << czech;
+    QTest::newRow("--lang en over Czech remembered")
+        << "cs" << QString() << QStringList{"--lang", "en"} << english;
+    QTest::newRow("a remembered language unknown") << "xx" << QString() << QStringList() << czech;
+}
+
+void TestCommandLine::languageOfTheFiles()
+{
+    QFETCH(QString, saved);
+    QFETCH(QString, locale);
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, said);
+    const QTemporaryDir config;
+    QVERIFY(config.isValid());
+    if (!saved.isEmpty()) {
+        QSettings settings(config.filePath(QStringLiteral("Brontel/Brontel.conf")),
+                           QSettings::IniFormat);
+        settings.setValue(QStringLiteral("interface/language"), saved);
+    }
+    const QString svg = config.filePath(QStringLiteral("run.svg"));
+    const Outcome outcome =
+        runProgram(arguments + QStringList{"--picture", svg}, config.path(), locale);
+    QCOMPARE(outcome.exitCode, 0);
+    QFile vector(svg);
+    QVERIFY(vector.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(vector.readAll());
+    for (const QString& words : said) {
+        QVERIFY2(text.contains(words), qPrintable(words));
+    }
+    // Whatever the language, the numbers follow the system's locale, not the language.
+    QVERIFY(text.contains(QStringLiteral("úhel dopadu 35°")) ||
+            text.contains(QStringLiteral("angle of incidence 35°")));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

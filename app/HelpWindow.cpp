@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "HelpWindow.h"
+
+#include "Language.h"
+
+#include <QEvent>
+#include <QKeySequence>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window)
+{
+    setObjectName(QStringLiteral("helpWindow"));
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("helpBrowser"));
+    m_browser->setOpenExternalLinks(true); // the home page opens in the user's browser
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_browser);
+    // Closed as it was opened, from the keyboard.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+    resize(760, 720);
+    retranslate();
+}
+
+HelpWindow* HelpWindow::showFor(QWidget& owner)
+{
+    auto* help = owner.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (help == nullptr) {
+        help = new HelpWindow(&owner);
+    }
+    help->show();
+    help->raise();
+    help->activateWindow();
+    return help;
+}
+
+QUrl HelpWindow::page()
+{
+    return QUrl(QStringLiteral("qrc:/help/help_%1.html").arg(languageCode(currentLanguage())));
+}
+
+void HelpWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QWidget::changeEvent(event);
+}
+
+void HelpWindow::retranslate()
+{
+    setWindowTitle(tr("Brontel – nápověda"));
+    m_browser->setAccessibleName(tr("Nápověda"));
+    if (m_browser->source() != page()) {
+        m_browser->setSource(page());
+    }
+}

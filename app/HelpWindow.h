@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The help (F1, "Nápověda"): a window of its own over the HTML pages built into the program,
+// one per language, showing the page of the interface's language and following a switch.
+
+#include <QUrl>
+#include <QWidget>
+
+class QTextBrowser;
+
+class HelpWindow final : public QWidget
+{
+    Q_OBJECT
+public:
+    // Shows owner's help window, made on the first call and kept (owned by owner) after.
+    static HelpWindow* showFor(QWidget& owner);
+
+    QTextBrowser* browser() const { return m_browser; }
+    // The page of the interface's language, in the program's resources.
+    static QUrl page();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    explicit HelpWindow(QWidget* owner);
+    void retranslate();
+
+    QTextBrowser* m_browser = nullptr;
+};

@@ -1,0 +1,97 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QSettings>
+#include <QTranslator>
+
+#include <memory>
+
+namespace {
+const QString languageKey = QStringLiteral("interface/language");
+
+struct Installed
+{
+    Language language = Language::Czech;
+    // Owned here rather than by the application, so that a switch replaces them.
+    std::unique_ptr<QTranslator> program;
+    std::unique_ptr<QTranslator> qt;
+};
+
+Installed& installed()
+{
+    static Installed state;
+    return state;
+}
+
+void remove(std::unique_ptr<QTranslator>& translator)
+{
+    if (translator) {
+        QCoreApplication::removeTranslator(translator.get());
+        translator.reset();
+    }
+}
+} // namespace
+
+QString languageCode(Language language)
+{
+    return language == Language::English ? QStringLiteral("en") : QStringLiteral("cs");
+}
+
+std::optional<Language> languageFromCode(const QString& code)
+{
+    const QString normalised = code.trimmed().toLower();
+    if (normalised == QLatin1String("cs")) {
+        return Language::Czech;
+    }
+    if (normalised == QLatin1String("en")) {
+        return Language::English;
+    }
+    return std::nullopt;
+}
+
+std::optional<Language> readLanguage(const QSettings& settings)
+{
+    return languageFromCode(settings.value(languageKey).toString());
+}
+
+void writeLanguage(QSettings& settings, Language language)
+{
+    settings.setValue(languageKey, languageCode(language));
+}
+
+bool installLanguage(Language language)
+{
+    Installed& state = installed();
+    remove(state.program);
+    remove(state.qt);
+    state.language = Language::Czech;
+
+    // Qt's own dialogs and buttons speak the interface's language too; without Debian's Qt
+    // translations they stay in Qt's English, which is no reason to refuse the switch.
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QStringLiteral("qtbase_") + languageCode(language),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt.get());
+        state.qt = std::move(qt);
+    }
+    if (language == Language::Czech) {
+        return true; // the program's own texts are Czech
+    }
+    auto program = std::make_unique<QTranslator>();
+    if (!program->load(QStringLiteral(":/i18n/brontel_") + languageCode(language))) {
+        return false;
+    }
+    QCoreApplication::installTranslator(program.get());
+    state.program = std::move(program);
+    state.language = language;
+    return true;
+}
+
+Language currentLanguage()
+{
+    return installed().language;
+}

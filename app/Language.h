@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The interface's language. Czech is the program's own (its texts are written in Czech) and the
+// default whatever the system's locale; English comes from the translation built into the
+// program. The choice is remembered in the settings file the window's place is kept in. Only
+// the words change: numbers keep following the user's locale.
+
+#include <QString>
+
+#include <optional>
+
+class QSettings;
+
+enum class Language
+{
+    Czech,
+    English
+};
+
+// "cs" or "en", as the command line and the settings file spell them.
+QString languageCode(Language language);
+std::optional<Language> languageFromCode(const QString& code);
+
+// The remembered choice, if the settings hold a known one.
+std::optional<Language> readLanguage(const QSettings& settings);
+void writeLanguage(QSettings& settings, Language language);
+
+// Installs the program's and Qt's own translations for language in place of those installed
+// before; every widget is then told by a LanguageChange event. False if the program's own
+// translation could not be loaded (the interface then stays Czech).
+bool installLanguage(Language language);
+// The language installed last; Czech before any.
+Language currentLanguage();

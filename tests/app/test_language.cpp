@@ -1,0 +1,300 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window in Czech and in English: every visible control explained and named in the
+// language chosen, English captions whole in their boxes, a switch from the menu that acts at
+// once, keeps the settings' keys and is remembered, and the help with its picture.
+
+#include "Brontel.h"
+#include "DesignScale.h"
+#include "HelpWindow.h"
+#include "Language.h"
+#include "OptionButton.h"
+#include "SceneMenu.h"
+#include "TextFit.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <cmath>
+#include <memory>
+
+Q_DECLARE_METATYPE(Language)
+
+namespace {
+// Letters an English text never has; one of them shows a text left untranslated.
+bool looksCzech(const QString& text)
+{
+    static const QString czech = QStringLiteral("áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ");
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return czech.contains(c); });
+}
+
+QString accessibleName(QWidget* widget)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+// What the user sees of a control: its caption, whatever kind of control it is.
+QString captionOf(const QWidget* widget)
+{
+    if (const auto* box = qobject_cast<const QLineEdit*>(widget)) {
+        return box->text();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        return button->text();
+    }
+    if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+        return frame->title();
+    }
+    return {};
+}
+
+QList<QWidget*> visibleControls(Brontel& window)
+{
+    QList<QWidget*> controls;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (widget->isWindow() || !widget->isVisibleTo(&window)) {
+            continue;
+        }
+        controls << widget;
+    }
+    return controls;
+}
+} // namespace
+
+class TestLanguage : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+    void everyControlExplained_data();
+    void everyControlExplained();
+    void englishCaptionsFit_data();
+    void englishCaptionsFit();
+    void switchFromTheMenu();
+    void helpShowsItsPicture_data();
+    void helpShowsItsPicture();
+    void aboutNamesVersionLicenceAndHome();
+};
+
+void TestLanguage::initTestCase()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Brontel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Brontel"));
+    // The remembered choice goes to the test's own settings file, never the user's.
+    const QString config = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
+    QVERIFY(!config.isEmpty());
+    QVERIFY(QSettings().fileName().startsWith(config));
+}
+
+void TestLanguage::cleanup()
+{
+    installLanguage(Language::Czech);
+}
+
+void TestLanguage::everyControlExplained_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::newRow("Czech") << Language::Czech;
+    QTest::newRow("English") << Language::English;
+}
+
+void TestLanguage::everyControlExplained()
+{
+    QFETCH(Language, language);
+    QVERIFY(installLanguage(language));
+    Brontel w(Countdown(0));
+    w.load();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+    const QList<QWidget*> controls = visibleControls(w);
+    QVERIFY(controls.size() >= 25);
+    for (QWidget* control : controls) {
+        const QString name = control->objectName();
+        QVERIFY2(!control->toolTip().isEmpty(), qPrintable(name + " has no tooltip"));
+        QVERIFY2(!accessibleName(control).isEmpty(), qPrintable(name + " has no name"));
+        if (language == Language::English) {
+            for (const QString& text : {control->toolTip(), accessibleName(control),
+                                        control->accessibleDescription(), captionOf(control)}) {
+                QVERIFY2(!looksCzech(text), qPrintable(name + " says " + text));
+            }
+        }
+    }
+    if (language == Language::Czech) {
+        QCOMPARE(w.HScroll1->toolTip(),
+                 QStringLiteral("Rychlost animace: vlevo nejrychleji, vpravo nejpomaleji"));
+        QCOMPARE(w.opVoda->text(), QStringLiteral("Voda"));
+    } else {
+        QCOMPARE(w.opVoda->text(), QStringLiteral("Water"));
+        QCOMPARE(accessibleName(w.nIndex), QStringLiteral("Refractive index"));
+    }
+    // The hidden fields hold keys, not words: they are the same in every language.
+    QCOMPARE(w.nLátka->text(), QStringLiteral("Voda"));
+    QCOMPARE(w.nAlfaCaption->text(), QStringLiteral("35"));
+    QCOMPARE(w.nDistance->text(), QStringLiteral("750"));
+}
+
+void TestLanguage::englishCaptionsFit_data()
+{
+    QTest::addColumn<double>("factor");
+    // The window's size steps, as the Czech captions are checked at them.
+    for (const double factor : {1.0, 1.25, 1.5, 1.878, 2.0, 3.0}) {
+        QTest::addRow("%g", factor) << factor;
+    }
+}
+
+void TestLanguage::englishCaptionsFit()
+{
+    QFETCH(double, factor);
+    QVERIFY(installLanguage(Language::English));
+    Brontel w(Countdown(0));
+    w.load();
+    w.resize(designscale::scaledSize(factor));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(std::abs(w.factor() - factor) < 0.01);
+
+    for (QWidget* control : visibleControls(w)) {
+        const QString caption = captionOf(control);
+        if (caption.isEmpty()) {
+            continue;
+        }
+        const QString what = control->objectName() + ": " + caption;
+        QVERIFY2(textFits(control), qPrintable(what));
+        // Measured here too, for the boxes and frames whose width alone decides.
+        const QFontMetrics metrics(control->font());
+        if (qobject_cast<QLineEdit*>(control)) {
+            QVERIFY2(metrics.horizontalAdvance(caption) <= control->contentsRect().width(),
+                     qPrintable(what));
+        } else if (qobject_cast<QGroupBox*>(control)) {
+            QVERIFY2(metrics.horizontalAdvance(caption) < control->width(), qPrintable(what));
+        }
+    }
+}
+
+void TestLanguage::switchFromTheMenu()
+{
+    {
+        QSettings settings;
+        settings.remove(QStringLiteral("interface/language"));
+    }
+    auto w = std::make_unique<Brontel>(Countdown(0));
+    w->load();
+    auto* menu = w->findChild<SceneMenu*>();
+    QVERIFY(menu);
+    QCOMPARE(w->cmdKonec->text(), QStringLiteral("Konec"));
+    QVERIFY(menu->languageAction(Language::Czech)->isChecked());
+
+    menu->languageAction(Language::English)->trigger();
+    // Without a restart, as soon as the event loop has passed on the change: captions,
+    // tooltips, the menu itself.
+    QCOMPARE(currentLanguage(), Language::English);
+    QTRY_COMPARE(w->cmdKonec->text(), QStringLiteral("Quit"));
+    QCOMPARE(w->nSklo->text(), QStringLiteral("Glass"));
+    QCOMPARE(menu->helpAction()->text(), QStringLiteral("Help"));
+    QVERIFY(menu->languageAction(Language::English)->isChecked());
+    QVERIFY(!looksCzech(w->HScroll1->toolTip()));
+
+    // The keys still drive the experiment: glass's critical angle after a switch.
+    w->opSklo->click();
+    w->opMezní->click();
+    QCOMPARE(w->nLátka->text(), QStringLiteral("Sklo"));
+    QCOMPARE(w->nAlfaCaption->text(), QStringLiteral("Mezní"));
+    QCOMPARE(w->nAlfa->text(), QLocale().toString(41.839));
+
+    // A restart: a fresh window after the old one is gone finds the choice remembered.
+    w.reset();
+    installLanguage(Language::Czech);
+    QCOMPARE(readLanguage(QSettings()), std::optional(Language::English));
+
+    w = std::make_unique<Brontel>(Countdown(0));
+    w->load();
+    menu = w->findChild<SceneMenu*>();
+    menu->languageAction(Language::Czech)->trigger();
+    QTRY_COMPARE(w->cmdKonec->text(), QStringLiteral("Konec"));
+    QCOMPARE(readLanguage(QSettings()), std::optional(Language::Czech));
+}
+
+void TestLanguage::helpShowsItsPicture_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("Czech") << Language::Czech << "help-run.png"
+                           << "Detektor H";
+    QTest::newRow("English") << Language::English << "help-run-en.png"
+                             << "Detector H";
+}
+
+void TestLanguage::helpShowsItsPicture()
+{
+    QFETCH(Language, language);
+    QFETCH(QString, picture);
+    QFETCH(QString, says);
+    QVERIFY(installLanguage(language));
+    Brontel w(Countdown(0));
+    w.load();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+
+    // F1 on the window, as a user asks for help.
+    QTest::keyClick(&w, Qt::Key_F1);
+    auto* help = w.findChild<HelpWindow*>();
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    const QTextDocument* page = help->browser()->document();
+    QVERIFY(page->toPlainText().contains(says));
+    QVERIFY(page->toHtml().contains(picture));
+    const QVariant image = page->resource(QTextDocument::ImageResource, QUrl(picture));
+    const QImage loaded = image.userType() == QMetaType::QPixmap ? image.value<QPixmap>().toImage()
+                                                                 : image.value<QImage>();
+    QVERIFY(!loaded.isNull());
+    QVERIFY(loaded.width() > 300);
+
+    // A switch while it is open turns the page over too.
+    const Language other = language == Language::English ? Language::Czech : Language::English;
+    QVERIFY(installLanguage(other));
+    QTRY_COMPARE(help->browser()->source(), HelpWindow::page());
+    QVERIFY(!help->browser()->document()->toPlainText().contains(says));
+}
+
+void TestLanguage::aboutNamesVersionLicenceAndHome()
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral("7.8.9"));
+    for (const Language language : {Language::Czech, Language::English}) {
+        QVERIFY(installLanguage(language));
+        const QString about = SceneMenu::aboutText();
+        QVERIFY(about.contains(QStringLiteral("Brontel 7.8.9")));
+        QVERIFY(about.contains(QStringLiteral("GPL-3.0-or-later")));
+        QVERIFY(about.contains(QStringLiteral("https://brontel.example/")));
+    }
+}
+
+int main(int argc, char* argv[])
+{
+    // Set before the application reads any settings path.
+    QTemporaryDir config;
+    if (!config.isValid()) {
+        return 1;
+    }
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    TestLanguage test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "test_language.moc"

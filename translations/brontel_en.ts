@@ -1,0 +1,358 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="cs_CZ">
+<context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Index lomu</source>
+        <translation>Refractive index</translation>
+    </message>
+    <message>
+        <source>Úhel dopadu</source>
+        <translation>Angle of incidence</translation>
+    </message>
+    <message>
+        <source>Úhel dopadu ve stupních</source>
+        <translation>Angle of incidence in degrees</translation>
+    </message>
+    <message>
+        <source>Zpomalení animace</source>
+        <translation>Animation slow-down</translation>
+    </message>
+    <message>
+        <source>Čím dál vpravo, tím pomaleji se obrázek pokusu kreslí</source>
+        <translation>The further right, the slower the experiment&apos;s picture is drawn</translation>
+    </message>
+    <message>
+        <source>Obrázek pokusu: látka pod vzduchem, paprsky světla, křivky pravděpodobnosti detektorů V, H a L a Cornuovy spirály</source>
+        <translation>Picture of the experiment: the substance below the air, the light rays, the probability curves of detectors V, H and L, and the Cornu spirals</translation>
+    </message>
+    <message>
+        <source>Po stisku tlačítka Start se sem kreslí průběh pokusu; Ctrl+C jej zkopíruje do schránky jako obrázek.</source>
+        <translation>After Start the run of the experiment is drawn here; Ctrl+C copies it to the clipboard as a picture.</translation>
+    </message>
+</context>
+<context>
+    <name>Brontel</name>
+    <message>
+        <source>V poli %1 je %2, a to není číslo.
+
+Zapište do pole číslo, například %3, a stiskněte Start znovu.</source>
+        <translation>The field %1 holds %2, which is not a number.
+
+Type a number into the field, for example %3, and press Start again.</translation>
+    </message>
+    <message>
+        <source>V poli %1 je číslo %2, které je pro výpočet příliš velké (nejvýše %3).
+
+Zapište do pole menší číslo a stiskněte Start znovu.</source>
+        <translation>The field %1 holds the number %2, which is too large to compute with (at most %3).
+
+Type a smaller number into the field and press Start again.</translation>
+    </message>
+    <message>
+        <source>S číslem %1 v poli %2 pokus nemá smysl: %3 musí být od %4 do %5%6.
+
+Zapište do pole číslo z tohoto rozsahu a stiskněte Start znovu.</source>
+        <translation>With the number %1 in the field %2 the experiment makes no sense: the %3 must be from %4 to %5%6.
+
+Type a number from this range into the field and press Start again.</translation>
+    </message>
+    <message>
+        <source>Index lomu</source>
+        <translation>Refr. index</translation>
+    </message>
+    <message>
+        <source>Úhel dopadu</source>
+        <translation>Incidence</translation>
+    </message>
+    <message>
+        <source> stupňů</source>
+        <translation> degrees</translation>
+    </message>
+    <message>
+        <source>Distance detektoru</source>
+        <translation>Detector distance</translation>
+    </message>
+    <message>
+        <source>Animace</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Klepněte na tlačítko Start</source>
+        <translation>Click the Start button</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Konec</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Látka</source>
+        <translation>Substance</translation>
+    </message>
+    <message>
+        <source>Mezní</source>
+        <translation>Critical</translation>
+    </message>
+    <message>
+        <source>Rychlá</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>Pomalejší</source>
+        <translation>Slower</translation>
+    </message>
+    <message>
+        <source>Pomalá</source>
+        <translation>Slow</translation>
+    </message>
+    <message>
+        <source>Detektor V</source>
+        <translation>Detector V</translation>
+    </message>
+    <message>
+        <source>Detektor H</source>
+        <translation>Detector H</translation>
+    </message>
+    <message>
+        <source>Detektor L</source>
+        <translation>Detector L</translation>
+    </message>
+    <message>
+        <source>Pravděpodobnost</source>
+        <translation>Probability</translation>
+    </message>
+    <message>
+        <source>Cornuovy spirály</source>
+        <translation>Cornu spirals</translation>
+    </message>
+    <message>
+        <source>Brontel: úplný odraz světla, sečtený ze všech drah (F1: nápověda)</source>
+        <translation>Brontel: total internal reflection of light, summed over all paths (F1: help)</translation>
+    </message>
+    <message>
+        <source>Spustí pokus s nastavením vlevo</source>
+        <translation>Runs the experiment with the settings on the left</translation>
+    </message>
+    <message>
+        <source>Ukončí program (během pokusu po dokreslení kroku)</source>
+        <translation>Quits the program (during a run, once the current step is drawn)</translation>
+    </message>
+    <message>
+        <source>Rychlost animace: vlevo nejrychleji, vpravo nejpomaleji</source>
+        <translation>Animation speed: fastest at the left, slowest at the right</translation>
+    </message>
+    <message>
+        <source>Index lomu látky pod hladinou</source>
+        <translation>Refractive index of the substance below the surface</translation>
+    </message>
+    <message>
+        <source>Index lomu látky; lze jej přepsat (0,5 až 1 000 000)</source>
+        <translation>Refractive index of the substance; can be typed over (0.5 to 1,000,000)</translation>
+    </message>
+    <message>
+        <source>Látka pod hladinou, vzduch je nad ní</source>
+        <translation>The substance below the surface; the air is above it</translation>
+    </message>
+    <message>
+        <source>Voda, index lomu 1,33</source>
+        <translation>Water, refractive index 1.33</translation>
+    </message>
+    <message>
+        <source>Sklo, index lomu 1,5</source>
+        <translation>Glass, refractive index 1.5</translation>
+    </message>
+    <message>
+        <source>Výška dráhy detektoru H nad hladinou, v twipech</source>
+        <translation>Height of detector H&apos;s path above the surface, in twips</translation>
+    </message>
+    <message>
+        <source>Detektor H 1500 twipů nad hladinou</source>
+        <translation>Detector H 1500 twips above the surface</translation>
+    </message>
+    <message>
+        <source>Detektor H 750 twipů nad hladinou</source>
+        <translation>Detector H 750 twips above the surface</translation>
+    </message>
+    <message>
+        <source>Detektor H 100 twipů nad hladinou</source>
+        <translation>Detector H 100 twips above the surface</translation>
+    </message>
+    <message>
+        <source>Úhel dopadu ve stupních; lze jej přepsat (0 až 90)</source>
+        <translation>Angle of incidence in degrees; can be typed over (0 to 90)</translation>
+    </message>
+    <message>
+        <source>Úhel, pod kterým světlo dopadá na hladinu</source>
+        <translation>The angle at which the light meets the surface</translation>
+    </message>
+    <message>
+        <source>Úhel dopadu 35°: světlo se láme do vzduchu i odráží</source>
+        <translation>Incidence 35°: the light is refracted into the air and reflected</translation>
+    </message>
+    <message>
+        <source>Mezní úhel látky: lomený paprsek se klouže po hladině</source>
+        <translation>The substance&apos;s critical angle: the refracted ray grazes the surface</translation>
+    </message>
+    <message>
+        <source>Úhel dopadu 60°: úplný odraz</source>
+        <translation>Incidence 60°: total internal reflection</translation>
+    </message>
+    <message>
+        <source>Rychlost animace</source>
+        <translation>Animation speed</translation>
+    </message>
+    <message>
+        <source>Rychlá animace</source>
+        <translation>Fast animation</translation>
+    </message>
+    <message>
+        <source>Pomalejší animace</source>
+        <translation>Slower animation</translation>
+    </message>
+    <message>
+        <source>Pomalá animace</source>
+        <translation>Slow animation</translation>
+    </message>
+    <message>
+        <source>Start spustí pokus; pravé tlačítko myši otevře nabídku</source>
+        <translation>Start runs the experiment; the right mouse button opens the menu</translation>
+    </message>
+    <message>
+        <source>Detektor V jede svisle dolů po sondě skrz hladinu</source>
+        <translation>Detector V moves straight down the probe line, through the surface</translation>
+    </message>
+    <message>
+        <source>Detektor H jede vodorovně vpravo ve vzduchu nad hladinou</source>
+        <translation>Detector H moves right along a line in the air above the surface</translation>
+    </message>
+    <message>
+        <source>Detektor L jede vodorovně vpravo v látce pod hladinou</source>
+        <translation>Detector L moves right along a line in the substance below the surface</translation>
+    </message>
+    <message>
+        <source>Sloupce: pravděpodobnost, že světlo dorazí k detektoru, v každém kroku</source>
+        <translation>Bars: the probability that the light reaches the detector, at every step</translation>
+    </message>
+    <message>
+        <source>Cornuovy spirály detektorů V a H: řetězy 1001 šipek</source>
+        <translation>Cornu spirals of detectors V and H: chains of 1001 arrows</translation>
+    </message>
+    <message>
+        <source>Cornuova spirála detektoru L v látce</source>
+        <translation>Cornu spiral of detector L in the substance</translation>
+    </message>
+    <message>
+        <source>Látka pod hladinou: voda</source>
+        <translation>The substance below the surface: water</translation>
+    </message>
+    <message>
+        <source>Látka pod hladinou: sklo</source>
+        <translation>The substance below the surface: glass</translation>
+    </message>
+    <message>
+        <source>Obrázek pokusu; pravé tlačítko myši: kopírovat, uložit, tisknout, nápověda</source>
+        <translation>Picture of the experiment; right mouse button: copy, save, print, help</translation>
+    </message>
+    <message>
+        <source>Voda</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>Sklo</source>
+        <translation>Glass</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Brontel – nápověda</source>
+        <translation>Brontel – help</translation>
+    </message>
+    <message>
+        <source>Nápověda</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>SceneMenu</name>
+    <message>
+        <source>Kopírovat obrázek</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>Uložit obrázek…</source>
+        <translation>Save picture…</translation>
+    </message>
+    <message>
+        <source>Uložit křivky jako CSV…</source>
+        <translation>Save curves as CSV…</translation>
+    </message>
+    <message>
+        <source>Tisk…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Nápověda</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>O programu</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Obrázek PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Vektorový obrázek SVG (*.svg)</source>
+        <translation>SVG vector image (*.svg)</translation>
+    </message>
+    <message>
+        <source>Dokument PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Uložit obrázek</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>Velikost obrázku (násobek velikosti v okně):</source>
+        <translation>Picture size (multiple of its size in the window):</translation>
+    </message>
+    <message>
+        <source>Uložit křivky</source>
+        <translation>Save curves</translation>
+    </message>
+    <message>
+        <source>Tabulka CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Brontel %1&lt;/h3&gt;&lt;p&gt;Úplný odraz světla na hladině vody nebo skla, sečtený z amplitud všech drah.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, verze 3 nebo novější (GPL-3.0-or-later).&lt;/p&gt;&lt;p&gt;Domovská stránka: &lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Brontel %1&lt;/h3&gt;&lt;p&gt;Total internal reflection of light at the surface of water or glass, summed from the amplitudes of all paths.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).&lt;/p&gt;&lt;p&gt;Home page: &lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Překlad rozhraní se nepodařilo načíst.</source>
+        <translation>The interface&apos;s translation could not be loaded.</translation>
+    </message>
+</context>
+<context>
+    <name>ScenePicture</name>
+    <message>
+        <source>%1, index lomu %2, úhel dopadu %3°, detektor H %4 twipů nad hladinou</source>
+        <translation>%1, refractive index %2, angle of incidence %3°, detector H %4 twips above the surface</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFiles</name>
+    <message>
+        <source>Soubor „%1“ se nepodařilo uložit: %2</source>
+        <translation>The file “%1” could not be saved: %2</translation>
+    </message>
+</context>
+</TS>
