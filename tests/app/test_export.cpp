@@ -149,8 +149,9 @@ void TestExport::curvesOnlyAfterARun()
     for (const QAction* action : menu->menu()->actions()) {
         texts << action->text() + QLatin1Char(' ') + action->shortcut().toString();
     }
-    QCOMPARE(texts, QStringList({"Kopírovat obrázek Ctrl+C", "Uložit obrázek… Ctrl+S",
-                                 "Uložit křivky jako CSV… Ctrl+E", "Tisk… Ctrl+P"}));
+    // Then help, about and the language, after a separator.
+    QCOMPARE(texts.mid(0, 4), QStringList({"Kopírovat obrázek Ctrl+C", "Uložit obrázek… Ctrl+S",
+                                           "Uložit křivky jako CSV… Ctrl+E", "Tisk… Ctrl+P"}));
     QVERIFY(!menu->saveCurvesAction()->isEnabled());
     QVERIFY(menu->savePictureAction()->isEnabled());
     w.cmdStart->click();
