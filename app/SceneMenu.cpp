@@ -16,7 +16,9 @@
 #include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -24,6 +26,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <QStandardPaths>
 
 SceneMenu::SceneMenu(Brontel& window) : QObject(&window), m_window(window)
 {
@@ -114,6 +117,17 @@ bool SceneMenu::eventFilter(QObject* receiver, QEvent* event)
     return false;
 }
 
+QString SceneMenu::suggestedPath(const QString& fileName) const
+{
+    // The folder of the last file saved, or the user's documents rather than wherever the
+    // program happened to be started from.
+    QString folder = m_lastFolder;
+    if (folder.isEmpty()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    }
+    return folder.isEmpty() ? fileName : QDir(folder).filePath(fileName);
+}
+
 void SceneMenu::copy()
 {
     if (auto* clipboard = m_window.findChild<PictureClipboard*>()) {
@@ -136,7 +150,7 @@ void SceneMenu::savePicture()
     const QString pdf = tr("Dokument PDF (*.pdf)");
     QString filter = png;
     QString path = QFileDialog::getSaveFileName(
-        &m_window, tr("Uložit obrázek"), QStringLiteral("brontel.png"),
+        &m_window, tr("Uložit obrázek"), suggestedPath(QStringLiteral("brontel.png")),
         QStringList{png, svg, pdf}.join(QStringLiteral(";;")), &filter);
     if (path.isEmpty()) {
         return;
@@ -170,6 +184,8 @@ void SceneMenu::savePicture()
     }
     if (const auto failure = writeWhole({{path, bytes}})) {
         reportFailure(*failure);
+    } else {
+        m_lastFolder = QFileInfo(path).absolutePath();
     }
 }
 
@@ -178,8 +194,9 @@ void SceneMenu::saveCurves()
     if (!m_window.lastCurves()) {
         return;
     }
-    QString path = QFileDialog::getSaveFileName(
-        &m_window, tr("Uložit křivky"), QStringLiteral("brontel.csv"), tr("Tabulka CSV (*.csv)"));
+    QString path = QFileDialog::getSaveFileName(&m_window, tr("Uložit křivky"),
+                                                suggestedPath(QStringLiteral("brontel.csv")),
+                                                tr("Tabulka CSV (*.csv)"));
     if (path.isEmpty()) {
         return;
     }
@@ -189,6 +206,8 @@ void SceneMenu::saveCurves()
     const QByteArray csv = QByteArray::fromStdString(curvesCsv(*m_window.lastCurves()));
     if (const auto failure = writeWhole({{path, csv}})) {
         reportFailure(*failure);
+    } else {
+        m_lastFolder = QFileInfo(path).absolutePath();
     }
 }
 

@@ -54,7 +54,11 @@ private:
     // Shows why a file could not be written.
     void reportFailure(const QString& message);
 
+    // Where a save dialog opens, with fileName suggested.
+    QString suggestedPath(const QString& fileName) const;
+
     Brontel& m_window;
+    QString m_lastFolder; // of the last file saved in this session
     QMenu* m_menu = nullptr;
     QAction* m_copy = nullptr;
     QAction* m_savePicture = nullptr;
