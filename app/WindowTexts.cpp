@@ -69,8 +69,8 @@ void Brontel::retranslate()
     nDetektorS->setToolTip(tr("Detektor L jede vodorovně vpravo v látce pod hladinou"));
     nPravd2podobnost->setToolTip(
         tr("Sloupce: pravděpodobnost, že světlo dorazí k detektoru, v každém kroku"));
-    nCornuovySpirály->setToolTip(tr("Cornuovy spirály detektorů V a H: řetězy 1001 šipek"));
-    nCornuLatka->setToolTip(tr("Cornuova spirála detektoru L v látce"));
+    nCornuovySpirály->setToolTip(tr("Cornuovy spirály detektoru V: řetězy 1001 šipek"));
+    nCornuLatka->setToolTip(tr("Cornuovy spirály detektoru L v látce"));
     nVoda->setToolTip(tr("Látka pod hladinou: voda"));
     nSklo->setToolTip(tr("Látka pod hladinou: sklo"));
     if (auto* pictureWidget = findChild<QWidget*>(QStringLiteral("picture"))) {

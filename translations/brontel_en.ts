@@ -239,12 +239,12 @@ Type a number from this range into the field and press Start again.</translation
         <translation>Bars: the probability that the light reaches the detector, at every step</translation>
     </message>
     <message>
-        <source>Cornuovy spirály detektorů V a H: řetězy 1001 šipek</source>
-        <translation>Cornu spirals of detectors V and H: chains of 1001 arrows</translation>
+        <source>Cornuovy spirály detektoru V: řetězy 1001 šipek</source>
+        <translation>Cornu spirals of detector V: chains of 1001 arrows</translation>
     </message>
     <message>
-        <source>Cornuova spirála detektoru L v látce</source>
-        <translation>Cornu spiral of detector L in the substance</translation>
+        <source>Cornuovy spirály detektoru L v látce</source>
+        <translation>Cornu spirals of detector L in the substance</translation>
     </message>
     <message>
         <source>Látka pod hladinou: voda</source>
