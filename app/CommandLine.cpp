@@ -3,6 +3,8 @@
 
 #include "CommandLine.h"
 
+#include "ScenePicture.h"
+
 #include "SettingsFields.h"
 
 #include <QCommandLineParser>
@@ -89,21 +91,6 @@ std::optional<QString> readName(const QCommandLineParser& parser, const QString&
     return std::nullopt;
 }
 } // namespace
-
-std::optional<PictureFormat> pictureFormatOf(const QString& path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("png")) {
-        return PictureFormat::Png;
-    }
-    if (suffix == QLatin1String("svg")) {
-        return PictureFormat::Svg;
-    }
-    if (suffix == QLatin1String("pdf")) {
-        return PictureFormat::Pdf;
-    }
-    return std::nullopt;
-}
 
 std::variant<CommandLine, CommandLineExit> parseCommandLine(const QStringList& arguments)
 {

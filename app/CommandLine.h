@@ -48,12 +48,3 @@ struct CommandLineExit
 
 // arguments as the program got them, the program's name first.
 std::variant<CommandLine, CommandLineExit> parseCommandLine(const QStringList& arguments);
-
-// The formats a picture can be saved in, by the file's extension.
-enum class PictureFormat
-{
-    Png,
-    Svg,
-    Pdf
-};
-std::optional<PictureFormat> pictureFormatOf(const QString& path);

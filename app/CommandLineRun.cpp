@@ -79,18 +79,8 @@ int writeFiles(Brontel& window, const CommandLine& line)
 
     std::vector<FileToWrite> files;
     if (!line.picture.isEmpty()) {
-        const ScenePicture scene(window);
-        switch (*pictureFormatOf(line.picture)) {
-        case PictureFormat::Png:
-            files.push_back({line.picture, scene.png(line.scale)});
-            break;
-        case PictureFormat::Svg:
-            files.push_back({line.picture, scene.svg()});
-            break;
-        case PictureFormat::Pdf:
-            files.push_back({line.picture, scene.pdf()});
-            break;
-        }
+        files.push_back(
+            {line.picture, ScenePicture(window).file(*pictureFormatOf(line.picture), line.scale)});
     }
     if (!line.curves.isEmpty()) {
         files.push_back({line.curves, QByteArray::fromStdString(curvesCsv(*window.lastCurves()))});

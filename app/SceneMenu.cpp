@@ -4,7 +4,6 @@
 #include "SceneMenu.h"
 
 #include "Brontel.h"
-#include "CommandLine.h"
 #include "CurvesCsv.h"
 #include "HelpWindow.h"
 #include "HomePage.h"
@@ -160,28 +159,20 @@ void SceneMenu::savePicture()
                 : filter == pdf ? QStringLiteral(".pdf")
                                 : QStringLiteral(".png");
     }
-    const ScenePicture scene(m_window);
-    QByteArray bytes;
-    switch (*pictureFormatOf(path)) {
-    case PictureFormat::Png: {
+    const PictureFormat format = *pictureFormatOf(path);
+    double scale = 1;
+    if (format == PictureFormat::Png) {
         const QStringList scales{QStringLiteral("1×"), QStringLiteral("2×"), QStringLiteral("4×")};
         bool chosen = false;
-        const QString scale = QInputDialog::getItem(
+        const QString picked = QInputDialog::getItem(
             &m_window, tr("Uložit obrázek"), tr("Velikost obrázku (násobek velikosti v okně):"),
             scales, 1, false, &chosen);
         if (!chosen) {
             return;
         }
-        bytes = scene.png(double(1 << scales.indexOf(scale)));
-        break;
+        scale = double(1 << scales.indexOf(picked));
     }
-    case PictureFormat::Svg:
-        bytes = scene.svg();
-        break;
-    case PictureFormat::Pdf:
-        bytes = scene.pdf();
-        break;
-    }
+    const QByteArray bytes = ScenePicture(m_window).file(format, scale);
     if (const auto failure = writeWhole({{path, bytes}})) {
         reportFailure(*failure);
     } else {

@@ -16,6 +16,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QPageSize>
@@ -178,6 +179,34 @@ QImage ScenePicture::image(double scale) const
 void ScenePicture::paintVectors(QPainter& painter) const
 {
     paint(painter, 1, PictureAs::Vectors);
+}
+
+std::optional<PictureFormat> pictureFormatOf(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png")) {
+        return PictureFormat::Png;
+    }
+    if (suffix == QLatin1String("svg")) {
+        return PictureFormat::Svg;
+    }
+    if (suffix == QLatin1String("pdf")) {
+        return PictureFormat::Pdf;
+    }
+    return std::nullopt;
+}
+
+QByteArray ScenePicture::file(PictureFormat format, double scale) const
+{
+    switch (format) {
+    case PictureFormat::Png:
+        return png(scale);
+    case PictureFormat::Svg:
+        return svg();
+    case PictureFormat::Pdf:
+        return pdf();
+    }
+    return {};
 }
 
 QByteArray ScenePicture::png(double scale) const

@@ -11,8 +11,19 @@
 #include <QRectF>
 #include <QString>
 
+#include <optional>
+
 class Brontel;
 class QPainter;
+
+// The formats a picture can be saved in, by the file's extension.
+enum class PictureFormat
+{
+    Png,
+    Svg,
+    Pdf
+};
+std::optional<PictureFormat> pictureFormatOf(const QString& path);
 
 class ScenePicture
 {
@@ -28,6 +39,9 @@ public:
     // The scene as vectors on any painter, one unit per design pixel: the run's drawing as
     // shapes and the captions as text.
     void paintVectors(QPainter& painter) const;
+
+    // The scene as a file of format; scale applies to a PNG only.
+    QByteArray file(PictureFormat format, double scale) const;
 
     QByteArray png(double scale) const;
     QByteArray svg() const;

@@ -29,6 +29,13 @@ struct Line
     int width;
 };
 
+struct Circle
+{
+    QPointF centre;
+    double radius;
+    int width;
+};
+
 double distance(QPointF a, QPointF b)
 {
     return std::hypot(a.x() - b.x(), a.y() - b.y());
@@ -101,7 +108,7 @@ public:
 
     void addCircle(QPointF centre, double radius, int width)
     {
-        m_circles.push_back({centre, QPointF(radius, 0), width});
+        m_circles.push_back({centre, radius, width});
     }
 
     // Draws everything gathered.
@@ -115,10 +122,10 @@ public:
                 m_painter.drawPolyline(simplified(path));
             }
         }
-        for (const Line& c : m_circles) {
+        for (const Circle& c : m_circles) {
             m_painter.setPen(pen(c.width));
             m_painter.setBrush(Qt::NoBrush);
-            m_painter.drawEllipse(c.from, c.to.x(), c.to.x());
+            m_painter.drawEllipse(c.centre, c.radius, c.radius);
         }
         for (const auto& [width, polygon] : m_fills) {
             // The outline in a pen of the lines' width covers the half pixel the lines reach
@@ -181,7 +188,7 @@ private:
     std::vector<std::pair<int, QPolygonF>> m_fills;
     std::map<int, std::vector<QPolygonF>> m_paths;
     std::map<std::tuple<double, double, int>, std::size_t> m_openEnds;
-    std::vector<Line> m_circles;
+    std::vector<Circle> m_circles;
 };
 } // namespace
 
