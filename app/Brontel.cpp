@@ -6,6 +6,7 @@
 #include "ControlLook.h"
 #include "DesignScale.h"
 #include "HomePage.h"
+#include "InputHold.h"
 #include "KeyboardAccess.h"
 #include "LineControl.h"
 #include "OptionButton.h"
@@ -13,10 +14,12 @@
 #include "PictureClipboard.h"
 #include "PictureLayer.h"
 #include "PictureSurface.h"
+#include "SceneCaptions.h"
 #include "SceneMenu.h"
 #include "Surface.h"
 #include "TextFit.h"
 #include "Twips.h"
+#include "WindowModel.h"
 #include "WindowSizeKeys.h"
 
 #include <QCloseEvent>
@@ -48,6 +51,10 @@ Brontel::Brontel(Countdown countdown, QWidget* parent)
     setAutoFillBackground(true);
 
     createControls();
+    m_model = std::make_unique<WindowModel>(m_pictureLayer->picture());
+    m_stepTimer.setSingleShot(true);
+    m_stepTimer.setInterval(0);
+    connect(&m_stepTimer, &QTimer::timeout, this, &Brontel::runStep);
     connectHandlers();
     setTabOrder();
     // Start is what a newcomer wants first, not a caret blinking in the title.
@@ -71,8 +78,6 @@ void Brontel::createControls()
     const TextBoxLook caption;
     TextBoxLook value;
     value.pointSize = 14.25;
-    TextBoxLook green;
-    green.ground = Ground::Green;
 
     // The window's own surface: the prompt lies below the run's picture.
     labKlepnete = new QLabel(QString(), this);
@@ -83,18 +88,14 @@ void Brontel::createControls()
     labKlepnete->setAutoFillBackground(true);
     setTwipsGeometry(labKlepnete, {3960, 1800, 3255, 855});
 
-    const auto lineControl = [this](const char* name, int x1, int y1, int x2, int y2, int width) {
-        auto* line = new LineControl(QString::fromUtf8(name), x1, y1, x2, y2, width, this);
+    LineControl** const lines[] = {&Line1, &Line2, &Line3, &Line4, &Line5, &Line6, &Line7};
+    for (std::size_t i = 0; i < sceneLines.size(); ++i) {
+        const SceneLine& l = sceneLines[i];
+        auto* line = new LineControl(QStringLiteral("Line%1").arg(i + 1), l.x1, l.y1, l.x2, l.y2,
+                                     l.width, this);
         connect(line, &LineControl::changed, this, qOverload<>(&QWidget::update));
-        return line;
-    };
-    Line1 = lineControl("Line1", 2880, 3720, 11400, 3720, 1);
-    Line2 = lineControl("Line2", 7320, 720, 7320, 7800, 1);
-    Line3 = lineControl("Line3", 2880, 6480, 11400, 6480, 1);
-    Line4 = lineControl("Line4", 2880, 5040, 11400, 5040, 2);
-    Line5 = lineControl("Line5", 2880, 7080, 11400, 7080, 1);
-    Line6 = lineControl("Line6", 9840, 600, 9840, 7800, 1);
-    Line7 = lineControl("Line7", 3120, 840, 3120, 7800, 1);
+        *lines[i] = line;
+    }
 
     // The ratio of the screen the window opens on, so the picture's lines stay sharp there.
     const QScreen* screen = this->screen();
@@ -160,29 +161,19 @@ void Brontel::createControls()
         look::option(QStringLiteral("opPomalá"), QString(), {120, 720, 975, 255}, frmAnimace);
     frmAnimace->hide();
 
-    nDetektorV = look::displayTextBox(QStringLiteral("nDetektorV"), QString(),
-                                      {5880, 1200, 1215, 285}, caption, this);
-    nDetektorH = look::displayTextBox(QStringLiteral("nDetektorH"), QString(),
-                                      {5640, 3840, 1215, 285}, caption, this);
-    TextBoxLook greenCentred = green;
-    greenCentred.alignment = Alignment::Centre;
-    nDetektorS = look::displayTextBox(QStringLiteral("nDetektorS"), QString(),
-                                      {8400, 6120, 1215, 255}, greenCentred, this);
-    TextBoxLook probability;
-    probability.alignment = Alignment::Right;
-    probability.blackText = true;
-    nPravd2podobnost = look::displayTextBox(QStringLiteral("nPravd2podobnost"), QString(),
-                                            {7440, 960, 1935, 285}, probability, this);
-    nCornuovySpirály = look::displayTextBox(QStringLiteral("nCornuovySpirály"), QString(),
-                                            {7800, 600, 1815, 255}, caption, this);
-    nCornuLatka = look::displayTextBox(QStringLiteral("nCornuLatka"), QString(),
-                                       {3240, 6600, 1815, 330}, green, this);
-    TextBoxLook tag = greenCentred;
-    tag.pointSize = 14.25;
-    nVoda =
-        look::displayTextBox(QStringLiteral("nVoda"), QString(), {8280, 5280, 735, 285}, tag, this);
-    nSklo =
-        look::displayTextBox(QStringLiteral("nSklo"), QString(), {8160, 5280, 615, 285}, tag, this);
+    for (const SceneCaption& caption : sceneCaptions) {
+        const std::string_view name = nameOf(caption.control);
+        look::displayTextBox(QString::fromUtf8(name.data(), qsizetype(name.size())), QString(),
+                             caption.box, caption.look, this);
+    }
+    nDetektorV = findChild<QLineEdit*>(QStringLiteral("nDetektorV"));
+    nDetektorH = findChild<QLineEdit*>(QStringLiteral("nDetektorH"));
+    nDetektorS = findChild<QLineEdit*>(QStringLiteral("nDetektorS"));
+    nPravd2podobnost = findChild<QLineEdit*>(QStringLiteral("nPravd2podobnost"));
+    nCornuovySpirály = findChild<QLineEdit*>(QStringLiteral("nCornuovySpirály"));
+    nCornuLatka = findChild<QLineEdit*>(QStringLiteral("nCornuLatka"));
+    nVoda = findChild<QLineEdit*>(QStringLiteral("nVoda"));
+    nSklo = findChild<QLineEdit*>(QStringLiteral("nSklo"));
 
     nLátka = look::hiddenField(QStringLiteral("nLátka"), QStringLiteral("nLátka"),
                                {2040, 120, 735, 285}, this);
@@ -196,24 +187,25 @@ void Brontel::createControls()
 
 void Brontel::connectHandlers()
 {
-    connect(cmdStart, &QPushButton::clicked, this, &Brontel::cmdStart_Click);
-    connect(cmdKonec, &QPushButton::clicked, this, &Brontel::cmdKonec_Click);
-    connect(HScroll1, &QScrollBar::valueChanged, this, &Brontel::HScroll1_Change);
-    const std::pair<OptionButton*, void (Brontel::*)()> options[] = {
-        {opVoda, &Brontel::opVoda_Click},
-        {opSklo, &Brontel::opSklo_Click},
-        {opMenší, &Brontel::opMenší_Click},
-        {opMezní, &Brontel::opMezní_Click},
-        {opVětší, &Brontel::opVětší_Click},
-        {opVelkáDistance, &Brontel::opVelkáDistance_Click},
-        {opStředníDistance, &Brontel::opStředníDistance_Click},
-        {opMaláDistance, &Brontel::opMaláDistance_Click},
-        {opRychlá, &Brontel::opRychlá_Click},
-        {opPomalejší, &Brontel::opPomalejší_Click},
-        {opPomalá, &Brontel::opPomalá_Click},
-    };
-    for (const auto& [button, handler] : options) {
-        connect(button, &OptionButton::clicked, this, handler);
+    connect(cmdStart, &QPushButton::clicked, this, &Brontel::startClicked);
+    connect(cmdKonec, &QPushButton::clicked, this, &Brontel::konecClicked);
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this](int value) {
+        updateNumberFormat();
+        m_model->scroll(value);
+        showModel();
+    });
+    for (const OptionRow& row : optionTable) {
+        auto* button = static_cast<OptionButton*>(widgetOf(row.option));
+        connect(button, &OptionButton::clicked, this,
+                [this, option = row.option] { optionClicked(option); });
+    }
+    // What is typed into a field, or written there by a program, is the model's.
+    for (Control field : {Control::nIndex, Control::nAlfa, Control::nLátka, Control::nAlfaCaption,
+                          Control::nDistance, Control::nSpomaleni}) {
+        auto* box = static_cast<QLineEdit*>(widgetOf(field));
+        connect(box, &QLineEdit::textChanged, this, [this, field](const QString& text) {
+            m_model->setText(field, text.toStdString());
+        });
     }
 }
 
@@ -253,6 +245,21 @@ PictureSurface& Brontel::picture()
     return m_pictureLayer->picture();
 }
 
+const PictureSurface& Brontel::picture() const
+{
+    return m_pictureLayer->picture();
+}
+
+bool Brontel::isRunning() const
+{
+    return m_model->running();
+}
+
+const std::optional<CurveRecord>& Brontel::lastCurves() const
+{
+    return m_model->lastCurves();
+}
+
 void Brontel::showPicture()
 {
     m_pictureLayer->showChanges();
@@ -269,10 +276,9 @@ void Brontel::changeEvent(QEvent* event)
 void Brontel::closeEvent(QCloseEvent* event)
 {
     // A run ends at the end of its current step; the window closes then.
-    if (m_running) {
-        m_closeAfterRun = true;
-        Q_EMIT endRequested();
+    if (m_model->requestEnd() == EndAction::CloseAfterRun) {
         event->ignore();
+        afterSteering();
         return;
     }
     event->accept();

@@ -2,26 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The main window, form Brontel: the control panel of the experiment, the store of its settings
-// and the surface a run draws on.
-//
-// How data flows: the option buttons and the scroll bar write the settings fields (nIndex,
-// nAlfa, and the hidden nAlfaCaption, nLátka, nDistance, nSpomaleni) and move Line1 and
-// nDetektorH; Start reads those fields, checks the numbers, and lets the experiment run draw
-// into the persistent picture, which is shown between the window's own surface (the prompt and
-// the line controls) and the controls. Every handler is a private method without arguments,
-// reached through the controls' signals: the option and scroll-bar handlers in the files named
-// after their frames, Start in StartClick.cpp, Load and exit in StartUp.cpp.
+// The main window, form Brontel: a view of the window's model. Its controls show the model's
+// state and hand the user's actions to it (the option buttons, the fields, the scroll bar, Start
+// and Konec); the picture shows what the model and its runs draw. A run steps from the event
+// loop, one sweep step per turn, so the window keeps answering its user: Konec, the close box,
+// the pace scroll bar and the run's keys act at once, other input waits for the end of the run.
 
-#include "AngleCase.h"
+#include "Control.h"
 #include "Countdown.h"
 #include "CurveRecord.h"
-#include "DetectorDistance.h"
-#include "Substance.h"
 #include "Twips.h"
 
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 class QGroupBox;
@@ -31,9 +27,12 @@ class QPushButton;
 class QScrollBar;
 class LineControl;
 class OptionButton;
+class InputHold;
+class DetectorRings;
+class WindowModel;
+struct Refusal;
 class PictureLayer;
 class PictureSurface;
-class RunInProgress;
 
 class Brontel final : public QWidget
 {
@@ -50,9 +49,17 @@ public:
 
     // The run's picture, persistent across repaints.
     PictureSurface& picture();
-    bool isRunning() const { return m_running; }
+    const PictureSurface& picture() const;
+    // The window's state and behaviour, which these widgets show.
+    WindowModel& model() { return *m_model; }
+    const WindowModel& model() const { return *m_model; }
+    bool isRunning() const;
     // The curves of the last run, finished or stopped; none before the first run.
-    const std::optional<CurveRecord>& lastCurves() const { return m_lastCurves; }
+    const std::optional<CurveRecord>& lastCurves() const;
+    // Shows the model's state on the controls, after it was changed from outside.
+    void showModel();
+    // The widget that shows control.
+    QWidget* widgetOf(Control control) const;
 
     // Whether settings that cannot be run are explained in a message box (the default) or
     // only announced by runRefused, for a caller without a window on screen.
@@ -137,9 +144,6 @@ Q_SIGNALS:
     void runRefused(const QString& message);
     // A run has ended and its curves are in lastCurves().
     void runEnded();
-    // Konec or the close box during a run: the run ends at the end of its current step, and
-    // the window closes then.
-    void endRequested();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -149,29 +153,21 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    friend class RunInProgress;
+    // The user's actions, handed to the model.
+    void optionClicked(Control option);
+    void startClicked();
+    void konecClicked();
+    // Numbers follow the user's locale, read afresh before every action.
+    void updateNumberFormat();
+    void complain(const Refusal& refusal);
 
-    // The handlers, one per handled event.
-    void Form_Load();
-    void cmdKonec_Click();
-    void cmdStart_Click();
-    void HScroll1_Change();
-    void opMaláDistance_Click();
-    void opMenší_Click();
-    void opMezní_Click();
-    void opPomalá_Click();
-    void opPomalejší_Click();
-    void opRychlá_Click();
-    void opSklo_Click();
-    void opStředníDistance_Click();
-    void opVelkáDistance_Click();
-    void opVětší_Click();
-    void opVoda_Click();
-
-    // What the handlers of one frame share.
-    void chooseSubstance(Substance substance);
-    void chooseFixedAngle(AngleCase angleCase);
-    void chooseDistance(DetectorDistance distance);
+    // The run, one step per turn of the event loop.
+    void beginRun();
+    void runStep();
+    void endRun();
+    // After input that steers the run (the run's keys, Konec, the close box).
+    void afterSteering();
+    bool steersRun(QObject* receiver, const QEvent* event);
 
     void createControls();
     void connectHandlers();
@@ -186,12 +182,15 @@ private:
 
     Countdown m_countdown;
     PictureLayer* m_pictureLayer = nullptr;
+    std::unique_ptr<WindowModel> m_model;
+    QTimer m_stepTimer;
+    std::unique_ptr<InputHold> m_hold; // during a run
+    DetectorRings* m_rings = nullptr;
+    bool m_startHadFocus = false;
+    QPointer<QWidget> m_focusInstead;
     DesignPlacement m_placement;
     QRect m_normalGeometry; // the window's place before full screen
     qreal m_pixelRatio = 1;
     bool m_watchingScreen = false;
-    bool m_running = false;
-    bool m_closeAfterRun = false;
     bool m_refusalsShown = true;
-    std::optional<CurveRecord> m_lastCurves;
 };

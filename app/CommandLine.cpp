@@ -5,8 +5,6 @@
 
 #include "ScenePicture.h"
 
-#include "SettingsFields.h"
-
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -40,7 +38,8 @@ namesOf(const std::array<Row, N>& table,
     for (const Row& row : table) {
         if (std::find_if(names.begin(), names.end(), [&row](const auto& known) {
                 return QString::fromUtf8(known.text)
-                           .compare(keyText(row.key), Qt::CaseInsensitive) == 0;
+                           .compare(QString::fromUtf8(row.key.data(), qsizetype(row.key.size())),
+                                    Qt::CaseInsensitive) == 0;
             }) == names.end()) {
             names.push_back({row.key.data(), row.value});
         }

@@ -3,87 +3,120 @@
 
 #include "CommandLineRun.h"
 
-#include "Brontel.h"
 #include "CommandLine.h"
 #include "CurvesCsv.h"
-#include "OptionButton.h"
+#include "DrawingList.h"
 #include "ScenePicture.h"
 #include "WholeFiles.h"
+#include "WindowModel.h"
+#include "WindowTexts.h"
 
-#include <QLineEdit>
-#include <QPushButton>
+#include <QCoreApplication>
+#include <QLocale>
 
 #include <cstdio>
 
 namespace {
 void printError(const QString& text)
 {
-    std::fputs(qPrintable(text + QLatin1Char('\n')), stderr);
+    std::fputs(qPrintable(QStringLiteral("brontel: ") + text + QLatin1Char('\n')), stderr);
+}
+
+// A refusal in the command line's words, naming the option.
+QString refusalMessage(const Refusal& refusal, const NumberFormat& format)
+{
+    QString text =
+        QCoreApplication::translate(commandLineTextContext, refusalOnCommandLine(refusal));
+    const QString typed = refusal.reason == Refusal::Reason::OutOfRange
+                              ? QString::fromStdString(formatNumber(refusal.value, format))
+                              : QString::fromStdString(refusal.typed);
+    text.replace(QStringLiteral("%1"), typed);
+    text.replace(QStringLiteral("%2"),
+                 QString::fromStdString(formatNumber(refusal.range.lowest, format)));
+    text.replace(QStringLiteral("%3"),
+                 QString::fromStdString(formatNumber(refusal.range.highest, format)));
+    return text;
+}
+
+constexpr Control optionFor(Substance substance)
+{
+    return substance == Substance::Water ? Control::opVoda : Control::opSklo;
+}
+
+constexpr Control optionFor(AngleCase angle)
+{
+    switch (angle) {
+    case AngleCase::Angle35:
+        return Control::opMenší;
+    case AngleCase::Critical:
+        return Control::opMezní;
+    case AngleCase::Angle60:
+        return Control::opVětší;
+    }
+    return Control::opMenší;
+}
+
+constexpr Control optionFor(DetectorDistance distance)
+{
+    switch (distance) {
+    case DetectorDistance::Near:
+        return Control::opMaláDistance;
+    case DetectorDistance::Middle:
+        return Control::opStředníDistance;
+    case DetectorDistance::Far:
+        return Control::opVelkáDistance;
+    }
+    return Control::opStředníDistance;
 }
 } // namespace
 
-void applyCommandLine(Brontel& window, const CommandLine& line)
+void applyCommandLine(WindowModel& model, const CommandLine& line)
 {
     if (line.substance) {
-        (*line.substance == Substance::Water ? window.opVoda : window.opSklo)->select();
+        model.click(optionFor(*line.substance));
     }
     if (line.angle) {
-        switch (*line.angle) {
-        case AngleCase::Angle35:
-            window.opMenší->select();
-            break;
-        case AngleCase::Critical:
-            window.opMezní->select();
-            break;
-        case AngleCase::Angle60:
-            window.opVětší->select();
-            break;
-        }
+        model.click(optionFor(*line.angle));
     }
     if (line.distance) {
-        switch (*line.distance) {
-        case DetectorDistance::Near:
-            window.opMaláDistance->select();
-            break;
-        case DetectorDistance::Middle:
-            window.opStředníDistance->select();
-            break;
-        case DetectorDistance::Far:
-            window.opVelkáDistance->select();
-            break;
-        }
+        model.click(optionFor(*line.distance));
     }
     if (line.index) {
-        window.nIndex->setText(*line.index);
+        model.setText(Control::nIndex, line.index->toStdString());
     }
     if (line.alpha) {
-        window.nAlfa->setText(*line.alpha);
+        model.setText(Control::nAlfa, line.alpha->toStdString());
     }
 }
 
-int writeFiles(Brontel& window, const CommandLine& line)
+int writeFiles(const CommandLine& line)
 {
-    window.setRefusalsShown(false);
-    QString refusal;
-    QObject::connect(&window, &Brontel::runRefused, &window,
-                     [&refusal](const QString& message) { refusal = message; });
-    window.cmdStart->click();
-    if (!refusal.isEmpty()) {
-        printError(refusal);
+    DrawingList picture;
+    WindowModel model(picture);
+    model.setNumberFormat({QLocale().decimalPoint().toStdString()});
+    model.load();
+    applyCommandLine(model, line);
+    const auto checked = model.checkStart();
+    if (const auto* refusal = std::get_if<Refusal>(&checked)) {
+        printError(refusalMessage(*refusal, model.numberFormat()));
         return 2;
     }
-    if (!window.lastCurves()) {
-        printError(QStringLiteral("brontel: the experiment did not run"));
-        return 1;
+    // The run paints the whole picture over, as in the window.
+    picture.clear();
+    model.beginRun(std::get<RunSettings>(checked));
+    while (!model.runOver()) {
+        model.step();
     }
+    model.endRun();
 
     std::vector<FileToWrite> files;
     if (!line.picture.isEmpty()) {
         files.push_back(
-            {line.picture, ScenePicture(window).file(*pictureFormatOf(line.picture), line.scale)});
+            {line.picture,
+             ScenePicture(model, picture).file(*pictureFormatOf(line.picture), line.scale)});
     }
     if (!line.curves.isEmpty()) {
-        files.push_back({line.curves, QByteArray::fromStdString(curvesCsv(*window.lastCurves()))});
+        files.push_back({line.curves, QByteArray::fromStdString(curvesCsv(*model.lastCurves()))});
     }
     if (const auto failure = writeWhole(files)) {
         printError(*failure);

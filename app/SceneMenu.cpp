@@ -8,6 +8,7 @@
 #include "HelpWindow.h"
 #include "HomePage.h"
 #include "PictureClipboard.h"
+#include "PictureSurface.h"
 #include "ScenePicture.h"
 #include "WholeFiles.h"
 
@@ -172,7 +173,8 @@ void SceneMenu::savePicture()
         }
         scale = double(1 << scales.indexOf(picked));
     }
-    const QByteArray bytes = ScenePicture(m_window).file(format, scale);
+    const QByteArray bytes =
+        ScenePicture(m_window.model(), m_window.picture().drawing()).file(format, scale);
     if (const auto failure = writeWhole({{path, bytes}})) {
         reportFailure(*failure);
     } else {
@@ -210,7 +212,7 @@ void SceneMenu::print()
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    const ScenePicture scene(m_window);
+    const ScenePicture scene(m_window.model(), m_window.picture().drawing());
     QPainter painter(&printer);
     // The scene on one page, as large as fits, centred.
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());

@@ -3,22 +3,21 @@
 
 #include "ScenePicture.h"
 
-#include "Brontel.h"
-#include "LineControl.h"
+#include "ControlLook.h"
 #include "NumberText.h"
 #include "PictureRenderer.h"
-#include "PictureSurface.h"
-#include "SettingsFields.h"
+#include "SceneCaptions.h"
 #include "SubstanceCaption.h"
-#include "TextFit.h"
+#include "Surface.h"
 #include "Twips.h"
 #include "VectorPicture.h"
+#include "WindowTexts.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
-#include <QLineEdit>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -38,11 +37,23 @@ QRectF sceneInDesignPixels()
             twipsToPixels(sceneTwips.width()), twipsToPixels(sceneTwips.height())};
 }
 
-QRectF designRect(const QWidget* widget)
+QRectF designRect(const TwipsRect& r)
 {
-    const TwipsRect r = twipsGeometry(widget);
     return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
             twipsToPixels(r.height)};
+}
+
+Qt::Alignment alignmentOf(look::Alignment alignment)
+{
+    switch (alignment) {
+    case look::Alignment::Left:
+        return Qt::AlignLeft;
+    case look::Alignment::Centre:
+        return Qt::AlignHCenter;
+    case look::Alignment::Right:
+        return Qt::AlignRight;
+    }
+    return Qt::AlignLeft;
 }
 
 // A caption's font at its design size in design pixels, whatever the device's resolution.
@@ -75,15 +86,20 @@ QString describe(const RunSettings& settings)
 }
 } // namespace
 
-ScenePicture::ScenePicture(Brontel& window) : m_window(window)
+ScenePicture::ScenePicture(const WindowModel& model, const DrawingList& drawing)
+    : m_panel(model.lastCurves() ? model.runPanel() : model.panel()), m_drawing(drawing)
 {
-    if (window.lastCurves()) {
-        m_settingsLine = describe(window.lastCurves()->settings);
+    if (model.lastCurves()) {
+        m_settingsLine = describe(model.lastCurves()->settings);
     } else {
         // Before any run the scene is empty; the line names what Start would run.
-        m_settingsLine =
-            describe(substanceCaption(substanceInForce(window.nLátka)), window.nIndex->text(),
-                     window.nAlfa->text(), window.nDistance->text());
+        const auto text = [this](Control c) {
+            return QString::fromStdString(m_panel[c].text);
+        };
+        const Substance substance =
+            substanceFromKey(m_panel[Control::nLátka].text).value_or(Substance::Glass);
+        m_settingsLine = describe(substanceCaption(substance), text(Control::nIndex),
+                                  text(Control::nAlfa), text(Control::nDistance));
     }
 }
 
@@ -103,17 +119,18 @@ void ScenePicture::paint(QPainter& painter, double scale, PictureAs as) const
     painter.setClipRect(scene);
 
     // The window's own surface lies beneath the picture: its line controls show before a run.
-    for (const LineControl* line : m_window.findChildren<LineControl*>()) {
-        if (line->isVisible()) {
-            QPen pen(Qt::black, line->width());
-            pen.setCapStyle(Qt::FlatCap);
-            painter.setPen(pen);
-            painter.drawLine(QLineF(twipsToPixels(line->x1()), twipsToPixels(line->y1()),
-                                    twipsToPixels(line->x2()), twipsToPixels(line->y2())));
-        }
+    for (std::size_t i = 0; i < sceneLines.size(); ++i) {
+        const SceneLine& line = sceneLines[i];
+        const int y1 = i == 0 ? m_panel.markerY : line.y1;
+        const int y2 = i == 0 ? m_panel.markerY : line.y2;
+        QPen pen(Qt::black, line.width);
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        painter.drawLine(QLineF(twipsToPixels(line.x1), twipsToPixels(y1), twipsToPixels(line.x2),
+                                twipsToPixels(y2)));
     }
 
-    const DrawingList& drawing = m_window.picture().drawing();
+    const DrawingList& drawing = m_drawing;
     if (as == PictureAs::Pixels) {
         // Rendered afresh at the size asked for, as the window renders it, then cut out.
         QImage whole((PictureRenderer::designArea().size() * scale).toSize(),
@@ -147,24 +164,30 @@ void ScenePicture::paint(QPainter& painter, double scale, PictureAs as) const
 
 void ScenePicture::paintCaptions(QPainter& painter) const
 {
-    const Brontel& w = m_window;
-    const QLineEdit* const captions[] = {
-        w.nDetektorV,       w.nDetektorH,  w.nDetektorS, w.nPravd2podobnost,
-        w.nCornuovySpirály, w.nCornuLatka, w.nVoda,      w.nSklo};
-    for (const QLineEdit* caption : captions) {
-        if (!caption->isVisibleTo(&m_window)) {
+    for (const SceneCaption& caption : sceneCaptions) {
+        if (!m_panel[caption.control].visible) {
             continue;
         }
-        const QRectF box = designRect(caption);
-        const QPalette& palette = caption->palette();
-        painter.fillRect(box, palette.color(QPalette::Base));
-        painter.setFont(fontInDesignPixels(designFont(caption)));
-        painter.setPen(palette.color(QPalette::Text));
+        TwipsRect place = caption.box;
+        if (caption.control == Control::nDetektorH) {
+            place.left = m_panel.detectorHLabelLeft;
+            place.top = m_panel.detectorHLabelTop;
+        }
+        const QRectF box = designRect(place);
+        const Colour ground = caption.look.ground == look::Ground::Green ? colours::substanceGreen
+                                                                         : colours::sceneGrey;
+        painter.fillRect(box, toQColor(ground));
+        painter.setFont(fontInDesignPixels(look::serifBold(caption.look.pointSize)));
+        painter.setPen(caption.look.blackText
+                           ? QColor(Qt::black)
+                           : QGuiApplication::palette().color(QPalette::ButtonText));
+        const ControlTexts& texts = textsOf(caption.control);
         // A text box keeps its text a couple of pixels from its sides.
         // A caption wider than its box is shown whole rather than cut.
         painter.drawText(box.adjusted(2, 0, -2, 0),
-                         int(caption->alignment()) | Qt::AlignVCenter | Qt::TextDontClip,
-                         caption->text());
+                         int(alignmentOf(caption.look.alignment)) | Qt::AlignVCenter |
+                             Qt::TextDontClip,
+                         QCoreApplication::translate(windowTextContext, texts.caption));
     }
 }
 

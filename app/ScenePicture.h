@@ -6,6 +6,9 @@
 // drew, the captions that label it, and one line under it naming the settings. The control
 // panel (buttons, scroll bar, fields, frames) is not part of it.
 
+#include "CurveRecord.h"
+#include "WindowModel.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QRectF>
@@ -13,7 +16,7 @@
 
 #include <optional>
 
-class Brontel;
+class DrawingList;
 class QPainter;
 
 // The formats a picture can be saved in, by the file's extension.
@@ -28,7 +31,9 @@ std::optional<PictureFormat> pictureFormatOf(const QString& path);
 class ScenePicture
 {
 public:
-    explicit ScenePicture(Brontel& window);
+    // The scene of the last run, with the panel as it stood at its Start; before any run, the
+    // empty scene and the settings Start would run.
+    ScenePicture(const WindowModel& model, const DrawingList& drawing);
 
     // The scene's size in design pixels (15 twips each), the settings line included.
     QSizeF size() const;
@@ -60,6 +65,7 @@ private:
     void paint(QPainter& painter, double scale, PictureAs as) const;
     void paintCaptions(QPainter& painter) const;
 
-    Brontel& m_window;
+    const PanelState& m_panel;
+    const DrawingList& m_drawing;
     QString m_settingsLine;
 };

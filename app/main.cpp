@@ -3,7 +3,7 @@
 
 // Program start: read the command line, build the window, run its Load handler, give it its
 // remembered place, and only then show it, remembering the place at the end; or, with files to
-// write, run once without showing it.
+// write, run once without any window at all.
 
 #include "Brontel.h"
 #include "CommandLine.h"
@@ -12,19 +12,17 @@
 #include "WindowMemory.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QSettings>
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
-bool displayAvailable()
+bool variableSet(const char* name)
 {
-    const auto set = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value != nullptr && *value != '\0';
-    };
-    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
 }
 
 QStringList argumentsOf(int argc, char* argv[])
@@ -49,18 +47,50 @@ int main(int argc, char* argv[])
     }
     const CommandLine& line = std::get<CommandLine>(parsed);
 
-    if (!displayAvailable()) {
-        if (!line.writesFiles()) {
-            std::fputs("brontel: no display to open the window on (neither DISPLAY nor "
-                       "WAYLAND_DISPLAY is set); without a desktop, run it under Xvfb: "
-                       "xvfb-run -s '-screen 0 1280x1024x24 -dpi 96' brontel\n",
-                       stderr);
-            return 1;
-        }
-        // Files need no screen: the window is drawn off screen.
+    if (line.writesFiles()) {
+        // Files need no screen, whatever the environment says about one.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        QGuiApplication::setOrganizationName(QStringLiteral("Brontel"));
+        QSettings settings;
+        if (!installLanguage(
+                line.language.value_or(readLanguage(settings).value_or(Language::Czech)))) {
+            std::fputs("brontel: the English translation could not be loaded; the messages stay "
+                       "Czech\n",
+                       stderr);
+        }
+        return writeFiles(line);
     }
+
+#ifdef Q_OS_LINUX
+    // On an X11 desktop without a reachable display the platform plugin cannot start; Qt would
+    // abort. The off-screen platform stands behind the usual one, and its use is reported below.
+    const bool platformChosen = variableSet("QT_QPA_PLATFORM");
+    if (!platformChosen && !variableSet("DISPLAY") && !variableSet("WAYLAND_DISPLAY")) {
+        std::fputs("brontel: no display to open the window on (neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set); without a desktop, run it under Xvfb: "
+                   "xvfb-run -s '-screen 0 1280x1024x24 -dpi 96' brontel\n",
+                   stderr);
+        return 1;
+    }
+    const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
+    if (chosen != "offscreen" && chosen != "minimal") {
+        const QByteArray usual = platformChosen                   ? chosen
+                                 : variableSet("WAYLAND_DISPLAY") ? QByteArray("wayland;xcb")
+                                                                  : QByteArray("xcb");
+        qputenv("QT_QPA_PLATFORM", usual + ";offscreen");
+    }
+#endif
     QApplication app(argc, argv);
+#ifdef Q_OS_LINUX
+    if (QGuiApplication::platformName() == QLatin1String("offscreen") && chosen != "offscreen") {
+        std::fputs("brontel: found no display to open the window on (see the message above); "
+                   "check DISPLAY or WAYLAND_DISPLAY, or run it under Xvfb: "
+                   "xvfb-run -s '-screen 0 1280x1024x24 -dpi 96' brontel\n",
+                   stderr);
+        return 1;
+    }
+#endif
     QApplication::setOrganizationName(QStringLiteral("Brontel"));
     QApplication::setDesktopFileName(QStringLiteral("example.brontel.brontel"));
 
@@ -75,14 +105,11 @@ int main(int argc, char* argv[])
                    stderr);
     }
 
-    // The pause after each sweep step counts decrements of about a microsecond on this machine;
-    // files are written at the fastest pace, which needs no measuring.
-    Brontel window(line.writesFiles() ? Countdown() : Countdown::calibrated());
+    // The pause after each sweep step counts decrements of about a microsecond on this machine.
+    Brontel window(Countdown::calibrated());
     window.load();
-    applyCommandLine(window, line);
-    if (line.writesFiles()) {
-        return writeFiles(window, line);
-    }
+    applyCommandLine(window.model(), line);
+    window.showModel();
     // The window where the user left it; the experiment itself starts as designed.
     if (restoreWindow(window, settings)) {
         window.showFullScreenEverywhere();

@@ -5,7 +5,8 @@
 // What the benchmarks run with: the start-up settings, a surface that only counts, and a host
 // with a fixed slow-down count.
 
-#include "RunHost.h"
+#include "Countdown.h"
+#include "ExperimentRun.h"
 #include "RunSettings.h"
 #include "Surface.h"
 
@@ -28,14 +29,14 @@ public:
     void circle(float, float, float) override { ++calls; }
 };
 
-class FixedPaceHost final : public RunHost
+// A run stepped as the window steps it, each step followed by its countdown of count.
+inline CurveRecord runPaced(Surface& surface, const RunSettings& settings,
+                            const Countdown& countdown, std::int64_t count)
 {
-public:
-    explicit FixedPaceHost(std::int64_t count) : m_count(count) {}
-    void stepDrawn(SweepStep) override {}
-    AfterStep stepEnded() override { return AfterStep::Continue; }
-    std::int64_t slowDownCount() override { return m_count; }
-
-private:
-    std::int64_t m_count;
-};
+    ExperimentRun run(surface, settings);
+    while (!run.finished()) {
+        run.drawStep();
+        countdown.run(count);
+    }
+    return run.record();
+}

@@ -117,8 +117,7 @@ void wholeRun(benchmark::State& state, std::int64_t count)
     const RunSettings settings = startUpSettings();
     for (auto _ : state) {
         CountingSurface surface;
-        FixedPaceHost host(count);
-        ExperimentRun(surface, host, countdown).run(settings);
+        runPaced(surface, settings, countdown, count);
         benchmark::DoNotOptimize(surface.calls);
     }
 }

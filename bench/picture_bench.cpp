@@ -66,9 +66,8 @@ void runIntoPicture(benchmark::State& state)
     const RunSettings settings = startUpSettings();
     PictureSurface picture(pictureSize, qreal(state.range(0)));
     for (auto _ : state) {
-        FixedPaceHost host(1);
         picture.clear(); // as the window does at Start
-        ExperimentRun(picture, host, countdown).run(settings);
+        runPaced(picture, settings, countdown, 1);
         benchmark::DoNotOptimize(picture.image().constBits());
     }
 }
@@ -78,8 +77,7 @@ void rerenderFullScreen(benchmark::State& state)
 {
     const Countdown countdown(0);
     PictureSurface picture(pictureSize, 1);
-    FixedPaceHost host(1);
-    ExperimentRun(picture, host, countdown).run(startUpSettings());
+    runPaced(picture, startUpSettings(), countdown, 1);
     bool large = false;
     for (auto _ : state) {
         large = !large;
@@ -95,9 +93,8 @@ void runAtFullScreen(benchmark::State& state)
     const Countdown countdown(0);
     PictureSurface picture(pictureSize, 1, fullScreenFactor);
     for (auto _ : state) {
-        FixedPaceHost host(1);
         picture.clear();
-        ExperimentRun(picture, host, countdown).run(startUpSettings());
+        runPaced(picture, startUpSettings(), countdown, 1);
         benchmark::DoNotOptimize(picture.image().constBits());
     }
     state.counters["resident_MB"] = residentMegabytes();

@@ -3,50 +3,53 @@
 
 #include "ExperimentRun.h"
 
-#include "ChainSums.h"
-#include "Countdown.h"
 #include "Curves.h"
 #include "LightPaths.h"
-#include "RunHost.h"
-#include "RunParameters.h"
 #include "RunSettings.h"
 #include "Scene.h"
 #include "SweepDrawing.h"
 #include "SweepSums.h"
 
-ExperimentRun::ExperimentRun(Surface& surface, RunHost& host, const Countdown& countdown)
-    : m_surface(surface), m_host(host), m_countdown(countdown)
-{}
-
-CurveRecord ExperimentRun::run(const RunSettings& settings)
+namespace {
+// The scene is drawn before the parameters are chosen, as the run has always done it.
+RunParameters drawSceneThenChoose(Surface& surface, const RunSettings& settings)
 {
-    CurveRecord record{settings, {}};
-    record.points.reserve(scene::sweepSteps);
-    const double d = settings.detectorDistance;
-    drawScene(m_surface, d);
-    const RunParameters parameters =
-        chooseRunParameters(settings.angleCase, settings.substance, settings.distance);
+    drawScene(surface, settings.detectorDistance);
+    return chooseRunParameters(settings.angleCase, settings.substance, settings.distance);
+}
+} // namespace
+
+ExperimentRun::ExperimentRun(Surface& surface, const RunSettings& settings)
+    : m_surface(surface), m_record{settings, {}},
+      m_parameters(drawSceneThenChoose(surface, settings)),
+      m_sums(SumInputs::from(settings, m_parameters))
+{
     drawLightPaths(m_surface, settings);
-
     // The sums of all steps first, on every core; the picture is then drawn step by step.
-    const ChainSums sums(SumInputs::from(settings, parameters));
-    const std::vector<StepResultants> resultants = sumSweep(sums);
+    m_resultants = sumSweep(m_sums);
+    m_record.points.reserve(m_resultants.size());
+}
 
-    StepArrows arrows;
-    for (int k = 0; k < scene::sweepSteps; ++k) {
-        const SweepStep step{k};
-        drawMarkers(m_surface, step, d);
-        if (step.drawsChainV() || step.drawsChainL()) {
-            sums.resultants(step, arrows);
-            drawSpirals(m_surface, step, arrows);
-        }
-        record.points.push_back(curvePoint(parameters, step, resultants[k]));
-        drawCurveBars(m_surface, record.points.back(), d);
-        m_host.stepDrawn(step);
-        m_countdown.run(m_host.slowDownCount());
-        if (m_host.stepEnded() == AfterStep::Stop) {
-            break;
-        }
+SweepStep ExperimentRun::drawStep()
+{
+    const SweepStep step{m_next};
+    const double d = m_record.settings.detectorDistance;
+    drawMarkers(m_surface, step, d);
+    if (step.drawsChainV() || step.drawsChainL()) {
+        m_sums.resultants(step, m_arrows);
+        drawSpirals(m_surface, step, m_arrows);
     }
-    return record;
+    m_record.points.push_back(curvePoint(m_parameters, step, m_resultants[std::size_t(m_next)]));
+    drawCurveBars(m_surface, m_record.points.back(), d);
+    ++m_next;
+    return step;
+}
+
+CurveRecord runWhole(Surface& surface, const RunSettings& settings)
+{
+    ExperimentRun run(surface, settings);
+    while (!run.finished()) {
+        run.drawStep();
+    }
+    return run.record();
 }

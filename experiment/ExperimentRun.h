@@ -2,27 +2,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// One press of Start: the scene, the light paths, then 467 sweep steps, each drawing the
-// detector markers, the Cornu spirals now and then, one bar of each probability curve, and
-// pausing for the slow-down count. The host may stop the run at the end of any step.
+// One press of Start as a run that steps: beginning it draws the scene and the light paths and
+// sums every sweep step; then each call of drawStep() draws one of the 467 steps (the detector
+// markers, the Cornu spirals now and then, one bar of each probability curve). Whoever drives
+// it decides when the next step comes, so a window can go on answering its user in between.
 
+#include "ChainSums.h"
 #include "CurveRecord.h"
+#include "RunParameters.h"
+#include "StepSums.h"
+#include "SweepStep.h"
 
-class Countdown;
-class RunHost;
+#include <vector>
+
 class Surface;
 
 class ExperimentRun
 {
 public:
-    ExperimentRun(Surface& surface, RunHost& host, const Countdown& countdown);
+    ExperimentRun(Surface& surface, const RunSettings& settings);
 
-    // Returns the points of the curves it drew: scene::sweepSteps of them unless the host
-    // stopped the run earlier.
-    CurveRecord run(const RunSettings& settings);
+    bool finished() const { return m_next >= int(m_resultants.size()); }
+    // Draws the next sweep step and returns it. Not to be called on a finished run.
+    SweepStep drawStep();
+
+    // The points of the curves drawn so far, one per step.
+    const CurveRecord& record() const { return m_record; }
 
 private:
     Surface& m_surface;
-    RunHost& m_host;
-    const Countdown& m_countdown;
+    CurveRecord m_record;
+    RunParameters m_parameters;
+    ChainSums m_sums;
+    std::vector<StepResultants> m_resultants;
+    StepArrows m_arrows;
+    int m_next = 0;
 };
+
+// A whole run without a pause, for files written from the command line, tests and benchmarks.
+CurveRecord runWhole(Surface& surface, const RunSettings& settings);

@@ -19,6 +19,7 @@ public:
     PictureLayer(QSize designSize, qreal devicePixelRatio, QWidget* parent);
 
     PictureSurface& picture() { return m_picture; }
+    const PictureSurface& picture() const { return m_picture; }
     // Repaints what has been drawn on the picture since the last call.
     void showChanges();
     // Moves the layer to the design's place in its window and renders the whole picture again

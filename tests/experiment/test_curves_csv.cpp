@@ -4,12 +4,10 @@
 // The curves as they leave the program: a whole run's CSV read back as a spreadsheet would, its
 // columns, and its numbers against the run's worked values.
 
-#include "Countdown.h"
 #include "CurveRecord.h"
 #include "CurvesCsv.h"
 #include "ExperimentRun.h"
 #include "RecordingSurface.h"
-#include "RunHost.h"
 #include "RunSettings.h"
 
 #include <QTest>
@@ -17,26 +15,15 @@
 #include <cmath>
 
 namespace {
-// Lets the run go on for a number of steps, then stops it.
-class QuickHost final : public RunHost
-{
-public:
-    explicit QuickHost(int steps) : m_steps(steps) {}
-    void stepDrawn(SweepStep) override {}
-    std::int64_t slowDownCount() override { return 1; }
-    AfterStep stepEnded() override { return --m_steps > 0 ? AfterStep::Continue : AfterStep::Stop; }
-
-private:
-    int m_steps;
-};
-
+// The start-up settings' run, stopped after steps.
 CurveRecord startUpRun(int steps = 467)
 {
     RecordingSurface surface;
-    QuickHost host(steps);
-    const Countdown countdown(0);
-    return ExperimentRun(surface, host, countdown)
-        .run(RunSettings::fromFields(1.33, 35, "35", "Voda", "750", 750));
+    ExperimentRun run(surface, RunSettings::fromFields(1.33, 35, "35", "Voda", "750", 750));
+    for (int k = 0; k < steps; ++k) {
+        run.drawStep();
+    }
+    return run.record();
 }
 
 // Splits RFC 4180 text without quoted fields (the writer never needs quotes) into rows.

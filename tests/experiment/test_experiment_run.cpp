@@ -1,80 +1,39 @@
 // SPDX-FileCopyrightText: 2026 The Brontel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A whole run into a recording surface: the markers, the spirals, the curve bars, the worked
-// values of the curves, and the pause after every step.
+// A whole run into a recording surface, step by step: the markers, the spirals, the curve bars
+// and the worked values of the curves.
 
-#include "Countdown.h"
 #include "DrawCallChecks.h"
 #include "ExperimentRun.h"
 #include "RecordingSurface.h"
-#include "RunHost.h"
 #include "RunSettings.h"
 
 #include <QTest>
 
 #include <cmath>
-#include <functional>
 #include <vector>
 
 namespace {
 constexpr int steps = 467;
-
-// Remembers where each step's drawing ends and how the countdown went; stops the run after
-// stopAfter steps.
-class FakeHost final : public RunHost
-{
-public:
-    FakeHost(const RecordingSurface& surface, std::function<std::int64_t(int)> countOfStep,
-             int stopAfter = steps + 1)
-        : m_surface(surface), m_countOfStep(std::move(countOfStep)), m_stopAfter(stopAfter)
-    {}
-
-    void stepDrawn(SweepStep step) override
-    {
-        stepEnds.push_back(m_surface.calls.size());
-        decrementsAtDrawn.push_back(decrements);
-        shownSteps.push_back(step.index);
-    }
-    std::int64_t slowDownCount() override
-    {
-        countReads.push_back(int(stepEnds.size()));
-        return m_countOfStep(int(stepEnds.size()) - 1);
-    }
-    AfterStep stepEnded() override
-    {
-        decrementsAtEnded.push_back(decrements);
-        return int(stepEnds.size()) >= m_stopAfter ? AfterStep::Stop : AfterStep::Continue;
-    }
-
-    std::vector<std::size_t> stepEnds; // calls recorded when each step was shown
-    std::vector<std::int64_t> decrementsAtDrawn;
-    std::vector<std::int64_t> decrementsAtEnded;
-    std::vector<int> shownSteps;
-    std::vector<int> countReads; // steps shown when N was read
-    std::int64_t decrements = 0;
-
-private:
-    const RecordingSurface& m_surface;
-    std::function<std::int64_t(int)> m_countOfStep;
-    int m_stopAfter;
-};
 
 struct Recorded
 {
     RecordingSurface surface;
     std::vector<std::size_t> stepBegins; // first call of each step (its markers)
     std::vector<std::size_t> stepEnds;
+    std::vector<int> drawnSteps; // the step each drawStep() said it drew
 };
 
-// Runs once with N = 1 and splits the calls by step.
-Recorded record(const RunSettings& settings)
+// Runs step by step and splits the calls by step; stops after stopAfter steps.
+Recorded record(const RunSettings& settings, int stopAfter = steps)
 {
     Recorded r;
-    FakeHost host(r.surface, [](int) { return 1; });
-    const Countdown countdown;
-    ExperimentRun(r.surface, host, countdown).run(settings);
-    r.stepEnds = host.stepEnds;
+    ExperimentRun run(r.surface, settings);
+    while (!run.finished() && int(r.stepEnds.size()) < stopAfter) {
+        r.drawnSteps.push_back(run.drawStep().index);
+        r.stepEnds.push_back(r.surface.calls.size());
+    }
     for (std::size_t k = 0; k < r.stepEnds.size(); ++k) {
         // Each step ends with DrawWidth and three bars; it begins with three circles.
         std::size_t begin = k == 0 ? 0 : r.stepEnds[k - 1];
@@ -136,11 +95,9 @@ private slots:
     void workedValues_data();
     void workedValues();
     void flatCurveAt60();
-    void pause_data();
-    void pause();
     void sameRunSamePicture();
-    void hostStopsTheRunAfterAStep_data();
-    void hostStopsTheRunAfterAStep();
+    void aStoppedRunIsTheStartOfTheWhole_data();
+    void aStoppedRunIsTheStartOfTheWhole();
 
 private:
     Recorded m_startUp;
@@ -341,38 +298,6 @@ void TestExperimentRun::flatCurveAt60()
     }
 }
 
-void TestExperimentRun::pause_data()
-{
-    QTest::addColumn<QString>("pace");
-    QTest::newRow("start-up count 1") << "1";
-    QTest::newRow("scroll bar at 7") << "701";
-    QTest::newRow("changing every step") << "k % 5 + 1";
-}
-
-void TestExperimentRun::pause()
-{
-    QFETCH(QString, pace);
-    const auto countOfStep = [&pace](int k) -> std::int64_t {
-        return pace == QLatin1String("k % 5 + 1") ? k % 5 + 1 : pace.toLongLong();
-    };
-    RecordingSurface surface;
-    FakeHost host(surface, countOfStep);
-    Countdown countdown;
-    countdown.setDecrementHook([&host] { ++host.decrements; });
-    ExperimentRun(surface, host, countdown).run(startUpSettings());
-
-    QCOMPARE(int(host.stepEnds.size()), steps);
-    QCOMPARE(int(host.countReads.size()), steps);
-    std::int64_t expected = 0;
-    for (int k = 0; k < steps; ++k) {
-        // Shown, then N read once, then N decrements before the next step is shown.
-        QCOMPARE(host.countReads[k], k + 1);
-        QCOMPARE(host.decrementsAtDrawn[k], expected);
-        expected += countOfStep(k);
-    }
-    QCOMPARE(host.decrements, expected);
-}
-
 void TestExperimentRun::sameRunSamePicture()
 {
     const Recorded again = record(startUpSettings());
@@ -387,7 +312,7 @@ void TestExperimentRun::sameRunSamePicture()
     }
 }
 
-void TestExperimentRun::hostStopsTheRunAfterAStep_data()
+void TestExperimentRun::aStoppedRunIsTheStartOfTheWhole_data()
 {
     QTest::addColumn<int>("stopAfter");
     QTest::newRow("after the first step") << 1;
@@ -395,29 +320,19 @@ void TestExperimentRun::hostStopsTheRunAfterAStep_data()
     QTest::newRow("after the last step") << steps;
 }
 
-void TestExperimentRun::hostStopsTheRunAfterAStep()
+void TestExperimentRun::aStoppedRunIsTheStartOfTheWhole()
 {
     QFETCH(int, stopAfter);
-    RecordingSurface surface;
-    FakeHost host(
-        surface, [](int k) { return k + 1; }, stopAfter);
-    Countdown countdown;
-    countdown.setDecrementHook([&host] { ++host.decrements; });
-    const int drawn =
-        int(ExperimentRun(surface, host, countdown).run(startUpSettings()).points.size());
-
-    QCOMPARE(drawn, stopAfter);
-    QCOMPARE(int(host.shownSteps.size()), stopAfter);
+    const Recorded r = record(startUpSettings(), stopAfter);
+    QCOMPARE(int(r.drawnSteps.size()), stopAfter);
     for (int k = 0; k < stopAfter; ++k) {
-        QCOMPARE(host.shownSteps[k], k); // the host is told which step it shows
+        QCOMPARE(r.drawnSteps[k], k); // each call says which step it drew
     }
-    // The stopping step was drawn and paused in full, and nothing was drawn after it.
-    QCOMPARE(host.decrementsAtEnded.back(), std::int64_t(stopAfter) * (stopAfter + 1) / 2);
-    QCOMPARE(surface.calls.size(), host.stepEnds.back());
     // What was drawn is the start of the full run's drawing, call for call.
     const auto& full = m_startUp.surface.calls;
-    for (std::size_t i = 0; i < surface.calls.size(); i += 97) {
-        QCOMPARE(describe(surface.calls[i]), describe(full[i]));
+    QCOMPARE(r.surface.calls.size(), m_startUp.stepEnds[std::size_t(stopAfter) - 1]);
+    for (std::size_t i = 0; i < r.surface.calls.size(); i += 97) {
+        QCOMPARE(describe(r.surface.calls[i]), describe(full[i]));
     }
 }
 

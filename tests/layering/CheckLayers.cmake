@@ -6,15 +6,17 @@
 # Each folder may include headers of its own and of the folders listed for it, nothing else; a
 # quoted include is looked up in every product folder to find whose it is. The compiler already
 # refuses most wrong includes (each library sees only the headers of those it links), and this
-# also catches relative paths and a dependency added to a CMakeLists by mistake.
+# also catches relative paths and a dependency added to a CMakeLists by mistake. The Qt-free
+# layers may include no Qt header, and their libraries may link no Qt module.
 cmake_minimum_required(VERSION 3.25)
 
-set(layers settings experiment platform app)
+set(layers settings experiment model platform app)
 set(allowed_settings settings)
 set(allowed_experiment settings experiment)
-set(allowed_platform settings experiment platform)
-set(allowed_app settings experiment platform app)
-set(qt_free settings experiment)
+set(allowed_model settings experiment model)
+set(allowed_platform settings experiment model platform)
+set(allowed_app settings experiment model platform app)
+set(qt_free settings experiment model)
 
 set(failures "")
 foreach(layer IN LISTS layers)
@@ -44,6 +46,14 @@ foreach(layer IN LISTS layers)
             endif()
         endforeach()
     endforeach()
+endforeach()
+
+# A Qt-free library links no Qt module either.
+foreach(layer IN LISTS qt_free)
+    file(READ "${SOURCE_DIR}/${layer}/CMakeLists.txt" listfile)
+    if(listfile MATCHES "Qt[0-9]*::([A-Za-z]+)")
+        list(APPEND failures "${layer}/CMakeLists.txt: ${layer}/ is free of Qt but links Qt::${CMAKE_MATCH_1}")
+    endif()
 endforeach()
 
 if(failures)

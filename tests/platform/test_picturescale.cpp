@@ -5,12 +5,10 @@
 // device pixel ratio of 2, pixel for pixel; a change of factor re-renders everything that was
 // drawn since the last clear, and lines keep whole device pixels at fractional factors.
 
-#include "Countdown.h"
 #include "DrawingList.h"
 #include "ExperimentRun.h"
 #include "PictureRenderer.h"
 #include "PictureSurface.h"
-#include "RunHost.h"
 #include "RunSettings.h"
 
 #include <QPainter>
@@ -22,18 +20,9 @@
 namespace {
 constexpr QSize designSize(763, 575);
 
-class QuickHost final : public RunHost
-{
-public:
-    void stepDrawn(SweepStep) override {}
-    std::int64_t slowDownCount() override { return 0; }
-    AfterStep stepEnded() override { return AfterStep::Continue; }
-};
-
 void runInto(Surface& surface, const RunSettings& settings)
 {
-    QuickHost host;
-    ExperimentRun(surface, host, Countdown(0)).run(settings);
+    runWhole(surface, settings);
 }
 
 // The rows of column x in the colour.

@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "RunSteering.h"
+
+void RunSteering::begin()
+{
+    m_state = RunState::Running;
+    m_singleSteps = 0;
+    m_stopRequested = false;
+}
+
+bool RunSteering::takeNextStep()
+{
+    if (m_stopRequested) {
+        return false;
+    }
+    switch (m_state) {
+    case RunState::Running:
+        return true;
+    case RunState::Paused:
+        if (m_singleSteps > 0) {
+            --m_singleSteps;
+            return true;
+        }
+        return false;
+    case RunState::Idle:
+        return false;
+    }
+    return false;
+}
+
+void RunSteering::finish()
+{
+    m_state = RunState::Idle;
+    m_singleSteps = 0;
+    m_stopRequested = false;
+}
+
+bool RunSteering::press(RunKey key, bool autoRepeat)
+{
+    if (!running()) {
+        return false;
+    }
+    switch (key) {
+    case RunKey::Stop:
+        stop();
+        return true;
+    case RunKey::PauseResume:
+        if (!autoRepeat) {
+            m_state = m_state == RunState::Running ? RunState::Paused : RunState::Running;
+            m_singleSteps = 0;
+        }
+        return true;
+    case RunKey::StepOnce:
+        // The arrow keeps its usual meaning while the run goes.
+        if (m_state != RunState::Paused) {
+            return false;
+        }
+        ++m_singleSteps;
+        return true;
+    }
+    return false;
+}
+
+void RunSteering::requestEnd()
+{
+    m_endRequested = true;
+    stop();
+}

@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// What Start checks before a run: every number the run reads must be a number, not too large to
+// compute with, and within the range in which the experiment means something. A refusal is data
+// (which field, what was typed, the range it needs); each front end says it in its own words.
+
+#include "Control.h"
+#include "NumberFormat.h"
+#include "RunSettings.h"
+#include "SettingRanges.h"
+
+#include <optional>
+#include <string>
+#include <variant>
+
+struct Refusal
+{
+    enum class Reason
+    {
+        NotANumber,
+        TooLarge,  // beyond ranges::largestSetting, or beyond any number at all
+        OutOfRange // a number, but outside range
+    };
+    Control field = Control::nIndex;
+    Reason reason = Reason::NotANumber;
+    std::string typed;   // the field's text as it stood
+    double value = 0;    // the number read, for OutOfRange
+    ranges::Range range; // the accepted range, for OutOfRange
+    bool inDegrees = false;
+
+    friend bool operator==(const Refusal&, const Refusal&) = default;
+};
+
+// The typed settings and the hidden fields of the panel, as Start reads them.
+struct StartFields
+{
+    std::string index; // nIndex
+    std::string alpha; // nAlfa
+    // The hidden fields' keys; a text outside the tables leaves its setting empty.
+    std::optional<AngleCase> angleCase;
+    std::optional<Substance> substance;
+    std::optional<DetectorDistance> distance;
+};
+
+std::variant<RunSettings, Refusal> checkStart(const StartFields& fields,
+                                              const NumberFormat& format);
