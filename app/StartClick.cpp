@@ -215,6 +215,7 @@ void Brontel::endRun()
     if (m_model->steering().endRequested()) {
         m_hold->discard(); // nothing is left for it to act on
         m_hold.reset();
+        Q_EMIT runEnded();
         close();
         return;
     }

@@ -5,6 +5,7 @@
 // text, which it copies as text as usual.
 
 #include "Brontel.h"
+#include "RunWait.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -44,6 +45,7 @@ void TestClipboard::ctrlC()
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QTest::mouseClick(w.cmdStart, Qt::LeftButton); // a run, so the picture has something on it
+    QVERIFY(waitForRunEnd(w));
     QCoreApplication::processEvents();
 
     auto* target = w.findChild<QWidget*>(focus);

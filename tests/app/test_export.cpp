@@ -6,6 +6,7 @@
 // the curves only once there are some.
 
 #include "Brontel.h"
+#include "RunWait.h"
 #include "PictureSurface.h"
 #include "SceneMenu.h"
 #include "ScenePicture.h"
@@ -79,6 +80,7 @@ void TestExport::svgLooksLikeThePng()
     w.load();
     if (afterRun) {
         w.cmdStart->click();
+        QVERIFY(waitForRunEnd(w));
     }
     const ScenePicture scene = sceneOf(w);
     const QImage pixels = scene.image(1).convertToFormat(QImage::Format_RGB32);
@@ -108,6 +110,7 @@ void TestExport::sceneIsTheSameAtAnyWindowSize()
     Brontel designSize(Countdown(0));
     designSize.load();
     designSize.cmdStart->click();
+    QVERIFY(waitForRunEnd(designSize));
     Brontel enlarged(Countdown(0));
     enlarged.load();
     enlarged.show();
@@ -115,6 +118,7 @@ void TestExport::sceneIsTheSameAtAnyWindowSize()
     QVERIFY(QTest::qWaitForWindowExposed(&enlarged));
     QTRY_COMPARE(enlarged.factor(), 1.5);
     enlarged.cmdStart->click();
+    QVERIFY(waitForRunEnd(enlarged));
     // Fonts, places and the picture are the design's, not the window's.
     QCOMPARE(sceneOf(enlarged).image(2), sceneOf(designSize).image(2));
 }
@@ -161,6 +165,7 @@ void TestExport::curvesOnlyAfterARun()
     QVERIFY(!menu->saveCurvesAction()->isEnabled());
     QVERIFY(menu->savePictureAction()->isEnabled());
     w.cmdStart->click();
+    QVERIFY(waitForRunEnd(w));
     QVERIFY(menu->saveCurvesAction()->isEnabled());
 }
 

@@ -6,6 +6,7 @@
 // runs the same handler a click does.
 
 #include "Brontel.h"
+#include "RunWait.h"
 #include "OptionButton.h"
 
 #include <QApplication>
@@ -159,6 +160,8 @@ void TestKeyboard::keysPressStart()
     QObject::connect(m_window.get(), &Brontel::stepShown, m_window.get(), [&steps] { ++steps; });
     m_window->cmdStart->setFocus(Qt::TabFocusReason);
     QTest::keyClick(m_window->cmdStart, key);
+    QVERIFY(waitForRunEnd(*m_window));
+    QTest::qWait(50); // nothing more comes: a second run would have begun by now
     QCOMPARE(steps, 467); // one whole run, not two
     QVERIFY(m_window->isVisible());
 }

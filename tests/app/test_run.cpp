@@ -5,6 +5,7 @@
 // run, the pace read from the settings, and settings that are not numbers.
 
 #include "Brontel.h"
+#include "RunWait.h"
 #include "NumberText.h"
 #include "OptionButton.h"
 #include "PictureSurface.h"
@@ -125,6 +126,7 @@ int TestRun::runCounted(Brontel& w)
     int steps = 0;
     const auto counting = QObject::connect(&w, &Brontel::stepShown, &w, [&steps] { ++steps; });
     QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    waitForRunEnd(w);
     QObject::disconnect(counting);
     return steps;
 }
@@ -211,6 +213,7 @@ void TestRun::inputDuringARunIsHandledAfterItInOrder()
         }
     });
     QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QVERIFY(waitForRunEnd(w));
     QObject::disconnect(acting);
     QCOMPARE(step, 467);
     // The options wait for the end of the run; the pace scroll bar acts at once.
@@ -378,6 +381,7 @@ void TestRun::escStopsAfterTheStepAndStartIsReady()
         }
     });
     QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QVERIFY(waitForRunEnd(w));
     QObject::disconnect(stopping);
     QCOMPARE(steps, 10);
     QVERIFY(!w.isRunning());
@@ -414,6 +418,7 @@ void TestRun::pausedRunWaitsAndRightDrawsOneStep()
         }
     });
     QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QVERIFY(waitForRunEnd(w));
     QObject::disconnect(driving);
     QCOMPARE(pausedAt10, QList<int>(6, 10));
     QCOMPARE(pausedAt12, QList<int>(6, 12)); // two presses of Right, two steps
@@ -452,6 +457,7 @@ void TestRun::startPressedDuringARunQueuesNothing()
     });
     w.cmdStart->setFocus();
     QTest::keyClick(w.cmdStart, Qt::Key_Space);
+    QVERIFY(waitForRunEnd(w));
     for (int i = 0; i < 5; ++i) {
         QCoreApplication::processEvents();
     }
@@ -497,6 +503,7 @@ void TestRun::ringsMarkTheDetectorsOnlyDuringARun()
         redInPicture = redPixels(w.picture().image(), w.picture().image().rect());
     });
     QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QVERIFY(waitForRunEnd(w));
     QObject::disconnect(looking);
     QCOMPARE(redNearDetectors.size(), 3);
     for (int red : redNearDetectors) {

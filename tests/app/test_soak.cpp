@@ -5,6 +5,7 @@
 // before each, must not make the program's memory grow.
 
 #include "Brontel.h"
+#include "RunWait.h"
 #include "OptionButton.h"
 
 #include <QFile>
@@ -57,6 +58,7 @@ void TestSoak::fiftyRunsKeepMemoryFlat()
         distances[(run / 6) % 3]->select();
         w.opRychlá->select();
         w.cmdStart->click();
+        QVERIFY(waitForRunEnd(w));
         QCoreApplication::processEvents(); // the held input and the last repaint
         if (run == 0) {
             afterFirst = residentBytes();

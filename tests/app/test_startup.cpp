@@ -25,7 +25,6 @@ private Q_SLOTS:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
     void initialState_data();
     void initialState();
-    void optionsSelectedThroughTheirHandlers();
     void startUpMarkIsOnThePicture();
     void konecEndsTheProgram();
     void closeBoxEndsTheProgram();
@@ -73,27 +72,6 @@ void TestStartUp::initialState()
     }
     QVERIFY(!w.frmAnimace->isVisible());
     QCOMPARE(w.focusWidget(), w.cmdStart);
-}
-
-void TestStartUp::optionsSelectedThroughTheirHandlers()
-{
-    QLocale::setDefault(QLocale(QLocale::English));
-    Brontel w(Countdown(0));
-    QStringList clicks;
-    for (OptionButton* option : w.findChildren<OptionButton*>()) {
-        connect(option, &OptionButton::clicked, this,
-                [&, option] { clicks << option->objectName(); });
-    }
-    QStringList alfaWritten;
-    connect(w.nAlfa, &QLineEdit::textChanged, this,
-            [&](const QString& text) { alfaWritten << text; });
-    w.load();
-    QCOMPARE(clicks,
-             (QStringList{QStringLiteral("opVoda"), QStringLiteral("opMenší"),
-                          QStringLiteral("opStředníDistance"), QStringLiteral("opRychlá")}));
-    // Water's handler leaves nAlfa alone (the angle key is not yet "Mezní"); the critical
-    // angle of water is written next and replaced by the choice of "35".
-    QCOMPARE(alfaWritten, (QStringList{QStringLiteral("48.783"), QStringLiteral("35")}));
 }
 
 void TestStartUp::startUpMarkIsOnThePicture()
