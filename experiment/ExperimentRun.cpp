@@ -11,6 +11,7 @@
 #include "RunParameters.h"
 #include "RunSettings.h"
 #include "Scene.h"
+#include "SceneClip.h"
 #include "SweepDrawing.h"
 #include "SweepSums.h"
 
@@ -23,10 +24,11 @@ CurveRecord ExperimentRun::run(const RunSettings& settings)
     CurveRecord record{settings, {}};
     record.points.reserve(scene::sweepSteps);
     const double d = settings.detectorDistance;
-    drawScene(m_surface, d);
+    SceneClip surface(m_surface); // nothing the settings throw far lands on the controls
+    drawScene(surface, d);
     const RunParameters parameters =
         chooseRunParameters(settings.angleCase, settings.substance, settings.distance);
-    drawLightPaths(m_surface, settings);
+    drawLightPaths(surface, settings);
 
     // The sums of all steps first, on every core; the picture is then drawn step by step.
     const ChainSums sums(SumInputs::from(settings, parameters));
@@ -35,13 +37,13 @@ CurveRecord ExperimentRun::run(const RunSettings& settings)
     StepArrows arrows;
     for (int k = 0; k < scene::sweepSteps; ++k) {
         const SweepStep step{k};
-        drawMarkers(m_surface, step, d);
+        drawMarkers(surface, step, d);
         if (step.drawsChainV() || step.drawsChainL()) {
             sums.resultants(step, arrows);
-            drawSpirals(m_surface, step, arrows);
+            drawSpirals(surface, step, arrows);
         }
         record.points.push_back(curvePoint(parameters, step, resultants[k]));
-        drawCurveBars(m_surface, record.points.back(), d);
+        drawCurveBars(surface, record.points.back(), d);
         m_host.stepDrawn(step);
         m_countdown.run(m_host.slowDownCount());
         if (m_host.stepEnded() == AfterStep::Stop) {
