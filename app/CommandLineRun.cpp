@@ -18,7 +18,9 @@
 namespace {
 void printError(const QString& text)
 {
-    std::fputs(qPrintable(text + QLatin1Char('\n')), stderr);
+    const QString prefix = QStringLiteral("brontel: ");
+    std::fputs(qPrintable((text.startsWith(prefix) ? text : prefix + text) + QLatin1Char('\n')),
+               stderr);
 }
 } // namespace
 

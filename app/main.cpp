@@ -9,6 +9,8 @@
 #include "CommandLine.h"
 #include "CommandLineRun.h"
 #include "Language.h"
+#include "NativeFileName.h"
+#include "RuntimeFolderNotice.h"
 #include "WindowMemory.h"
 
 #include <QApplication>
@@ -31,7 +33,7 @@ QStringList argumentsOf(int argc, char* argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << fileNameFromNative(argv[i]);
     }
     return arguments;
 }
@@ -60,6 +62,7 @@ int main(int argc, char* argv[])
         // Files need no screen: the window is drawn off screen.
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    dropRuntimeFolderNotice();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Brontel"));
     QApplication::setDesktopFileName(QStringLiteral("example.brontel.brontel"));
