@@ -326,16 +326,22 @@ void TestWholeFiles::pictureTooLargeForMemoryIsNoFile()
 void TestWholeFiles::svgIsPlainXmlWhateverIsTyped_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::newRow("markup") << "</desc><script>alert(1)</script><desc>";
-    QTest::newRow("control characters") << QStringLiteral("1\u0001\u001b\u000b,33");
-    QTest::newRow("a lone surrogate") << QString(QChar(0xD800)) + QStringLiteral("1,33");
-    QTest::newRow("non-characters") << QStringLiteral("1\uFFFE\uFFFF");
-    QTest::newRow("entities") << "&amp; &lt;script&gt; ]]>";
+    QTest::addColumn<QString>("described"); // how the description reads before any run
+    QTest::newRow("markup") << "</desc><script>alert(1)</script><desc>"
+                            << "index lomu </desc><script>alert(1)…";
+    QTest::newRow("control characters")
+        << QStringLiteral("1\u0001\u001b\u000b,33") << "index lomu 1,33,";
+    QTest::newRow("a lone surrogate")
+        << QString(QChar(0xD800)) + QStringLiteral("1,33") << "index lomu 1,33,";
+    QTest::newRow("non-characters") << QStringLiteral("1\uFFFE\uFFFF") << "index lomu 1,";
+    QTest::newRow("entities") << "&amp; &lt;script&gt; ]]>"
+                              << "index lomu &amp; &lt;script&gt; ]]>,";
 }
 
 void TestWholeFiles::svgIsPlainXmlWhateverIsTyped()
 {
     QFETCH(QString, typed);
+    QFETCH(QString, described);
     for (const bool afterRun : {false, true}) {
         Brontel w(Countdown(0));
         w.load();
@@ -348,14 +354,23 @@ void TestWholeFiles::svgIsPlainXmlWhateverIsTyped()
         QVERIFY(!svg.isEmpty());
         QXmlStreamReader reader(svg);
         int scripts = 0;
+        QString description;
         while (!reader.atEnd()) {
-            if (reader.readNext() == QXmlStreamReader::StartElement &&
-                reader.name() == QLatin1String("script")) {
+            if (reader.readNext() != QXmlStreamReader::StartElement) {
+                continue;
+            }
+            if (reader.name() == QLatin1String("script")) {
                 ++scripts;
+            } else if (reader.name() == QLatin1String("desc")) {
+                description = reader.readElementText(QXmlStreamReader::IncludeChildElements);
             }
         }
         QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
         QCOMPARE(scripts, 0);
+        // The text reads back as typed, less what XML cannot hold.
+        if (!afterRun) {
+            QVERIFY2(description.contains(described), qPrintable(description));
+        }
     }
 }
 
