@@ -19,11 +19,6 @@
 #include <unistd.h>
 
 namespace {
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("WholeFiles", text);
-}
-
 QString shown(const QString& path)
 {
     return QDir::toNativeSeparators(path);
@@ -31,7 +26,8 @@ QString shown(const QString& path)
 
 QString failure(const QString& path, const QString& reason)
 {
-    return tr("Soubor „%1“ se nepodařilo uložit: %2").arg(shown(path), reason);
+    return QCoreApplication::translate("WholeFiles", "Soubor „%1“ se nepodařilo uložit: %2")
+        .arg(shown(path), reason);
 }
 
 // A file being written: where it really goes and what is kept of the earlier one meanwhile.
@@ -200,8 +196,9 @@ std::optional<QString> refusal(std::vector<Pending>& pending)
         Pending& p = pending[i];
         const QString& path = p.file->path;
         if (p.file->bytes.isEmpty()) {
-            return failure(path, tr("jeho obsah se nepodařilo vytvořit, nejspíš pro "
-                                    "nedostatek paměti"));
+            return failure(path, QCoreApplication::translate(
+                                     "WholeFiles", "jeho obsah se nepodařilo vytvořit, nejspíš pro "
+                                                   "nedostatek paměti"));
         }
         const QByteArray native = nativeFileName(path);
         struct stat link
@@ -211,11 +208,14 @@ std::optional<QString> refusal(std::vector<Pending>& pending)
         {};
         p.existed = ::stat(native.constData(), &target) == 0;
         if (named && !p.existed) {
-            return failure(path, tr("je to odkaz na soubor, který neexistuje"));
+            return failure(path, QCoreApplication::translate(
+                                     "WholeFiles", "je to odkaz na soubor, který neexistuje"));
         }
         if (p.existed && !S_ISREG(target.st_mode)) {
-            return failure(path, tr("není to obyčejný soubor (je to třeba složka nebo "
-                                    "zařízení), a tak se nepřepisuje"));
+            return failure(path,
+                           QCoreApplication::translate(
+                               "WholeFiles", "není to obyčejný soubor (je to třeba složka nebo "
+                                             "zařízení), a tak se nepřepisuje"));
         }
         p.real = realPath(native);
         p.mode = p.existed ? (target.st_mode & 07777) : newFileMode();
@@ -226,7 +226,9 @@ std::optional<QString> refusal(std::vector<Pending>& pending)
                               (p.existed && ::stat(pending[j].real.constData(), &earlier) == 0 &&
                                earlier.st_dev == target.st_dev && earlier.st_ino == target.st_ino);
             if (same) {
-                return tr("Soubory „%1“ a „%2“ jsou jeden a týž soubor; nic se neuložilo.")
+                return QCoreApplication::translate(
+                           "WholeFiles",
+                           "Soubory „%1“ a „%2“ jsou jeden a týž soubor; nic se neuložilo.")
                     .arg(shown(pending[j].file->path), shown(path));
             }
         }
@@ -240,17 +242,17 @@ QString whyNotWritten(int error)
     switch (error) {
     case ENOSPC:
     case EDQUOT:
-        return tr("disk je plný");
+        return QCoreApplication::translate("WholeFiles", "disk je plný");
     case EACCES:
     case EPERM:
-        return tr("k zápisu chybí oprávnění");
+        return QCoreApplication::translate("WholeFiles", "k zápisu chybí oprávnění");
     case ENOENT:
     case ENOTDIR:
-        return tr("taková složka neexistuje");
+        return QCoreApplication::translate("WholeFiles", "taková složka neexistuje");
     case EROFS:
-        return tr("disk je jen pro čtení");
+        return QCoreApplication::translate("WholeFiles", "disk je jen pro čtení");
     case EFBIG:
-        return tr("soubor by byl příliš velký");
+        return QCoreApplication::translate("WholeFiles", "soubor by byl příliš velký");
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }

@@ -340,6 +340,10 @@ Type a number from this range into the field and press Start again.</translation
         <source>Překlad rozhraní se nepodařilo načíst.</source>
         <translation>The interface&apos;s translation could not be loaded.</translation>
     </message>
+    <message>
+        <source>Obrázek se nepodařilo vytisknout.</source>
+        <translation>The picture could not be printed.</translation>
+    </message>
 </context>
 <context>
     <name>ScenePicture</name>
@@ -353,6 +357,42 @@ Type a number from this range into the field and press Start again.</translation
     <message>
         <source>Soubor „%1“ se nepodařilo uložit: %2</source>
         <translation>The file “%1” could not be saved: %2</translation>
+    </message>
+    <message>
+        <source>jeho obsah se nepodařilo vytvořit, nejspíš pro nedostatek paměti</source>
+        <translation>its contents could not be made, most likely for lack of memory</translation>
+    </message>
+    <message>
+        <source>je to odkaz na soubor, který neexistuje</source>
+        <translation>it is a link to a file that does not exist</translation>
+    </message>
+    <message>
+        <source>není to obyčejný soubor (je to třeba složka nebo zařízení), a tak se nepřepisuje</source>
+        <translation>it is not a regular file (a folder or a device, say), so it is not replaced</translation>
+    </message>
+    <message>
+        <source>Soubory „%1“ a „%2“ jsou jeden a týž soubor; nic se neuložilo.</source>
+        <translation>“%1” and “%2” are one and the same file; nothing was saved.</translation>
+    </message>
+    <message>
+        <source>disk je plný</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>k zápisu chybí oprávnění</source>
+        <translation>permission to write is missing</translation>
+    </message>
+    <message>
+        <source>taková složka neexistuje</source>
+        <translation>no such folder exists</translation>
+    </message>
+    <message>
+        <source>disk je jen pro čtení</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>soubor by byl příliš velký</source>
+        <translation>the file would be too large</translation>
     </message>
 </context>
 </TS>
