@@ -189,15 +189,17 @@ void TestSceneClip::extremeSettingsStayOnTheScene_data()
     // The example that drew a black slab around the title and the scroll bar.
     QTest::newRow("water, 35, index 1, angle 89.99")
         << settingsOf(1, 89.99, "35", "Voda", 750) << true;
+    // Each corner of the accepted ranges in every angle case; substance and distance take
+    // turns, as they move the lines little.
+    int turn = 0;
     for (const char* key : {"35", "Mezní", "60"}) {
         for (const double index : {0.5, 1.0, 1e6}) {
             for (const double alpha : {0.0, 89.99, 90.0}) {
-                for (const auto& [substance, distance] :
-                     {std::pair("Voda", 100), std::pair("Sklo", 1500)}) {
-                    QTest::addRow("%s index %g angle %g %s %d", key, index, alpha, substance,
-                                  distance)
-                        << settingsOf(index, alpha, key, substance, distance) << false;
-                }
+                const bool water = turn++ % 2 == 0;
+                QTest::addRow("%s index %g angle %g %s", key, index, alpha,
+                              water ? "water 100" : "glass 1500")
+                    << settingsOf(index, alpha, key, water ? "Voda" : "Sklo", water ? 100 : 1500)
+                    << false;
             }
         }
     }
