@@ -31,6 +31,25 @@
 #include <QScreen>
 #include <QScrollBar>
 
+namespace {
+// Text as the model keeps it, UTF-8; a lone surrogate (half a character, which only a program
+// or a broken input method types) cannot be written in it and is left out.
+std::string utf8Of(const QString& text)
+{
+    QString whole;
+    whole.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            whole += text[i];
+            whole += text[++i];
+        } else if (!text[i].isSurrogate()) {
+            whole += text[i];
+        }
+    }
+    return whole.toStdString();
+}
+} // namespace
+
 using look::Alignment;
 using look::Ground;
 using look::TextBoxLook;
@@ -204,7 +223,7 @@ void Brontel::connectHandlers()
                           Control::nDistance, Control::nSpomaleni}) {
         auto* box = static_cast<QLineEdit*>(widgetOf(field));
         connect(box, &QLineEdit::textChanged, this, [this, field](const QString& text) {
-            m_model->setText(field, text.toStdString());
+            m_model->setText(field, utf8Of(text));
         });
     }
 }

@@ -131,8 +131,12 @@ std::variant<CommandLine, CommandLineExit> parseCommandLine(const QStringList& a
     });
 
     if (!parser.parse(arguments)) {
-        return CommandLineExit{
-            2, QStringLiteral("brontel: %1; see brontel --help").arg(parser.errorText())};
+        // The parser's sentence ends in a full stop; the advice follows after a semicolon.
+        QString error = parser.errorText();
+        while (error.endsWith(QLatin1Char('.'))) {
+            error.chop(1);
+        }
+        return CommandLineExit{2, QStringLiteral("brontel: %1; see brontel --help").arg(error)};
     }
     if (parser.isSet(help)) {
         return CommandLineExit{0, parser.helpText()};

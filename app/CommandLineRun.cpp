@@ -19,7 +19,9 @@
 namespace {
 void printError(const QString& text)
 {
-    std::fputs(qPrintable(QStringLiteral("brontel: ") + text + QLatin1Char('\n')), stderr);
+    const QString prefix = QStringLiteral("brontel: ");
+    std::fputs(qPrintable((text.startsWith(prefix) ? text : prefix + text) + QLatin1Char('\n')),
+               stderr);
 }
 
 // A refusal in the command line's words, naming the option.

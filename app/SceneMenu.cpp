@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QBuffer>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -23,6 +24,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSettings>
@@ -124,6 +126,10 @@ QString SceneMenu::suggestedPath(const QString& fileName) const
     QString folder = m_lastFolder;
     if (folder.isEmpty()) {
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        // The documents folder is named even where it was never made.
+        if (folder.isEmpty() || !QDir(folder).exists()) {
+            folder = QDir::homePath();
+        }
     }
     return folder.isEmpty() ? fileName : QDir(folder).filePath(fileName);
 }
@@ -212,16 +218,53 @@ void SceneMenu::print()
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    const ScenePicture scene(m_window.model(), m_window.picture().drawing());
-    QPainter painter(&printer);
-    // The scene on one page, as large as fits, centred.
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    if (const auto failure = printOn(printer)) {
+        reportFailure(*failure);
+    }
+}
+
+namespace {
+// The scene on one page of device, as large as fits, centred.
+bool paintPage(QPaintDevice& device, const QPageLayout& layout, int resolution,
+               const ScenePicture& scene)
+{
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    const QRectF page = layout.paintRectPixels(resolution);
     const QSizeF size = scene.size();
     const double fit = std::min(page.width() / size.width(), page.height() / size.height());
     painter.translate((page.width() - size.width() * fit) / 2,
                       (page.height() - size.height() * fit) / 2);
     painter.scale(fit, fit);
-    scene.paintVectors(painter);
+    return scene.paintVectors(painter) && painter.end();
+}
+} // namespace
+
+std::optional<QString> SceneMenu::printOn(QPrinter& printer) const
+{
+    const ScenePicture scene(m_window.model(), m_window.picture().drawing());
+    const QString file = printer.outputFileName();
+    if (printer.outputFormat() != QPrinter::PdfFormat || file.isEmpty()) {
+        if (!paintPage(printer, printer.pageLayout(), printer.resolution(), scene)) {
+            return tr("Obrázek se nepodařilo vytisknout.");
+        }
+        return std::nullopt;
+    }
+    // A PDF file is made in memory first, then written as any saved file is.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setCreator(QStringLiteral("Brontel"));
+    writer.setTitle(printer.docName());
+    writer.setResolution(printer.resolution());
+    writer.setPageLayout(printer.pageLayout());
+    if (!paintPage(writer, printer.pageLayout(), printer.resolution(), scene)) {
+        bytes.clear();
+    }
+    return writeWhole({{file, bytes}});
 }
 
 void SceneMenu::showHelp()

@@ -12,9 +12,12 @@
 
 #include <QObject>
 
+#include <optional>
+
 class Brontel;
 class QAction;
 class QMenu;
+class QPrinter;
 
 class SceneMenu final : public QObject
 {
@@ -37,6 +40,14 @@ public:
     // What "O programu" says: name, version, licence, home page.
     static QString aboutText();
 
+    // Prints the scene on printer, set up as its dialog left it; a PDF file is written whole or
+    // not at all. Returns why it failed, if it did.
+    std::optional<QString> printOn(QPrinter& printer) const;
+
+    // Where a save dialog opens, with fileName suggested: the folder of the last file saved,
+    // else the user's documents folder if there is one, else the home folder.
+    QString suggestedPath(const QString& fileName) const;
+
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override;
 
@@ -53,9 +64,6 @@ private:
     void retranslate();
     // Shows why a file could not be written.
     void reportFailure(const QString& message);
-
-    // Where a save dialog opens, with fileName suggested.
-    QString suggestedPath(const QString& fileName) const;
 
     Brontel& m_window;
     QString m_lastFolder; // of the last file saved in this session

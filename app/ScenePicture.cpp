@@ -22,8 +22,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <QXmlStreamReader>
 
 #include <cmath>
+#include <new>
 
 namespace {
 // The scene in twips: right of the control panel and below the title row, to the window's
@@ -77,6 +79,51 @@ QString describe(const QString& substance, const QString& index, const QString& 
         .arg(substance, index, alpha, distance);
 }
 
+// A field's text as far as it fits the settings line: a field holds whatever was typed.
+QString fieldText(const QString& text)
+{
+    constexpr qsizetype longest = 24;
+    const QString trimmed = text.trimmed();
+    return trimmed.size() <= longest ? trimmed : trimmed.left(longest - 1) + QChar(u'…');
+}
+
+// Text as XML 1.0 allows it: control characters other than tab, line feed and carriage
+// return, lone surrogates and the two non-characters U+FFFE and U+FFFF are left out.
+QString xmlText(const QString& text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            kept += c;
+            kept += text[++i];
+            continue;
+        }
+        const char16_t u = c.unicode();
+        const bool allowed = (u >= 0x20 || u == 0x9 || u == 0xA || u == 0xD) && !c.isSurrogate() &&
+                             u != 0xFFFE && u != 0xFFFF;
+        if (allowed) {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
+// Whether bytes are well-formed XML without a script in them: the last guard before an SVG
+// leaves the program.
+bool harmlessXml(const QByteArray& bytes)
+{
+    QXmlStreamReader reader(bytes);
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement &&
+            reader.name().compare(QLatin1String("script"), Qt::CaseInsensitive) == 0) {
+            return false;
+        }
+    }
+    return !reader.hasError();
+}
+
 QString describe(const RunSettings& settings)
 {
     const QString substance =
@@ -94,7 +141,7 @@ ScenePicture::ScenePicture(const WindowModel& model, const DrawingList& drawing)
     } else {
         // Before any run the scene is empty; the line names what Start would run.
         const auto text = [this](Control c) {
-            return QString::fromStdString(m_panel[c].text);
+            return fieldText(QString::fromStdString(m_panel[c].text));
         };
         const Substance substance =
             substanceFromKey(m_panel[Control::nLátka].text).value_or(Substance::Glass);
@@ -109,8 +156,11 @@ QSizeF ScenePicture::size() const
     return {scene.width(), scene.height() + settingsLineHeight};
 }
 
-void ScenePicture::paint(QPainter& painter, double scale, PictureAs as) const
+bool ScenePicture::paint(QPainter& painter, double scale, PictureAs as) const
 {
+    if (!painter.isActive()) {
+        return false;
+    }
     const QRectF scene = sceneInDesignPixels();
     painter.save();
     painter.scale(scale, scale);
@@ -135,6 +185,10 @@ void ScenePicture::paint(QPainter& painter, double scale, PictureAs as) const
         // Rendered afresh at the size asked for, as the window renders it, then cut out.
         QImage whole((PictureRenderer::designArea().size() * scale).toSize(),
                      QImage::Format_ARGB32_Premultiplied);
+        if (whole.isNull()) { // too little memory: no picture rather than one without the run
+            painter.restore();
+            return false;
+        }
         whole.fill(Qt::transparent);
         PictureRenderer::render(whole, drawing, 0, drawing.size(), scale);
         painter.save();
@@ -158,8 +212,9 @@ void ScenePicture::paint(QPainter& painter, double scale, PictureAs as) const
     painter.setFont(font);
     painter.setPen(Qt::black);
     painter.drawText(QRectF(8, scene.height(), scene.width() - 16, settingsLineHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter, m_settingsLine);
+                     Qt::AlignLeft | Qt::AlignVCenter, xmlText(m_settingsLine));
     painter.restore();
+    return true;
 }
 
 void ScenePicture::paintCaptions(QPainter& painter) const
@@ -187,21 +242,26 @@ void ScenePicture::paintCaptions(QPainter& painter) const
         painter.drawText(box.adjusted(2, 0, -2, 0),
                          int(alignmentOf(caption.look.alignment)) | Qt::AlignVCenter |
                              Qt::TextDontClip,
-                         QCoreApplication::translate(windowTextContext, texts.caption));
+                         xmlText(QCoreApplication::translate(windowTextContext, texts.caption)));
     }
 }
 
 QImage ScenePicture::image(double scale) const
 {
     QImage image((size() * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) {
+        return {};
+    }
     QPainter painter(&image);
-    paint(painter, scale, PictureAs::Pixels);
+    if (!paint(painter, scale, PictureAs::Pixels) || !painter.end()) {
+        return {};
+    }
     return image;
 }
 
-void ScenePicture::paintVectors(QPainter& painter) const
+bool ScenePicture::paintVectors(QPainter& painter) const
 {
-    paint(painter, 1, PictureAs::Vectors);
+    return paint(painter, 1, PictureAs::Vectors);
 }
 
 std::optional<PictureFormat> pictureFormatOf(const QString& path)
@@ -221,13 +281,17 @@ std::optional<PictureFormat> pictureFormatOf(const QString& path)
 
 QByteArray ScenePicture::file(PictureFormat format, double scale) const
 {
-    switch (format) {
-    case PictureFormat::Png:
-        return png(scale);
-    case PictureFormat::Svg:
-        return svg();
-    case PictureFormat::Pdf:
-        return pdf();
+    try {
+        switch (format) {
+        case PictureFormat::Png:
+            return png(scale);
+        case PictureFormat::Svg:
+            return svg();
+        case PictureFormat::Pdf:
+            return pdf();
+        }
+    } catch (const std::bad_alloc&) {
+        // Too little memory for the file: nothing rather than a part of it.
     }
     return {};
 }
@@ -237,7 +301,10 @@ QByteArray ScenePicture::png(double scale) const
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image(scale).save(&buffer, "PNG");
+    const QImage picture = image(scale);
+    if (picture.isNull() || !picture.save(&buffer, "PNG")) {
+        return {};
+    }
     return bytes;
 }
 
@@ -253,10 +320,12 @@ QByteArray ScenePicture::svg() const
     generator.setViewBox(QRect(QPoint(0, 0), pixels));
     generator.setResolution(96);
     generator.setTitle(QStringLiteral("Brontel"));
-    generator.setDescription(m_settingsLine);
+    // The generator writes the description as it is given: the markup is escaped here.
+    generator.setDescription(xmlText(m_settingsLine).toHtmlEscaped());
     QPainter painter(&generator);
-    paintVectors(painter);
-    painter.end();
+    if (!paintVectors(painter) || !painter.end() || !harmlessXml(bytes)) {
+        return {};
+    }
     return bytes;
 }
 
@@ -267,14 +336,15 @@ QByteArray ScenePicture::pdf() const
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setCreator(QStringLiteral("Brontel"));
-    writer.setTitle(m_settingsLine);
+    writer.setTitle(xmlText(m_settingsLine));
     // One design pixel is one unit at 96 dots per inch; the page is exactly the scene.
     writer.setResolution(96);
     const QSizeF points = size() * 72.0 / 96.0;
     writer.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter(&writer);
-    paintVectors(painter);
-    painter.end();
+    if (!paintVectors(painter) || !painter.end()) {
+        return {};
+    }
     return bytes;
 }

@@ -39,13 +39,14 @@ public:
     QSizeF size() const;
 
     // The scene as pixels, scale pixels per design pixel: the picture rendered afresh, line for
-    // line as on the screen at that size.
+    // line as on the screen at that size. A null image when there is too little memory for it.
     QImage image(double scale) const;
     // The scene as vectors on any painter, one unit per design pixel: the run's drawing as
-    // shapes and the captions as text.
-    void paintVectors(QPainter& painter) const;
+    // shapes and the captions as text. False when the painter is not active.
+    bool paintVectors(QPainter& painter) const;
 
-    // The scene as a file of format; scale applies to a PNG only.
+    // The scene as a file of format; scale applies to a PNG only. Empty when it could not be
+    // made whole (too little memory, a painter that could not begin).
     QByteArray file(PictureFormat format, double scale) const;
 
     QByteArray png(double scale) const;
@@ -62,7 +63,7 @@ private:
         Pixels,
         Vectors
     };
-    void paint(QPainter& painter, double scale, PictureAs as) const;
+    bool paint(QPainter& painter, double scale, PictureAs as) const;
     void paintCaptions(QPainter& painter) const;
 
     const PanelState& m_panel;

@@ -3,44 +3,289 @@
 
 #include "WholeFiles.h"
 
+#include "NativeFileName.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QSaveFile>
 
-#include <memory>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
+QString shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
 QString failure(const QString& path, const QString& reason)
 {
     return QCoreApplication::translate("WholeFiles", "Soubor „%1“ se nepodařilo uložit: %2")
-        .arg(QDir::toNativeSeparators(path), reason);
+        .arg(shown(path), reason);
+}
+
+// A file being written: where it really goes and what is kept of the earlier one meanwhile.
+struct Pending
+{
+    const FileToWrite* file = nullptr;
+    QByteArray real; // links followed
+    bool existed = false;
+    mode_t mode = 0;
+    QByteArray temporary; // the new bytes, until they take the real file's place
+    QByteArray backup;    // the earlier file, until every new one is in place
+    bool replaced = false;
+};
+
+// The file a path names, links followed; for a file yet to be made, its folder's real path.
+QByteArray realPath(const QByteArray& path)
+{
+    char resolved[PATH_MAX];
+    if (::realpath(path.constData(), resolved) != nullptr) {
+        return resolved;
+    }
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray folder =
+        slash < 0 ? QByteArray(".") : path.left(std::max<qsizetype>(slash, 1));
+    if (::realpath(folder.constData(), resolved) == nullptr) {
+        return path; // opening it will say why
+    }
+    QByteArray real(resolved);
+    if (!real.endsWith('/')) {
+        real += '/';
+    }
+    return real + path.mid(slash + 1);
+}
+
+// A new file in the folder of next, with a name nobody else uses; -1 with errno on failure.
+int uniqueBeside(const QByteArray& next, QByteArray& name)
+{
+    QByteArray pattern = next + ".XXXXXX";
+    const int descriptor = ::mkstemp(pattern.data());
+    if (descriptor >= 0) {
+        name = pattern;
+    }
+    return descriptor;
+}
+
+bool writeAll(int descriptor, const QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written =
+            ::write(descriptor, bytes.constData() + done, std::size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            if (written == 0) {
+                errno = ENOSPC;
+            }
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+// Writes bytes to a new file beside real, with the mode the file is to have; its name in
+// temporary. False with errno set on failure, leaving nothing behind.
+bool writeBeside(const QByteArray& real, const QByteArray& bytes, mode_t mode,
+                 QByteArray& temporary)
+{
+    const int descriptor = uniqueBeside(real, temporary);
+    if (descriptor < 0) {
+        return false;
+    }
+    // The data reach the disk before the name does, so a crash leaves the old file or the new.
+    const bool ok =
+        ::fchmod(descriptor, mode) == 0 && writeAll(descriptor, bytes) && ::fsync(descriptor) == 0;
+    const int error = errno;
+    if (::close(descriptor) != 0 || !ok) {
+        const int closeError = errno;
+        ::unlink(temporary.constData());
+        temporary.clear();
+        errno = ok ? closeError : error;
+        return false;
+    }
+    return true;
+}
+
+// Keeps the earlier file under a second name: a hard link where the system allows one, else
+// a copy.
+bool keepEarlier(Pending& p)
+{
+    QByteArray name;
+    int descriptor = uniqueBeside(p.real, name);
+    if (descriptor < 0) {
+        return false;
+    }
+    ::close(descriptor);
+    ::unlink(name.constData());
+    if (::link(p.real.constData(), name.constData()) == 0) {
+        p.backup = name;
+        return true;
+    }
+    const int source = ::open(p.real.constData(), O_RDONLY | O_CLOEXEC);
+    if (source < 0) {
+        return false;
+    }
+    QByteArray bytes;
+    char buffer[65536];
+    ssize_t got = 0;
+    while ((got = ::read(source, buffer, sizeof buffer)) != 0) {
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            const int error = errno;
+            ::close(source);
+            errno = error;
+            return false;
+        }
+        bytes.append(buffer, got);
+    }
+    ::close(source);
+    return writeBeside(p.real, bytes, p.mode, p.backup);
+}
+
+void removeLeftovers(std::vector<Pending>& pending)
+{
+    for (Pending& p : pending) {
+        for (QByteArray* name : {&p.temporary, &p.backup}) {
+            if (!name->isEmpty()) {
+                ::unlink(name->constData());
+                name->clear();
+            }
+        }
+    }
+}
+
+// Puts back the earlier files of those already replaced.
+void rollBack(std::vector<Pending>& pending)
+{
+    for (Pending& p : pending) {
+        if (!p.replaced) {
+            continue;
+        }
+        if (p.existed && ::rename(p.backup.constData(), p.real.constData()) == 0) {
+            p.backup.clear();
+        } else if (!p.existed) {
+            ::unlink(p.real.constData());
+        }
+    }
+    removeLeftovers(pending);
+}
+
+mode_t newFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Why the files cannot be written at all, before anything is touched.
+std::optional<QString> refusal(std::vector<Pending>& pending)
+{
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        Pending& p = pending[i];
+        const QString& path = p.file->path;
+        if (p.file->bytes.isEmpty()) {
+            return failure(path, QCoreApplication::translate(
+                                     "WholeFiles", "jeho obsah se nepodařilo vytvořit, nejspíš pro "
+                                                   "nedostatek paměti"));
+        }
+        const QByteArray native = nativeFileName(path);
+        struct stat link
+        {};
+        const bool named = ::lstat(native.constData(), &link) == 0;
+        struct stat target
+        {};
+        p.existed = ::stat(native.constData(), &target) == 0;
+        if (named && !p.existed) {
+            return failure(path, QCoreApplication::translate(
+                                     "WholeFiles", "je to odkaz na soubor, který neexistuje"));
+        }
+        if (p.existed && !S_ISREG(target.st_mode)) {
+            return failure(path,
+                           QCoreApplication::translate(
+                               "WholeFiles", "není to obyčejný soubor (je to třeba složka nebo "
+                                             "zařízení), a tak se nepřepisuje"));
+        }
+        p.real = realPath(native);
+        p.mode = p.existed ? (target.st_mode & 07777) : newFileMode();
+        for (std::size_t j = 0; j < i; ++j) {
+            struct stat earlier
+            {};
+            const bool same = pending[j].real == p.real ||
+                              (p.existed && ::stat(pending[j].real.constData(), &earlier) == 0 &&
+                               earlier.st_dev == target.st_dev && earlier.st_ino == target.st_ino);
+            if (same) {
+                return QCoreApplication::translate(
+                           "WholeFiles",
+                           "Soubory „%1“ a „%2“ jsou jeden a týž soubor; nic se neuložilo.")
+                    .arg(shown(pending[j].file->path), shown(path));
+            }
+        }
+    }
+    return std::nullopt;
 }
 } // namespace
 
+QString whyNotWritten(int error)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return QCoreApplication::translate("WholeFiles", "disk je plný");
+    case EACCES:
+    case EPERM:
+        return QCoreApplication::translate("WholeFiles", "k zápisu chybí oprávnění");
+    case ENOENT:
+    case ENOTDIR:
+        return QCoreApplication::translate("WholeFiles", "taková složka neexistuje");
+    case EROFS:
+        return QCoreApplication::translate("WholeFiles", "disk je jen pro čtení");
+    case EFBIG:
+        return QCoreApplication::translate("WholeFiles", "soubor by byl příliš velký");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
 std::optional<QString> writeWhole(const std::vector<FileToWrite>& files)
 {
-    std::vector<std::unique_ptr<QSaveFile>> pending;
-    for (const FileToWrite& file : files) {
-        auto saving = std::make_unique<QSaveFile>(file.path);
-        if (!saving->open(QIODevice::WriteOnly) || saving->write(file.bytes) != file.bytes.size()) {
-            const QString message = failure(file.path, saving->errorString());
-            saving->cancelWriting();
-            for (const auto& other : pending) {
-                other->cancelWriting();
-            }
-            return message;
-        }
-        pending.push_back(std::move(saving));
+    std::vector<Pending> pending(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        pending[i].file = &files[i];
     }
-    // Only now do the real files change; a rename that still fails names its file.
-    for (std::size_t i = 0; i < pending.size(); ++i) {
-        if (!pending[i]->commit()) {
-            const QString message = failure(files[i].path, pending[i]->errorString());
-            for (std::size_t j = i + 1; j < pending.size(); ++j) {
-                pending[j]->cancelWriting();
-            }
+    if (const auto refused = refusal(pending)) {
+        return refused;
+    }
+    for (Pending& p : pending) {
+        if (!writeBeside(p.real, p.file->bytes, p.mode, p.temporary) ||
+            (p.existed && !keepEarlier(p))) {
+            const QString message = failure(p.file->path, whyNotWritten(errno));
+            removeLeftovers(pending);
             return message;
         }
     }
+    // Only now do the real files change, each in one step; a later one that cannot be replaced
+    // puts the earlier ones back.
+    for (Pending& p : pending) {
+        if (::rename(p.temporary.constData(), p.real.constData()) != 0) {
+            const QString message = failure(p.file->path, whyNotWritten(errno));
+            rollBack(pending);
+            return message;
+        }
+        p.temporary.clear();
+        p.replaced = true;
+    }
+    removeLeftovers(pending);
     return std::nullopt;
 }

@@ -3,7 +3,8 @@
 
 #pragma once
 // Files leave the program whole or not at all: a failed write (no permission, a full disk, a
-// folder that vanished) leaves any earlier file of the same name untouched.
+// folder that vanished) leaves any earlier file of the same name untouched, and of several
+// files either all are replaced or none is.
 
 #include <QByteArray>
 #include <QString>
@@ -13,11 +14,16 @@
 
 struct FileToWrite
 {
-    QString path;
+    QString path; // as NativeFileName.h carries it
     QByteArray bytes;
 };
 
-// Writes every file, each to a temporary file beside it that replaces the real one only when
-// all of them were written. Returns a message in Czech naming the path and the reason when a
-// file could not be written; none on success.
+// Writes every file, each to a temporary file beside it; the real ones are replaced only when
+// all were written, and put back if a later one cannot be replaced. Refuses, writing nothing,
+// files with no bytes (their making failed), a path that is (or links to) anything but a
+// regular file, and two paths that name one file. Returns a message in Czech naming the path
+// and the reason when a file could not be written; none on success.
 std::optional<QString> writeWhole(const std::vector<FileToWrite>& files);
+
+// Why a file could not be written, for the system's error number error.
+QString whyNotWritten(int error);

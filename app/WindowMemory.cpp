@@ -6,11 +6,13 @@
 #include "DesignScale.h"
 
 #include <QGuiApplication>
+#include <QRegion>
 #include <QScreen>
 #include <QSettings>
 #include <QWidget>
 
 #include <cmath>
+#include <cstdint>
 
 namespace {
 const QString xKey = QStringLiteral("window/x");
@@ -22,9 +24,23 @@ const QString factorKey = QStringLiteral("window/factor");
 
 // The largest size factor a window can have (the largest size step).
 constexpr double largestFactor = 8;
-// How much of the window must lie on a screen to be seen and moved by its title bar.
-constexpr int visibleWidth = 200;
-constexpr int visibleHeight = 100;
+// No screen lies this far from the desktop's origin; farther numbers are a damaged file.
+constexpr std::int64_t farthest = 1'000'000;
+
+// Whether the window's edges, added up without overflow, lie where screens can be.
+bool withinReach(const QRect& g)
+{
+    const std::int64_t left = g.x();
+    const std::int64_t top = g.y();
+    const std::int64_t right = left + g.width();
+    const std::int64_t bottom = top + g.height();
+    for (const std::int64_t edge : {left, top, right, bottom}) {
+        if (edge < -farthest || edge > farthest) {
+            return false;
+        }
+    }
+    return true;
+}
 
 std::optional<int> readInt(const QSettings& settings, const QString& key)
 {
@@ -68,15 +84,21 @@ std::optional<WindowState> usableWindowState(const WindowState& saved, const QLi
     }
     const QSize smallest = designscale::scaledSize(designscale::smallestFactor);
     const QRect& g = saved.geometry;
-    if (g.width() < smallest.width() || g.height() < smallest.height()) {
+    if (g.width() < smallest.width() || g.height() < smallest.height() || !withinReach(g)) {
+        return std::nullopt;
+    }
+    // The title row runs along the whole top and the control panel down the whole left side:
+    // every part of the window must lie on some screen, which may be two side by side.
+    QRegion desktop;
+    for (const QRect& screen : screens) {
+        desktop += screen;
+    }
+    if (!QRegion(g).subtracted(desktop).isEmpty()) {
         return std::nullopt;
     }
     for (const QRect& screen : screens) {
-        const QRect shown = screen.intersected(g);
         if (g.width() <= screen.width() && g.height() <= screen.height() &&
-            shown.width() >= std::min(visibleWidth, g.width()) &&
-            shown.height() >= std::min(visibleHeight, g.height()) &&
-            g.top() >= screen.top()) { // the title bar above the client area stays reachable
+            screen.contains(g.topLeft())) { // the title bar above the client area stays reachable
             return saved;
         }
     }

@@ -9,6 +9,8 @@
 #include "CommandLine.h"
 #include "CommandLineRun.h"
 #include "Language.h"
+#include "NativeFileName.h"
+#include "RuntimeFolderNotice.h"
 #include "WindowMemory.h"
 
 #include <QApplication>
@@ -29,7 +31,7 @@ QStringList argumentsOf(int argc, char* argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << fileNameFromNative(argv[i]);
     }
     return arguments;
 }
@@ -50,6 +52,7 @@ int main(int argc, char* argv[])
     if (line.writesFiles()) {
         // Files need no screen, whatever the environment says about one.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        dropRuntimeFolderNotice();
         QGuiApplication app(argc, argv);
         QGuiApplication::setOrganizationName(QStringLiteral("Brontel"));
         QSettings settings;
@@ -81,6 +84,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", usual + ";offscreen");
     }
 #endif
+    dropRuntimeFolderNotice();
     QApplication app(argc, argv);
 #ifdef Q_OS_LINUX
     if (QGuiApplication::platformName() == QLatin1String("offscreen") && chosen != "offscreen") {

@@ -21,7 +21,7 @@ RunParameters drawSceneThenChoose(Surface& surface, const RunSettings& settings)
 
 ExperimentRun::ExperimentRun(Surface& surface, const RunSettings& settings)
     : m_surface(surface), m_record{settings, {}},
-      m_parameters(drawSceneThenChoose(surface, settings)),
+      m_parameters(drawSceneThenChoose(m_surface, settings)),
       m_sums(SumInputs::from(settings, m_parameters))
 {
     drawLightPaths(m_surface, settings);

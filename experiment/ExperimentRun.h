@@ -10,12 +10,11 @@
 #include "ChainSums.h"
 #include "CurveRecord.h"
 #include "RunParameters.h"
+#include "SceneClip.h"
 #include "StepSums.h"
 #include "SweepStep.h"
 
 #include <vector>
-
-class Surface;
 
 class ExperimentRun
 {
@@ -30,7 +29,8 @@ public:
     const CurveRecord& record() const { return m_record; }
 
 private:
-    Surface& m_surface;
+    // Nothing extreme settings throw far lands on the controls.
+    SceneClip m_surface;
     CurveRecord m_record;
     RunParameters m_parameters;
     ChainSums m_sums;

@@ -35,6 +35,11 @@ std::optional<double> textToNumber(const QString& text)
     if (!ok && locale.decimalPoint() == QLatin1String(",") && !trimmed.contains(u',')) {
         value = locale.toDouble(trimmed.replace(u'.', u','), &ok);
     }
+    // An exponent beyond the largest double is a number too large, like 1e308 only more so;
+    // written "inf" or "nan" it is no number at all.
+    if (!ok && std::isinf(value)) {
+        return value;
+    }
     if (!ok || !std::isfinite(value)) {
         return std::nullopt;
     }

@@ -13,6 +13,7 @@ class QString;
 QString numberText(double value);
 
 // Reads a number text back under the same locale. Surrounding spaces are ignored; where the
-// locale's decimal separator is a comma a decimal point is accepted too. Digit grouping, an
-// exponent that overflows, "nan" and "inf" are not numbers.
+// locale's decimal separator is a comma a decimal point is accepted too. Digit grouping, "nan"
+// and "inf" are not numbers; a number whose exponent overflows (1e309) reads as an infinity of
+// its sign, a number larger than any setting.
 std::optional<double> textToNumber(const QString& text);

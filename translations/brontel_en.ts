@@ -35,40 +35,12 @@
 <context>
     <name>Brontel</name>
     <message>
-        <source>V poli %1 je %2, a to není číslo.
-
-Zapište do pole číslo, například %3, a stiskněte Start znovu.</source>
-        <translation>The field %1 holds %2, which is not a number.
-
-Type a number into the field, for example %3, and press Start again.</translation>
-    </message>
-    <message>
-        <source>V poli %1 je číslo %2, které je pro výpočet příliš velké (nejvýše %3).
-
-Zapište do pole menší číslo a stiskněte Start znovu.</source>
-        <translation>The field %1 holds the number %2, which is too large to compute with (at most %3).
-
-Type a smaller number into the field and press Start again.</translation>
-    </message>
-    <message>
-        <source>S číslem %1 v poli %2 pokus nemá smysl: %3 musí být od %4 do %5%6.
-
-Zapište do pole číslo z tohoto rozsahu a stiskněte Start znovu.</source>
-        <translation>With the number %1 in the field %2 the experiment makes no sense: the %3 must be from %4 to %5%6.
-
-Type a number from this range into the field and press Start again.</translation>
-    </message>
-    <message>
         <source>Index lomu</source>
         <translation>Refr. index</translation>
     </message>
     <message>
         <source>Úhel dopadu</source>
         <translation>Incidence</translation>
-    </message>
-    <message>
-        <source> stupňů</source>
-        <translation> degrees</translation>
     </message>
     <message>
         <source>Distance detektoru</source>
@@ -266,6 +238,81 @@ Type a number from this range into the field and press Start again.</translation
         <source>Sklo</source>
         <translation>Glass</translation>
     </message>
+    <message>
+        <source>V poli „Index lomu“ je „%1“, a to není číslo.
+
+Zapište do pole číslo, například %4, a stiskněte Start znovu.</source>
+        <translation>The field “Refractive index” holds “%1”, which is not a number.
+
+Type a number into the field, for example %4, and press Start again.</translation>
+    </message>
+    <message>
+        <source>V poli „Úhel dopadu“ je „%1“, a to není číslo.
+
+Zapište do pole číslo, například %4, a stiskněte Start znovu.</source>
+        <translation>The field “Angle of incidence” holds “%1”, which is not a number.
+
+Type a number into the field, for example %4, and press Start again.</translation>
+    </message>
+    <message>
+        <source>V poli „Index lomu“ je číslo „%1“, které je pro výpočet příliš velké (nejvýše %3).
+
+Zapište do pole menší číslo a stiskněte Start znovu.</source>
+        <translation>The field “Refractive index” holds the number “%1”, which is too large to compute with (at most %3).
+
+Type a smaller number into the field and press Start again.</translation>
+    </message>
+    <message>
+        <source>V poli „Úhel dopadu“ je číslo „%1“, které je pro výpočet příliš velké (nejvýše %3).
+
+Zapište do pole menší číslo a stiskněte Start znovu.</source>
+        <translation>The field “Angle of incidence” holds the number “%1”, which is too large to compute with (at most %3).
+
+Type a smaller number into the field and press Start again.</translation>
+    </message>
+    <message>
+        <source>S číslem %1 v poli „Index lomu“ pokus nemá smysl: index lomu musí být od %2 do %3.
+
+Zapište do pole číslo z tohoto rozsahu a stiskněte Start znovu.</source>
+        <translation>With the number %1 in the field “Refractive index” the experiment makes no sense: the refractive index must be from %2 to %3.
+
+Type a number from this range into the field and press Start again.</translation>
+    </message>
+    <message>
+        <source>S číslem %1 v poli „Úhel dopadu“ pokus nemá smysl: úhel dopadu musí být od %2 do %3 stupňů.
+
+Zapište do pole číslo z tohoto rozsahu a stiskněte Start znovu.</source>
+        <translation>With the number %1 in the field “Angle of incidence” the experiment makes no sense: the angle of incidence must be from %2 to %3 degrees.
+
+Type a number from this range into the field and press Start again.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--index: „%1“ není číslo.</source>
+        <translation>--index: &apos;%1&apos; is not a number.</translation>
+    </message>
+    <message>
+        <source>--alpha: „%1“ není číslo.</source>
+        <translation>--alpha: &apos;%1&apos; is not a number.</translation>
+    </message>
+    <message>
+        <source>--index: číslo „%1“ je pro výpočet příliš velké (nejvýše %3).</source>
+        <translation>--index: the number &apos;%1&apos; is too large to compute with (at most %3).</translation>
+    </message>
+    <message>
+        <source>--alpha: číslo „%1“ je pro výpočet příliš velké (nejvýše %3).</source>
+        <translation>--alpha: the number &apos;%1&apos; is too large to compute with (at most %3).</translation>
+    </message>
+    <message>
+        <source>--index: s indexem lomu %1 pokus nemá smysl; zadejte číslo od %2 do %3.</source>
+        <translation>--index: a refractive index of %1 makes no sense for the experiment; give a number from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>--alpha: s úhlem dopadu %1° pokus nemá smysl; zadejte číslo od %2 do %3.</source>
+        <translation>--alpha: an angle of incidence of %1° makes no sense for the experiment; give a number from %2 to %3.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -340,6 +387,10 @@ Type a number from this range into the field and press Start again.</translation
         <source>Překlad rozhraní se nepodařilo načíst.</source>
         <translation>The interface&apos;s translation could not be loaded.</translation>
     </message>
+    <message>
+        <source>Obrázek se nepodařilo vytisknout.</source>
+        <translation>The picture could not be printed.</translation>
+    </message>
 </context>
 <context>
     <name>ScenePicture</name>
@@ -353,6 +404,42 @@ Type a number from this range into the field and press Start again.</translation
     <message>
         <source>Soubor „%1“ se nepodařilo uložit: %2</source>
         <translation>The file “%1” could not be saved: %2</translation>
+    </message>
+    <message>
+        <source>jeho obsah se nepodařilo vytvořit, nejspíš pro nedostatek paměti</source>
+        <translation>its contents could not be made, most likely for lack of memory</translation>
+    </message>
+    <message>
+        <source>je to odkaz na soubor, který neexistuje</source>
+        <translation>it is a link to a file that does not exist</translation>
+    </message>
+    <message>
+        <source>není to obyčejný soubor (je to třeba složka nebo zařízení), a tak se nepřepisuje</source>
+        <translation>it is not a regular file (a folder or a device, say), so it is not replaced</translation>
+    </message>
+    <message>
+        <source>Soubory „%1“ a „%2“ jsou jeden a týž soubor; nic se neuložilo.</source>
+        <translation>“%1” and “%2” are one and the same file; nothing was saved.</translation>
+    </message>
+    <message>
+        <source>disk je plný</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>k zápisu chybí oprávnění</source>
+        <translation>permission to write is missing</translation>
+    </message>
+    <message>
+        <source>taková složka neexistuje</source>
+        <translation>no such folder exists</translation>
+    </message>
+    <message>
+        <source>disk je jen pro čtení</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>soubor by byl příliš velký</source>
+        <translation>the file would be too large</translation>
     </message>
 </context>
 </TS>

@@ -5,11 +5,15 @@
 // status and one clear line for every way a call can go wrong.
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 struct Outcome
@@ -26,7 +30,8 @@ Outcome runProgram(const QStringList& arguments, const QString& config = {},
     static const QTemporaryDir noSettings;
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    // No runtime folder either, as under cron, su or a bare ssh session.
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"}) {
         env.remove(QString::fromLatin1(name));
     }
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.isEmpty() ? noSettings.path() : config);
@@ -52,6 +57,10 @@ private Q_SLOTS:
     void filesFromTheStartUpRun();
     void languageOfTheFiles_data();
     void languageOfTheFiles();
+    void aGoodCallSaysNothing();
+    void pictureWithoutMemoryIsNoFile();
+    void fileNameInAnotherEncoding();
+    void oneFileThroughALinkIsRefused();
 
 private:
     QTemporaryDir m_dir;
@@ -95,6 +104,18 @@ void TestCommandLine::exitStatus_data()
         << QStringList{"--lang", "en", "--index", "abc", "--curves", "abc.csv"} << 2
         << "is not a number"
         << "abc.csv";
+    QTest::newRow("missing value: one full stop, then the advice")
+        << QStringList{"--picture"} << 2 << "brontel: Missing value after '--picture'; see brontel"
+        << QString();
+    QTest::newRow("a file that cannot be written: brontel: first")
+        << QStringList{"--curves", "no/such/folder/x.csv"} << 1 << "brontel: Soubor „no/such"
+        << QString();
+    QTest::newRow("1e309 is too large as 1e308 is")
+        << QStringList{"--alpha", "1e309", "--curves", "big.csv"} << 2 << "příliš velké"
+        << "big.csv";
+    QTest::newRow("1e308 is too large")
+        << QStringList{"--alpha", "1e308", "--curves", "big.csv"} << 2 << "příliš velké"
+        << "big.csv";
 }
 
 void TestCommandLine::exitStatus()
@@ -189,6 +210,86 @@ void TestCommandLine::languageOfTheFiles()
     // Whatever the language, the numbers follow the system's locale, not the language.
     QVERIFY(text.contains(QStringLiteral("úhel dopadu 35°")) ||
             text.contains(QStringLiteral("angle of incidence 35°")));
+}
+
+void TestCommandLine::aGoodCallSaysNothing()
+{
+    QVERIFY(m_dir.isValid());
+    const Outcome outcome = runProgram({"--curves", m_dir.filePath(QStringLiteral("quiet.csv"))});
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(outcome.errors, QString());
+}
+
+// The largest picture with too little memory for it (ulimit -v 150000): said, exit 1, no file.
+void TestCommandLine::pictureWithoutMemoryIsNoFile()
+{
+    QVERIFY(m_dir.isValid());
+    const QString png = m_dir.filePath(QStringLiteral("m.png"));
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    program.setProcessEnvironment(env);
+    program.setChildProcessModifier([] {
+        const rlimit memory{150000 * 1024, 150000 * 1024};
+        ::setrlimit(RLIMIT_AS, &memory);
+    });
+    program.start(QStringLiteral(BRONTEL_EXECUTABLE), {"--picture", png, "--scale", "8"});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    const QString said = QString::fromUtf8(program.readAllStandardError());
+    QCOMPARE(program.exitCode(), 1);
+    QVERIFY2(said.startsWith(QStringLiteral("brontel: ")) && said.contains(QStringLiteral("m.png")),
+             qPrintable(said));
+    QVERIFY(!QFile::exists(png));
+    QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("m.png*")}, QDir::Files), QStringList());
+}
+
+// A name in Latin-2 on a UTF-8 system is written with its own bytes, not with U+FFFD.
+void TestCommandLine::fileNameInAnotherEncoding()
+{
+    QVERIFY(m_dir.isValid());
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    program.setProcessEnvironment(env);
+    // The shell's printf makes the byte 0xF8 (ř in Latin-2) that QProcess cannot pass.
+    program.start(
+        QStringLiteral("/bin/sh"),
+        {QStringLiteral("-c"), QStringLiteral(R"sh(exec "$0" --curves "$(printf "$1")")sh"),
+         QStringLiteral(BRONTEL_EXECUTABLE), m_dir.path() + QStringLiteral(R"(/k\370ivky.csv)")});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 0);
+    const QByteArray folder = QFile::encodeName(m_dir.path());
+    QCOMPARE(::access((folder + "/k\xf8ivky.csv").constData(), F_OK), 0);
+    QVERIFY(::access((folder + "/k\xef\xbf\xbdivky.csv").constData(), F_OK) != 0);
+    ::unlink((folder + "/k\xf8ivky.csv").constData()); // QTemporaryDir cannot name it
+}
+
+// --picture same.png --curves same.csv with same.csv a link to same.png: refused, the picture
+// kept.
+void TestCommandLine::oneFileThroughALinkIsRefused()
+{
+    QVERIFY(m_dir.isValid());
+    const QString png = m_dir.filePath(QStringLiteral("same.png"));
+    const QString csv = m_dir.filePath(QStringLiteral("same.csv"));
+    QVERIFY(runProgram({"--picture", png, "--scale", "0.25"}).exitCode == 0);
+    QFile picture(png);
+    QVERIFY(picture.open(QIODevice::ReadOnly));
+    const QByteArray earlier = picture.readAll();
+    picture.close();
+    QVERIFY(QFile::link(png, csv));
+    const Outcome outcome = runProgram({"--picture", png, "--curves", csv});
+    QCOMPARE(outcome.exitCode, 1);
+    QVERIFY2(outcome.errors.startsWith(QStringLiteral("brontel: ")) &&
+                 outcome.errors.contains(QStringLiteral("same.csv")),
+             qPrintable(outcome.errors));
+    QVERIFY(picture.open(QIODevice::ReadOnly));
+    QCOMPARE(picture.readAll(), earlier);
+    QVERIFY(QFileInfo(csv).isSymLink());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -13,6 +13,7 @@
 #include "WholeFiles.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QPainter>
@@ -64,6 +65,7 @@ private Q_SLOTS:
     void sceneIsTheSameAtAnyWindowSize();
     void failedWriteLeavesEarlierFilesIntact();
     void curvesOnlyAfterARun();
+    void saveDialogOpensAtHomeWithoutDocuments();
 };
 
 void TestExport::svgLooksLikeThePng_data()
@@ -167,6 +169,31 @@ void TestExport::curvesOnlyAfterARun()
     w.cmdStart->click();
     QVERIFY(waitForRunEnd(w));
     QVERIFY(menu->saveCurvesAction()->isEnabled());
+}
+
+// The documents folder is named even where it was never made; the dialog then opens at home,
+// not wherever the program was started from.
+void TestExport::saveDialogOpensAtHomeWithoutDocuments()
+{
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qunsetenv("XDG_CONFIG_HOME"); // no user-dirs.dirs naming another documents folder
+    Brontel w(Countdown(0));
+    w.load();
+    auto* menu = w.findChild<SceneMenu*>();
+    QVERIFY(menu);
+    const QString withoutDocuments = menu->suggestedPath(QStringLiteral("brontel.png"));
+    QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+    const QString withDocuments = menu->suggestedPath(QStringLiteral("brontel.png"));
+    qputenv("HOME", oldHome);
+    if (!oldConfig.isEmpty()) {
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+    }
+    QCOMPARE(withoutDocuments, home.filePath(QStringLiteral("brontel.png")));
+    QCOMPARE(withDocuments, home.filePath(QStringLiteral("Documents/brontel.png")));
 }
 
 QTEST_MAIN(TestExport)

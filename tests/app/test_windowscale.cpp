@@ -204,6 +204,16 @@ void TestWindowScale::savedPlaceIsCheckedAgainstTheScreens_data()
     QTest::newRow("factor 0") << state({100, 80, 763, 575}, 0) << false;
     QTest::newRow("factor 1e9") << state({100, 80, 763, 575}, 1e9) << false;
     QTest::newRow("factor not a number") << state({100, 80, 763, 575}, nan) << false;
+    // Whatever the file says, the title row and the control panel are on a screen.
+    QTest::newRow("x overflows past the right edge") << state({2147483000, 80, 763, 575}) << false;
+    QTest::newRow("y overflows past the bottom") << state({100, 2147483000, 763, 575}) << false;
+    QTest::newRow("both near the largest number")
+        << state({2147483000, 2147483000, 763, 575}) << false;
+    QTest::newRow("control panel off the left edge") << state({-100, 80, 763, 575}) << false;
+    QTest::newRow("right end of the title row off the last screen")
+        << state({3000, 100, 763, 575}) << false;
+    QTest::newRow("lower end of the panel below the second screen")
+        << state({2000, 600, 763, 575}) << false;
 }
 
 void TestWindowScale::savedPlaceIsCheckedAgainstTheScreens()

@@ -1,0 +1,430 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Files leave the program whole and true or not at all: never one file over another, never over
+// anything but a regular file, either all of several or none, no picture that could not be made,
+// an SVG that is plain XML whatever was typed, a PDF printed to a file as whole as a saved one,
+// and file names in the system's own bytes.
+
+#include "Brontel.h"
+#include "NativeFileName.h"
+#include "PictureSurface.h"
+#include "RunWait.h"
+#include "SceneMenu.h"
+#include "ScenePicture.h"
+#include "WholeFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+
+#include <dirent.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace {
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+void put(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// The names in folder, as the system spells them.
+QList<QByteArray> namesIn(const QString& folder)
+{
+    QList<QByteArray> names;
+    if (DIR* dir = ::opendir(QFile::encodeName(folder).constData())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            const QByteArray name(entry->d_name);
+            if (name != "." && name != "..") {
+                names << name;
+            }
+        }
+        ::closedir(dir);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// How a path was made before the write.
+enum class Kind
+{
+    Fifo,
+    LinkToFifo,
+    Folder,
+    DanglingLink,
+    CharacterDevice,
+    LinkToCharacterDevice
+};
+} // namespace
+
+Q_DECLARE_METATYPE(Kind)
+
+class TestWholeFiles : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English)); }
+    void oneFileTwiceIsRefused_data();
+    void oneFileTwiceIsRefused();
+    void onlyRegularFilesAreReplaced_data();
+    void onlyRegularFilesAreReplaced();
+    void aLaterFailurePutsEarlierFilesBack();
+    void replacedFileKeepsItsMode();
+    void reasonsAreSaid_data();
+    void reasonsAreSaid();
+    void emptyContentsAreNotWritten();
+    void fileNamesKeepTheirBytes_data();
+    void fileNamesKeepTheirBytes();
+    void pictureTooLargeForMemoryIsNoFile();
+    void svgIsPlainXmlWhateverIsTyped_data();
+    void svgIsPlainXmlWhateverIsTyped();
+    void settingsLineTakesAFieldOnlyInPart();
+    void printedPdfIsWholeOrNothing();
+};
+
+void TestWholeFiles::oneFileTwiceIsRefused_data()
+{
+    QTest::addColumn<QString>("how"); // how the second name reaches the first file
+    QTest::newRow("the same name") << "same";
+    QTest::newRow("spelt with ./") << "dot";
+    QTest::newRow("a symbolic link") << "symlink";
+    QTest::newRow("a hard link") << "hardlink";
+    QTest::newRow("a link to a file not yet there") << "dangling";
+}
+
+void TestWholeFiles::oneFileTwiceIsRefused()
+{
+    QFETCH(QString, how);
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("same.png"));
+    QString second = dir.filePath(QStringLiteral("same.csv"));
+    if (how != QLatin1String("dangling")) {
+        put(first, "earlier picture");
+    }
+    if (how == QLatin1String("same")) {
+        second = first;
+    } else if (how == QLatin1String("dot")) {
+        second = dir.path() + QStringLiteral("/./same.png");
+    } else if (how == QLatin1String("symlink") || how == QLatin1String("dangling")) {
+        QVERIFY(QFile::link(first, second));
+    } else {
+        QCOMPARE(
+            ::link(QFile::encodeName(first).constData(), QFile::encodeName(second).constData()), 0);
+    }
+    const QList<QByteArray> before = namesIn(dir.path());
+    const auto failure = writeWhole({{first, "new picture"}, {second, "new curves"}});
+    QVERIFY(failure);
+    QVERIFY2(failure->contains(QStringLiteral("same.")), qPrintable(*failure));
+    QCOMPARE(namesIn(dir.path()), before);
+    if (how != QLatin1String("dangling")) {
+        QCOMPARE(contents(first), QByteArray("earlier picture"));
+    }
+}
+
+void TestWholeFiles::onlyRegularFilesAreReplaced_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::newRow("a named pipe") << Kind::Fifo;
+    QTest::newRow("a link to a named pipe") << Kind::LinkToFifo;
+    QTest::newRow("a folder") << Kind::Folder;
+    QTest::newRow("a link to nothing") << Kind::DanglingLink;
+    QTest::newRow("a character device") << Kind::CharacterDevice;
+    QTest::newRow("a link to a character device") << Kind::LinkToCharacterDevice;
+}
+
+void TestWholeFiles::onlyRegularFilesAreReplaced()
+{
+    QFETCH(Kind, kind);
+    QTemporaryDir dir;
+    const QByteArray special = QFile::encodeName(dir.filePath(QStringLiteral("special")));
+    const QString path = dir.filePath(QStringLiteral("picture.png"));
+    const QByteArray native = QFile::encodeName(path);
+    const bool linked = kind == Kind::LinkToFifo || kind == Kind::DanglingLink ||
+                        kind == Kind::LinkToCharacterDevice;
+    const QByteArray made = linked ? special : native;
+    switch (kind) {
+    case Kind::Fifo:
+    case Kind::LinkToFifo:
+        QCOMPARE(::mkfifo(made.constData(), 0644), 0);
+        break;
+    case Kind::Folder:
+        QVERIFY(QDir().mkdir(path));
+        break;
+    case Kind::DanglingLink:
+        break;
+    case Kind::CharacterDevice:
+    case Kind::LinkToCharacterDevice:
+        // A copy of /dev/null, as only the superuser can make one.
+        if (::mknod(made.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
+            QSKIP("making a device takes the superuser");
+        }
+        break;
+    }
+    if (linked) {
+        QCOMPARE(::symlink(special.constData(), native.constData()), 0);
+    }
+    struct stat before
+    {};
+    QCOMPARE(::lstat(made.constData(), &before) == 0, kind != Kind::DanglingLink);
+
+    const auto failure = writeWhole({{path, "picture"}});
+    QVERIFY(failure);
+    QVERIFY2(failure->contains(QStringLiteral("picture.png")), qPrintable(*failure));
+    struct stat after
+    {};
+    QCOMPARE(::lstat(made.constData(), &after) == 0, kind != Kind::DanglingLink);
+    if (kind != Kind::DanglingLink) {
+        QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
+        QCOMPARE(after.st_ino, before.st_ino);
+    }
+    struct stat link
+    {};
+    QCOMPARE(::lstat(native.constData(), &link), 0);
+    QVERIFY(!S_ISREG(link.st_mode)); // the name still names what it named
+}
+
+void TestWholeFiles::aLaterFailurePutsEarlierFilesBack()
+{
+    // A folder where anyone may make files but only owners replace theirs, holding another
+    // user's curves: the picture is written, the curves are not, so neither may change.
+    if (::geteuid() != 0) {
+        QSKIP("the other user takes the superuser to play");
+    }
+    QTemporaryDir dir;
+    QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 01777), 0);
+    const QString picture = dir.filePath(QStringLiteral("p.png"));
+    const QString curves = dir.filePath(QStringLiteral("c.csv"));
+    put(picture, "earlier picture");
+    put(curves, "another user's curves");
+    constexpr uid_t nobody = 65534;
+    QCOMPARE(::chown(QFile::encodeName(picture).constData(), nobody, nobody), 0);
+    QProcess program;
+    program.setProgram(QStringLiteral(BRONTEL_EXECUTABLE));
+    program.setArguments(
+        {QStringLiteral("--picture"), picture, QStringLiteral("--curves"), curves});
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+    env.insert(QStringLiteral("HOME"), dir.path());
+    program.setProcessEnvironment(env);
+    program.setChildProcessModifier([] {
+        if (::setgid(nobody) != 0 || ::setuid(nobody) != 0) {
+            ::_exit(99);
+        }
+    });
+    program.start();
+    QVERIFY(program.waitForFinished(60000));
+    const QString said = QString::fromUtf8(program.readAllStandardError());
+    QCOMPARE(program.exitCode(), 1);
+    QVERIFY2(said.startsWith(QStringLiteral("brontel: ")) && said.contains(QStringLiteral("c.csv")),
+             qPrintable(said));
+    QCOMPARE(contents(picture), QByteArray("earlier picture"));
+    QCOMPARE(contents(curves), QByteArray("another user's curves"));
+    QCOMPARE(namesIn(dir.path()), (QList<QByteArray>{"c.csv", "p.png"}));
+}
+
+void TestWholeFiles::replacedFileKeepsItsMode()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("curves.csv"));
+    put(path, "earlier");
+    const QByteArray native = QFile::encodeName(path);
+    QCOMPARE(::chmod(native.constData(), 0640), 0);
+    QVERIFY(!writeWhole({{path, "new"}}));
+    QCOMPARE(contents(path), QByteArray("new"));
+    struct stat after
+    {};
+    QCOMPARE(::stat(native.constData(), &after), 0);
+    QCOMPARE(after.st_mode & 07777, mode_t(0640));
+    QCOMPARE(namesIn(dir.path()), QList<QByteArray>{"curves.csv"});
+}
+
+void TestWholeFiles::reasonsAreSaid_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("full disk") << ENOSPC << "disk je plný";
+    QTest::newRow("quota used up") << EDQUOT << "disk je plný";
+    QTest::newRow("no permission") << EACCES << "oprávnění";
+    QTest::newRow("no folder") << ENOENT << "složka neexistuje";
+    QTest::newRow("read-only disk") << EROFS << "jen pro čtení";
+}
+
+void TestWholeFiles::reasonsAreSaid()
+{
+    QFETCH(int, error);
+    QFETCH(QString, said);
+    QVERIFY2(whyNotWritten(error).contains(said), qPrintable(whyNotWritten(error)));
+}
+
+void TestWholeFiles::emptyContentsAreNotWritten()
+{
+    QTemporaryDir dir;
+    const QString earlier = dir.filePath(QStringLiteral("earlier.csv"));
+    put(earlier, "earlier");
+    const QString picture = dir.filePath(QStringLiteral("m.png"));
+    const auto failure = writeWhole({{earlier, "new"}, {picture, QByteArray()}});
+    QVERIFY(failure);
+    QVERIFY2(failure->contains(QStringLiteral("m.png")), qPrintable(*failure));
+    QCOMPARE(contents(earlier), QByteArray("earlier"));
+    QCOMPARE(namesIn(dir.path()), QList<QByteArray>{"earlier.csv"});
+}
+
+void TestWholeFiles::fileNamesKeepTheirBytes_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("UTF-8") << QByteArray("k\xc5\x99ivky.csv");
+    QTest::newRow("Latin-2") << QByteArray("k\xf8ivky.csv");
+    QTest::newRow("a lone continuation byte") << QByteArray("a\x80z.csv");
+    QTest::newRow("an overlong slash") << QByteArray("a\xc0\xafz.csv");
+    QTest::newRow("cut short") << QByteArray("a\xe2\x82.csv");
+    QTest::newRow("beyond Unicode") << QByteArray("\xf4\x90\x80\x80.csv");
+    QTest::newRow("an emoji") << QByteArray("\xf0\x9f\x98\x80.csv");
+}
+
+void TestWholeFiles::fileNamesKeepTheirBytes()
+{
+    QFETCH(QByteArray, name);
+    const QString carried = fileNameFromNative(name);
+    QVERIFY(!carried.contains(QChar(QChar::ReplacementCharacter)));
+    QCOMPARE(nativeFileName(carried), name);
+    QTemporaryDir dir;
+    QVERIFY(!writeWhole({{dir.path() + QLatin1Char('/') + carried, "curves"}}));
+    QCOMPARE(namesIn(dir.path()), QList<QByteArray>{name});
+    // QTemporaryDir cannot name such a file to remove it.
+    ::unlink((QFile::encodeName(dir.path()) + '/' + name).constData());
+}
+
+void TestWholeFiles::pictureTooLargeForMemoryIsNoFile()
+{
+    Brontel w(Countdown(0));
+    w.load();
+    w.cmdStart->click();
+    QVERIFY(waitForRunEnd(w));
+    // Hundreds of gigabytes: no machine gives them; the picture is refused, not half made.
+    QVERIFY(ScenePicture(w.model(), w.picture().drawing()).image(400).isNull());
+    QVERIFY(ScenePicture(w.model(), w.picture().drawing()).file(PictureFormat::Png, 400).isEmpty());
+    QVERIFY(!ScenePicture(w.model(), w.picture().drawing()).file(PictureFormat::Png, 1).isEmpty());
+}
+
+void TestWholeFiles::svgIsPlainXmlWhateverIsTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("described"); // how the description reads before any run
+    QTest::newRow("markup") << "</desc><script>alert(1)</script><desc>"
+                            << "index lomu </desc><script>alert(1)…";
+    QTest::newRow("control characters")
+        << QStringLiteral("1\u0001\u001b\u000b,33") << "index lomu 1,33,";
+    QTest::newRow("a lone surrogate")
+        << QString(QChar(0xD800)) + QStringLiteral("1,33") << "index lomu 1,33,";
+    QTest::newRow("non-characters") << QStringLiteral("1\uFFFE\uFFFF") << "index lomu 1,";
+    QTest::newRow("entities") << "&amp; &lt;script&gt; ]]>"
+                              << "index lomu &amp; &lt;script&gt; ]]>,";
+}
+
+void TestWholeFiles::svgIsPlainXmlWhateverIsTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, described);
+    for (const bool afterRun : {false, true}) {
+        Brontel w(Countdown(0));
+        w.load();
+        if (afterRun) {
+            w.cmdStart->click();
+            QVERIFY(waitForRunEnd(w));
+        }
+        w.nIndex->setText(typed);     // drawn into the settings line before any run
+        w.nDetektorV->setText(typed); // an editable caption, drawn as text
+        const QByteArray svg =
+            ScenePicture(w.model(), w.picture().drawing()).file(PictureFormat::Svg, 1);
+        QVERIFY(!svg.isEmpty());
+        QXmlStreamReader reader(svg);
+        int scripts = 0;
+        QString description;
+        while (!reader.atEnd()) {
+            if (reader.readNext() != QXmlStreamReader::StartElement) {
+                continue;
+            }
+            if (reader.name() == QLatin1String("script")) {
+                ++scripts;
+            } else if (reader.name() == QLatin1String("desc")) {
+                description = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+            }
+        }
+        QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
+        QCOMPARE(scripts, 0);
+        // The text reads back as typed, less what XML cannot hold.
+        if (!afterRun) {
+            QVERIFY2(description.contains(described), qPrintable(description));
+        }
+    }
+}
+
+void TestWholeFiles::settingsLineTakesAFieldOnlyInPart()
+{
+    Brontel w(Countdown(0));
+    w.load();
+    w.nAlfa->setMaxLength(40000);
+    w.nAlfa->setText(QString(32000, QLatin1Char('9')));
+    const QString line = ScenePicture(w.model(), w.picture().drawing()).settingsLine();
+    QVERIFY2(line.size() < 200, qPrintable(QString::number(line.size())));
+    QVERIFY(line.contains(QStringLiteral("999…")));
+}
+
+void TestWholeFiles::printedPdfIsWholeOrNothing()
+{
+    Brontel w(Countdown(0));
+    w.load();
+    w.cmdStart->click();
+    QVERIFY(waitForRunEnd(w));
+    auto* menu = w.findChild<SceneMenu*>();
+    QVERIFY(menu);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("brontel.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    QVERIFY(!menu->printOn(printer));
+    const QByteArray good = contents(path);
+    QVERIFY(good.startsWith("%PDF"));
+    QVERIFY(good.trimmed().endsWith("%%EOF"));
+
+    // A disk that takes only a few bytes more: the earlier PDF stays as it was, and the
+    // failure is said.
+    struct rlimit old
+    {};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    struct rlimit tight = old;
+    tight.rlim_cur = 1000;
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tight), 0);
+    const auto failure = menu->printOn(printer);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, handler);
+    QVERIFY(failure);
+    QVERIFY2(failure->contains(QStringLiteral("brontel.pdf")), qPrintable(*failure));
+    QCOMPARE(contents(path), good);
+    QCOMPARE(namesIn(dir.path()), QList<QByteArray>{"brontel.pdf"});
+}
+
+QTEST_MAIN(TestWholeFiles)
+#include "test_whole_files.moc"
