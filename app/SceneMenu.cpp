@@ -7,6 +7,7 @@
 #include "CurvesCsv.h"
 #include "HelpWindow.h"
 #include "HomePage.h"
+#include "OverlaySwitch.h"
 #include "PictureClipboard.h"
 #include "ScenePicture.h"
 #include "WholeFiles.h"
@@ -44,6 +45,14 @@ SceneMenu::SceneMenu(Brontel& window) : QObject(&window), m_window(window)
     m_savePicture = action(QKeySequence(QStringLiteral("Ctrl+S")), &SceneMenu::savePicture);
     m_saveCurves = action(QKeySequence(QStringLiteral("Ctrl+E")), &SceneMenu::saveCurves);
     m_print = action(QKeySequence(QStringLiteral("Ctrl+P")), &SceneMenu::print);
+    m_menu->addSeparator();
+    m_overlaySwitch = new OverlaySwitch(window);
+    m_overlay = new QAction(this);
+    m_overlay->setObjectName(QStringLiteral("overlayAction"));
+    m_overlay->setCheckable(true);
+    m_overlay->setChecked(m_overlaySwitch->isOn());
+    connect(m_overlay, &QAction::toggled, m_overlaySwitch, &OverlaySwitch::setOn);
+    m_menu->addAction(m_overlay);
     m_menu->addSeparator();
     m_help = action(QKeySequence(Qt::Key_F1), &SceneMenu::showHelp);
     m_about = action(QKeySequence(), &SceneMenu::showAbout);
@@ -86,6 +95,7 @@ void SceneMenu::retranslate()
     m_savePicture->setText(tr("Uložit obrázek…"));
     m_saveCurves->setText(tr("Uložit křivky jako CSV…"));
     m_print->setText(tr("Tisk…"));
+    m_overlay->setText(tr("Výukové popisky v obrázku"));
     m_help->setText(tr("Nápověda"));
     m_about->setText(tr("O programu"));
     languageAction(currentLanguage())->setChecked(true);

@@ -10,6 +10,7 @@
 #include "PictureSurface.h"
 #include "SettingsFields.h"
 #include "SubstanceCaption.h"
+#include "TeachingOverlayLayer.h"
 #include "TextFit.h"
 #include "Twips.h"
 #include "VectorPicture.h"
@@ -132,6 +133,11 @@ void ScenePicture::paint(QPainter& painter, double scale, PictureAs as) const
         painter.restore();
     }
     paintCaptions(painter);
+    // The teaching overlay goes with the picture when it is on, at the scene's own scale.
+    if (const auto* overlay = m_window.findChild<TeachingOverlayLayer*>();
+        overlay != nullptr && !overlay->isHidden()) {
+        overlay->paintOn(painter, {1, QPointF(0, 0)});
+    }
     painter.setClipping(false);
     painter.translate(scene.topLeft());
 
