@@ -29,18 +29,15 @@ constexpr std::string_view heading =
     QT_TRANSLATE_NOOP("TeachingOverlay", "Klasická optika (skutečné stupně)");
 constexpr std::string_view indexLine =
     QT_TRANSLATE_NOOP("TeachingOverlay", "n = %1,  sin θc = 1/n = %2");
-constexpr std::string_view criticalLine =
-    QT_TRANSLATE_NOOP("TeachingOverlay", "mezní úhel θc = %1°");
-constexpr std::string_view incidenceLine =
-    QT_TRANSLATE_NOOP("TeachingOverlay", "úhel dopadu α = %1°");
+constexpr std::string_view anglesLine = QT_TRANSLATE_NOOP("TeachingOverlay", "θc = %1°,  α = %2°");
 constexpr std::string_view snellLine =
-    QT_TRANSLATE_NOOP("TeachingOverlay", "lom β = %1°  (n sin α = sin β)");
+    QT_TRANSLATE_NOOP("TeachingOverlay", "Snellův zákon: lom β = %1°");
 constexpr std::string_view totalLine =
-    QT_TRANSLATE_NOOP("TeachingOverlay", "n sin α > 1: úplný odraz");
+    QT_TRANSLATE_NOOP("TeachingOverlay", "úplný odraz (n sin α > 1)");
 constexpr std::string_view fresnelLine =
-    QT_TRANSLATE_NOOP("TeachingOverlay", "odrazivost Rs = %1 %,  Rp = %2 %");
+    QT_TRANSLATE_NOOP("TeachingOverlay", "Fresnel: Rs = %1 %,  Rp = %2 %");
 constexpr std::string_view depthLine =
-    QT_TRANSLATE_NOOP("TeachingOverlay", "hloubka vniku d = %1 twipu = %2 λ");
+    QT_TRANSLATE_NOOP("TeachingOverlay", "hloubka vniku %1 twipu = %2 λ");
 constexpr std::string_view noDepthLine =
     QT_TRANSLATE_NOOP("TeachingOverlay", "hloubka vniku: žádná, láme se");
 constexpr std::string_view noPrediction =
@@ -68,7 +65,7 @@ Point along(double degrees, double distance)
 // Where the texts stand; chosen beside the design's captions and out of the control panel and
 // the scroll bar (x from 2640, the bar at 4080 ... 6495, 480 ... 735).
 constexpr Point speedCaption{4020, 607};
-constexpr Point panelCorner{2700, 760};
+constexpr Point panelCorner{2700, 790};
 constexpr Point spiralsLegend{2700, 7530};
 // V's words left of the probe line just under the surface, where no curve or spiral runs.
 constexpr Point probeWords{scene::probeX - 40, scene::surfaceY + 50};
@@ -85,8 +82,7 @@ std::vector<Phrase> theoryPanel(const RunSettings& settings)
         return panel;
     }
     panel.push_back({words::indexLine, {{p->n, 2}, {p->criticalSine, 3}}});
-    panel.push_back({words::criticalLine, {{p->criticalAngle, 2}}});
-    panel.push_back({words::incidenceLine, {{p->incidence, 2}}});
+    panel.push_back({words::anglesLine, {{p->criticalAngle, 2}, {p->incidence, 2}}});
     if (p->refraction) {
         panel.push_back({words::snellLine, {{*p->refraction, 2}}});
     } else {
@@ -151,11 +147,11 @@ Picture teachingOverlay(const RunSettings& settings)
 
 std::vector<std::string_view> allWords()
 {
-    return {words::probeV,    words::airH,        words::substanceL,   words::spirals,
-            words::speed,     words::normal,      words::incidence,    words::refraction,
-            words::critical,  words::heading,     words::criticalLine, words::incidenceLine,
-            words::indexLine, words::snellLine,   words::totalLine,    words::fresnelLine,
-            words::depthLine, words::noDepthLine, words::noPrediction};
+    return {words::probeV,      words::airH,        words::substanceL,  words::spirals,
+            words::speed,       words::normal,      words::incidence,   words::refraction,
+            words::critical,    words::heading,     words::anglesLine,  words::indexLine,
+            words::snellLine,   words::totalLine,   words::fresnelLine, words::depthLine,
+            words::noDepthLine, words::noPrediction};
 }
 
 } // namespace overlay

@@ -21,6 +21,8 @@ const QColor textGround(255, 255, 255, 200);
 constexpr double penWidth = 1.5; // design pixels
 constexpr double haloWidth = 4;
 constexpr double textPixels = 11; // design pixels, the size of the design's small captions
+// The panel a little smaller, so that it stays above the prompt to press Start.
+constexpr double panelPixels = 10;
 constexpr double padding = 2;
 
 QPointF place(overlay::Point p, const OverlayPlacement& at)
@@ -28,11 +30,11 @@ QPointF place(overlay::Point p, const OverlayPlacement& at)
     return at.origin + QPointF(twipsToPixels(p.x), twipsToPixels(p.y)) * at.factor;
 }
 
-QFont overlayFont(const OverlayPlacement& at, bool bold = false)
+QFont overlayFont(const OverlayPlacement& at, double pixels = textPixels, bool bold = false)
 {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(std::max(1, int(std::lround(textPixels * at.factor))));
+    font.setPixelSize(std::max(1, int(std::lround(pixels * at.factor))));
     font.setBold(bold);
     return font;
 }
@@ -145,8 +147,10 @@ std::vector<QRectF> paintOverlay(QPainter& painter, const overlay::Picture& pict
 
     if (!picture.panel.empty()) {
         // The first line is the panel's heading, in bold.
-        const QFont heading = overlayFont(at, true);
+        const QFont heading = overlayFont(at, panelPixels, true);
         const QFontMetricsF headingMetrics(heading, painter.device());
+        const QFont lineFont = overlayFont(at, panelPixels);
+        const QFontMetricsF metrics(lineFont, painter.device());
         QStringList lines;
         double width = 0;
         for (const overlay::Phrase& phrase : picture.panel) {
@@ -162,7 +166,7 @@ std::vector<QRectF> paintOverlay(QPainter& painter, const overlay::Picture& pict
         painter.drawRect(panel);
         QPointF line = panel.topLeft() + QPointF(2 * pad, pad);
         for (int i = 0; i < lines.size(); ++i) {
-            painter.setFont(i == 0 ? heading : font);
+            painter.setFont(i == 0 ? heading : lineFont);
             painter.drawText(QRectF(line, QSizeF(width + pad, lineHeight)),
                              Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
             line.ry() += lineHeight;

@@ -399,36 +399,32 @@ Type a number from this range into the field and press Start again.</translation
         <translation>n = %1,  sin θc = 1/n = %2</translation>
     </message>
     <message>
-        <source>mezní úhel θc = %1°</source>
-        <translation>critical angle θc = %1°</translation>
-    </message>
-    <message>
-        <source>úhel dopadu α = %1°</source>
-        <translation>angle of incidence α = %1°</translation>
-    </message>
-    <message>
-        <source>lom β = %1°  (n sin α = sin β)</source>
-        <translation>refraction β = %1°  (n sin α = sin β)</translation>
-    </message>
-    <message>
-        <source>n sin α &gt; 1: úplný odraz</source>
-        <translation>n sin α &gt; 1: total internal reflection</translation>
-    </message>
-    <message>
-        <source>odrazivost Rs = %1 %,  Rp = %2 %</source>
-        <translation>reflectance Rs = %1 %,  Rp = %2 %</translation>
-    </message>
-    <message>
-        <source>hloubka vniku d = %1 twipu = %2 λ</source>
-        <translation>penetration depth d = %1 twips = %2 λ</translation>
-    </message>
-    <message>
         <source>hloubka vniku: žádná, láme se</source>
         <translation>penetration depth: none, it refracts</translation>
     </message>
     <message>
         <source>pro tento index a úhel nic</source>
         <translation>nothing for this index and angle</translation>
+    </message>
+    <message>
+        <source>θc = %1°,  α = %2°</source>
+        <translation>θc = %1°,  α = %2°</translation>
+    </message>
+    <message>
+        <source>Snellův zákon: lom β = %1°</source>
+        <translation>Snell&apos;s law: refraction β = %1°</translation>
+    </message>
+    <message>
+        <source>úplný odraz (n sin α &gt; 1)</source>
+        <translation>total internal reflection (n sin α &gt; 1)</translation>
+    </message>
+    <message>
+        <source>Fresnel: Rs = %1 %,  Rp = %2 %</source>
+        <translation>Fresnel: Rs = %1 %,  Rp = %2 %</translation>
+    </message>
+    <message>
+        <source>hloubka vniku %1 twipu = %2 λ</source>
+        <translation>penetration depth %1 twips = %2 λ</translation>
     </message>
 </context>
 <context>
