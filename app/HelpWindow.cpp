@@ -44,7 +44,8 @@ HelpWindow* HelpWindow::showFor(QWidget& owner)
         help = new HelpWindow(&owner);
     }
     if (const auto* window = qobject_cast<const Brontel*>(&owner)) {
-        help->showTheory(OverlaySwitch::shownSettings(*window));
+        // The settings chosen now, which the next run will show.
+        help->showTheory(OverlaySwitch::chosenSettings(*window));
     } else {
         help->m_theory->hide();
     }

@@ -62,6 +62,11 @@ RunSettings OverlaySwitch::shownSettings(const Brontel& window)
     if (window.lastCurves() && !window.isRunning()) {
         return window.lastCurves()->settings;
     }
+    return chosenSettings(window);
+}
+
+RunSettings OverlaySwitch::chosenSettings(const Brontel& window)
+{
     const auto number = [](const QLineEdit* field) {
         return textToNumber(field->text()).value_or(0);
     };

@@ -26,9 +26,11 @@ public:
     void setOn(bool on);
     TeachingOverlayLayer* layer() const { return m_layer; }
 
-    // The settings the picture shows: the last run's once it has ended, otherwise those that
-    // Start would run (during a run, the fields it started from).
+    // The settings the picture shows: the last run's once it has ended, otherwise the chosen
+    // ones (during a run, the fields it started from).
     static RunSettings shownSettings(const Brontel& window);
+    // The settings chosen in the window now, those that Start would run.
+    static RunSettings chosenSettings(const Brontel& window);
 
     static bool remembered(const QSettings& settings);
     static void remember(QSettings& settings, bool on);

@@ -96,6 +96,13 @@ double optic(const QStringList& key)
     if (what == QLatin1String("wavelength")) {
         return key[1] == QLatin1String("air") ? optics::wavelengthInAir : optics::wavelengthIn(n());
     }
+    if (what == QLatin1String("past")) {
+        // How far the program's critical setting lies past the true critical angle.
+        return trueAngle(QStringLiteral("critical"), key[1]) - optics::criticalAngle(n());
+    }
+    if (what == QLatin1String("waves")) {
+        return key[1].toDouble() / optics::wavelengthInAir;
+    }
     if (what == QLatin1String("spread")) {
         // About a wavelength over the lit stretch's width.
         return optics::wavelengthInAir / scene::stripSteps * 180 / optics::pi;

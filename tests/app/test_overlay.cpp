@@ -190,10 +190,12 @@ void TestOverlay::helpShowsTheTheory()
 {
     Brontel w(Countdown(0));
     w.load();
+    w.cmdStart->click();
     HelpWindow* help = HelpWindow::showFor(w);
     // Water at 35°, the start-up settings.
     QVERIFY(help->theory()->text().contains(QStringLiteral("θc = 48.75°")));
     QVERIFY(help->theory()->text().contains(QStringLiteral("β = 49.69°")));
+    // The settings chosen since, not those of the picture.
     w.opSklo->click();
     w.opVětší->click();
     HelpWindow::showFor(w);
