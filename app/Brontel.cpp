@@ -222,9 +222,8 @@ void Brontel::connectHandlers()
     for (Control field : {Control::nIndex, Control::nAlfa, Control::nLátka, Control::nAlfaCaption,
                           Control::nDistance, Control::nSpomaleni}) {
         auto* box = static_cast<QLineEdit*>(widgetOf(field));
-        connect(box, &QLineEdit::textChanged, this, [this, field](const QString& text) {
-            m_model->setText(field, utf8Of(text));
-        });
+        connect(box, &QLineEdit::textChanged, this,
+                [this, field](const QString& text) { m_model->setText(field, utf8Of(text)); });
     }
 }
 

@@ -3,10 +3,14 @@
 
 #include "HelpWindow.h"
 
+#include "Brontel.h"
 #include "Language.h"
+#include "OverlayPainter.h"
+#include "OverlaySwitch.h"
 
 #include <QEvent>
 #include <QKeySequence>
+#include <QLabel>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -17,8 +21,14 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
     m_browser->setOpenExternalLinks(true); // the home page opens in the user's browser
+    m_theory = new QLabel(this);
+    m_theory->setObjectName(QStringLiteral("helpTheory"));
+    m_theory->setTextFormat(Qt::PlainText);
+    m_theory->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_theory->setMargin(8);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_theory);
     layout->addWidget(m_browser);
     // Closed as it was opened, from the keyboard.
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -32,6 +42,12 @@ HelpWindow* HelpWindow::showFor(QWidget& owner)
     auto* help = owner.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (help == nullptr) {
         help = new HelpWindow(&owner);
+    }
+    if (const auto* window = qobject_cast<const Brontel*>(&owner)) {
+        // The settings chosen now, which the next run will show.
+        help->showTheory(OverlaySwitch::chosenSettings(*window));
+    } else {
+        help->m_theory->hide();
     }
     help->show();
     help->raise();
@@ -52,8 +68,22 @@ void HelpWindow::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
+void HelpWindow::showTheory(const RunSettings& settings)
+{
+    m_settings = settings;
+    QStringList lines;
+    for (const overlay::Phrase& phrase : overlay::theoryPanel(settings)) {
+        lines << overlayText(phrase);
+    }
+    m_theory->setText(lines.join(QLatin1Char('\n')));
+    m_theory->show();
+}
+
 void HelpWindow::retranslate()
 {
+    if (!m_theory->isHidden()) {
+        showTheory(m_settings);
+    }
     setWindowTitle(tr("Brontel – nápověda"));
     m_browser->setAccessibleName(tr("Nápověda"));
     if (m_browser->source() != page()) {

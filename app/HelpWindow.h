@@ -3,11 +3,15 @@
 
 #pragma once
 // The help (F1, "Nápověda"): a window of its own over the HTML pages built into the program,
-// one per language, showing the page of the interface's language and following a switch.
+// one per language, showing the page of the interface's language and following a switch. Above
+// the page, what classical optics predicts for the settings of the picture.
+
+#include "RunSettings.h"
 
 #include <QUrl>
 #include <QWidget>
 
+class QLabel;
 class QTextBrowser;
 
 class HelpWindow final : public QWidget
@@ -18,6 +22,9 @@ public:
     static HelpWindow* showFor(QWidget& owner);
 
     QTextBrowser* browser() const { return m_browser; }
+    // The theory panel: the numbers of classical optics for the settings last shown.
+    QLabel* theory() const { return m_theory; }
+    void showTheory(const RunSettings& settings);
     // The page of the interface's language, in the program's resources.
     static QUrl page();
 
@@ -29,4 +36,6 @@ private:
     void retranslate();
 
     QTextBrowser* m_browser = nullptr;
+    QLabel* m_theory = nullptr;
+    RunSettings m_settings;
 };

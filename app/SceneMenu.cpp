@@ -7,9 +7,11 @@
 #include "CurvesCsv.h"
 #include "HelpWindow.h"
 #include "HomePage.h"
+#include "OverlaySwitch.h"
 #include "PictureClipboard.h"
 #include "PictureSurface.h"
 #include "ScenePicture.h"
+#include "TeachingOverlayLayer.h"
 #include "WholeFiles.h"
 
 #include <QAction>
@@ -47,6 +49,14 @@ SceneMenu::SceneMenu(Brontel& window) : QObject(&window), m_window(window)
     m_savePicture = action(QKeySequence(QStringLiteral("Ctrl+S")), &SceneMenu::savePicture);
     m_saveCurves = action(QKeySequence(QStringLiteral("Ctrl+E")), &SceneMenu::saveCurves);
     m_print = action(QKeySequence(QStringLiteral("Ctrl+P")), &SceneMenu::print);
+    m_menu->addSeparator();
+    m_overlaySwitch = new OverlaySwitch(window);
+    m_overlay = new QAction(this);
+    m_overlay->setObjectName(QStringLiteral("overlayAction"));
+    m_overlay->setCheckable(true);
+    m_overlay->setChecked(m_overlaySwitch->isOn());
+    connect(m_overlay, &QAction::toggled, m_overlaySwitch, &OverlaySwitch::setOn);
+    m_menu->addAction(m_overlay);
     m_menu->addSeparator();
     m_help = action(QKeySequence(Qt::Key_F1), &SceneMenu::showHelp);
     m_about = action(QKeySequence(), &SceneMenu::showAbout);
@@ -89,6 +99,7 @@ void SceneMenu::retranslate()
     m_savePicture->setText(tr("Uložit obrázek…"));
     m_saveCurves->setText(tr("Uložit křivky jako CSV…"));
     m_print->setText(tr("Tisk…"));
+    m_overlay->setText(tr("Výukové popisky v obrázku"));
     m_help->setText(tr("Nápověda"));
     m_about->setText(tr("O programu"));
     languageAction(currentLanguage())->setChecked(true);
@@ -179,8 +190,7 @@ void SceneMenu::savePicture()
         }
         scale = double(1 << scales.indexOf(picked));
     }
-    const QByteArray bytes =
-        ScenePicture(m_window.model(), m_window.picture().drawing()).file(format, scale);
+    const QByteArray bytes = sceneOf(m_window).file(format, scale);
     if (const auto failure = writeWhole({{path, bytes}})) {
         reportFailure(*failure);
     } else {
@@ -244,7 +254,7 @@ bool paintPage(QPaintDevice& device, const QPageLayout& layout, int resolution,
 
 std::optional<QString> SceneMenu::printOn(QPrinter& printer) const
 {
-    const ScenePicture scene(m_window.model(), m_window.picture().drawing());
+    const ScenePicture scene = sceneOf(m_window);
     const QString file = printer.outputFileName();
     if (printer.outputFormat() != QPrinter::PdfFormat || file.isEmpty()) {
         if (!paintPage(printer, printer.pageLayout(), printer.resolution(), scene)) {
@@ -265,6 +275,17 @@ std::optional<QString> SceneMenu::printOn(QPrinter& printer) const
         bytes.clear();
     }
     return writeWhole({{file, bytes}});
+}
+
+ScenePicture SceneMenu::sceneOf(const Brontel& window)
+{
+    ScenePicture picture(window.model(), window.picture().drawing());
+    // The teaching overlay goes with the picture when it is on.
+    if (const auto* overlay = window.findChild<TeachingOverlayLayer*>();
+        overlay != nullptr && !overlay->isHidden()) {
+        picture.setOverlay(overlay->picture());
+    }
+    return picture;
 }
 
 void SceneMenu::showHelp()

@@ -3,18 +3,21 @@
 
 #pragma once
 // The picture's context menu (right click, or the Menu key): copy, save the picture, save the
-// curves as CSV, print; the help and the program's facts; the interface's language. Its actions
-// are also the window's shortcuts Ctrl+S, Ctrl+E, Ctrl+P and F1 (Ctrl+C is the clipboard's own).
-// They act on the last run, finished or stopped; before any run the curves cannot be saved and the
-// picture is the empty scene.
+// curves as CSV, print; the teaching overlay on or off; the help and the program's facts; the
+// interface's language. Its actions are also the window's shortcuts Ctrl+S, Ctrl+E, Ctrl+P and F1
+// (Ctrl+C is the clipboard's own). They act on the last run, finished or stopped; before any run
+// the curves cannot be saved and the picture is the empty scene.
 
 #include "Language.h"
+
+#include "ScenePicture.h"
 
 #include <QObject>
 
 #include <optional>
 
 class Brontel;
+class OverlaySwitch;
 class QAction;
 class QMenu;
 class QPrinter;
@@ -33,6 +36,8 @@ public:
     QAction* savePictureAction() const { return m_savePicture; }
     QAction* saveCurvesAction() const { return m_saveCurves; }
     QAction* printAction() const { return m_print; }
+    // Checkable: the teaching overlay over the picture.
+    QAction* overlayAction() const { return m_overlay; }
     QAction* helpAction() const { return m_help; }
     QAction* aboutAction() const { return m_about; }
     QAction* languageAction(Language language) const;
@@ -43,6 +48,8 @@ public:
     // Prints the scene on printer, set up as its dialog left it; a PDF file is written whole or
     // not at all. Returns why it failed, if it did.
     std::optional<QString> printOn(QPrinter& printer) const;
+    // The scene window exports: its last run, with the teaching overlay when that is on.
+    static ScenePicture sceneOf(const Brontel& window);
 
     // Where a save dialog opens, with fileName suggested: the folder of the last file saved,
     // else the user's documents folder if there is one, else the home folder.
@@ -72,6 +79,8 @@ private:
     QAction* m_savePicture = nullptr;
     QAction* m_saveCurves = nullptr;
     QAction* m_print = nullptr;
+    QAction* m_overlay = nullptr;
+    OverlaySwitch* m_overlaySwitch = nullptr;
     QAction* m_help = nullptr;
     QAction* m_about = nullptr;
     QMenu* m_languageMenu = nullptr;

@@ -5,6 +5,7 @@
 
 #include "ControlLook.h"
 #include "NumberText.h"
+#include "OverlayPainter.h"
 #include "PictureRenderer.h"
 #include "SceneCaptions.h"
 #include "SubstanceCaption.h"
@@ -203,6 +204,10 @@ bool ScenePicture::paint(QPainter& painter, double scale, PictureAs as) const
         painter.restore();
     }
     paintCaptions(painter);
+    // The teaching overlay goes with the picture when it is on, at the scene's own scale.
+    if (m_overlay) {
+        paintOverlay(painter, *m_overlay, {1, QPointF(0, 0)}, OverlayOn::Export);
+    }
     painter.setClipping(false);
     painter.translate(scene.topLeft());
 

@@ -7,6 +7,7 @@
 // panel (buttons, scroll bar, fields, frames) is not part of it.
 
 #include "CurveRecord.h"
+#include "TeachingOverlay.h"
 #include "WindowModel.h"
 
 #include <QByteArray>
@@ -34,6 +35,9 @@ public:
     // The scene of the last run, with the panel as it stood at its Start; before any run, the
     // empty scene and the settings Start would run.
     ScenePicture(const WindowModel& model, const DrawingList& drawing);
+
+    // The teaching overlay, drawn over the scene when given.
+    void setOverlay(std::optional<overlay::Picture> picture) { m_overlay = std::move(picture); }
 
     // The scene's size in design pixels (15 twips each), the settings line included.
     QSizeF size() const;
@@ -69,4 +73,5 @@ private:
     const PanelState& m_panel;
     const DrawingList& m_drawing;
     QString m_settingsLine;
+    std::optional<overlay::Picture> m_overlay;
 };

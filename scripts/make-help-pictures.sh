@@ -12,9 +12,11 @@ trap 'rm -rf "$work"' EXIT
 # A configuration of its own, so that no remembered language gets in the way.
 export XDG_CONFIG_HOME="$work/config"
 
-# The numbered marks of the help's legend, at their places in the picture at scale 1:
-# x y number.
-marks=("60 345 1" "235 100 2" "58 398 3" "328 200 4" "255 232 5" "300 385 6" "125 140 7"
+# The numbered marks of the help's legend, at their places in the picture at scale 1 (a point
+# of the scene in twips is at x / 15 - 176, y / 15 - 32): x y number. Each mark sits on what it
+# names: 3 on the first reflected edge below the black beam, 4 on the probe line, 5 and 6 on the
+# lines of detectors H (750 twips above the surface) and L.
+marks=("60 345 1" "235 100 2" "80 372 3" "311 200 4" "255 251 5" "300 401 6" "125 140 7"
        "535 92 8" "200 450 8")
 
 label() {

@@ -391,12 +391,91 @@ Type a number from this range into the field and press Start again.</translation
         <source>Obrázek se nepodařilo vytisknout.</source>
         <translation>The picture could not be printed.</translation>
     </message>
+    <message>
+        <source>Výukové popisky v obrázku</source>
+        <translation>Teaching overlay on the picture</translation>
+    </message>
 </context>
 <context>
     <name>ScenePicture</name>
     <message>
         <source>%1, index lomu %2, úhel dopadu %3°, detektor H %4 twipů nad hladinou</source>
         <translation>%1, refractive index %2, angle of incidence %3°, detector H %4 twips above the surface</translation>
+    </message>
+</context>
+<context>
+    <name>TeachingOverlay</name>
+    <message>
+        <source>V: sonda skrz hladinu</source>
+        <translation>V: probe through the surface</translation>
+    </message>
+    <message>
+        <source>H: ve vzduchu, %1 twipů nad hladinou</source>
+        <translation>H: in the air, %1 twips above</translation>
+    </message>
+    <message>
+        <source>L: v látce</source>
+        <translation>L: in the substance</translation>
+    </message>
+    <message>
+        <source>Spirály: 1001 šipek za sebou; sloupec = čtverec vzdálenosti začátek–konec</source>
+        <translation>Spirals: 1001 arrows head to tail; bar = squared distance from start to end</translation>
+    </message>
+    <message>
+        <source>Rychlost</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>normála</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>α = %1°</source>
+        <translation>α = %1°</translation>
+    </message>
+    <message>
+        <source>β = %1°</source>
+        <translation>β = %1°</translation>
+    </message>
+    <message>
+        <source>θc = %1°</source>
+        <translation>θc = %1°</translation>
+    </message>
+    <message>
+        <source>Klasická optika (skutečné stupně)</source>
+        <translation>Classical optics (true degrees)</translation>
+    </message>
+    <message>
+        <source>n = %1,  sin θc = 1/n = %2</source>
+        <translation>n = %1,  sin θc = 1/n = %2</translation>
+    </message>
+    <message>
+        <source>θc = %1°,  α = %2°</source>
+        <translation>θc = %1°,  α = %2°</translation>
+    </message>
+    <message>
+        <source>Snellův zákon: lom β = %1°</source>
+        <translation>Snell&apos;s law: refraction β = %1°</translation>
+    </message>
+    <message>
+        <source>úplný odraz (n sin α &gt; 1)</source>
+        <translation>total internal reflection (n sin α &gt; 1)</translation>
+    </message>
+    <message>
+        <source>Fresnel: Rs = %1 %,  Rp = %2 %</source>
+        <translation>Fresnel: Rs = %1 %,  Rp = %2 %</translation>
+    </message>
+    <message>
+        <source>hloubka vniku %1 twipu = %2 λ</source>
+        <translation>penetration depth %1 twips = %2 λ</translation>
+    </message>
+    <message>
+        <source>hloubka vniku: žádná, láme se</source>
+        <translation>penetration depth: none, it refracts</translation>
+    </message>
+    <message>
+        <source>pro tento index a úhel nic</source>
+        <translation>nothing for this index and angle</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,157 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "TeachingOverlay.h"
+
+#include "ClassicalOptics.h"
+#include "SceneGeometry.h"
+#include "TextMark.h"
+
+#include <cmath>
+
+namespace overlay {
+
+namespace {
+// The overlay's words. The scope is overlay::textScope, spelled out for lupdate.
+namespace words {
+constexpr std::string_view probeV = QT_TRANSLATE_NOOP("TeachingOverlay", "V: sonda skrz hladinu");
+constexpr std::string_view airH =
+    QT_TRANSLATE_NOOP("TeachingOverlay", "H: ve vzduchu, %1 twipů nad hladinou");
+constexpr std::string_view substanceL = QT_TRANSLATE_NOOP("TeachingOverlay", "L: v látce");
+constexpr std::string_view spirals = QT_TRANSLATE_NOOP(
+    "TeachingOverlay", "Spirály: 1001 šipek za sebou; sloupec = čtverec vzdálenosti začátek–konec");
+constexpr std::string_view speed = QT_TRANSLATE_NOOP("TeachingOverlay", "Rychlost");
+constexpr std::string_view normal = QT_TRANSLATE_NOOP("TeachingOverlay", "normála");
+constexpr std::string_view incidence = QT_TRANSLATE_NOOP("TeachingOverlay", "α = %1°");
+constexpr std::string_view refraction = QT_TRANSLATE_NOOP("TeachingOverlay", "β = %1°");
+constexpr std::string_view critical = QT_TRANSLATE_NOOP("TeachingOverlay", "θc = %1°");
+constexpr std::string_view heading =
+    QT_TRANSLATE_NOOP("TeachingOverlay", "Klasická optika (skutečné stupně)");
+constexpr std::string_view indexLine =
+    QT_TRANSLATE_NOOP("TeachingOverlay", "n = %1,  sin θc = 1/n = %2");
+constexpr std::string_view anglesLine = QT_TRANSLATE_NOOP("TeachingOverlay", "θc = %1°,  α = %2°");
+constexpr std::string_view snellLine =
+    QT_TRANSLATE_NOOP("TeachingOverlay", "Snellův zákon: lom β = %1°");
+constexpr std::string_view totalLine =
+    QT_TRANSLATE_NOOP("TeachingOverlay", "úplný odraz (n sin α > 1)");
+constexpr std::string_view fresnelLine =
+    QT_TRANSLATE_NOOP("TeachingOverlay", "Fresnel: Rs = %1 %,  Rp = %2 %");
+constexpr std::string_view depthLine =
+    QT_TRANSLATE_NOOP("TeachingOverlay", "hloubka vniku %1 twipu = %2 λ");
+constexpr std::string_view noDepthLine =
+    QT_TRANSLATE_NOOP("TeachingOverlay", "hloubka vniku: žádná, láme se");
+constexpr std::string_view noPrediction =
+    QT_TRANSLATE_NOOP("TeachingOverlay", "pro tento index a úhel nic");
+} // namespace words
+
+constexpr double pi = optics::pi;
+
+// The angles are drawn at the right end of the lit stretch: below it, between the normal and
+// the last incident ray, the picture is plain substance, and above it, between the normal and
+// the refracted edge, plain air.
+constexpr Point vertex{scene::stripLeftX + scene::stripSteps, scene::surfaceY};
+constexpr double normalReach = 800;
+constexpr double arcRadius = 450;
+constexpr double labelRadius = 560;
+constexpr double criticalReach = 1150;
+
+// The point at distance from the vertex in the screen direction degrees.
+Point along(double degrees, double distance)
+{
+    const double radians = degrees * pi / 180;
+    return {vertex.x + distance * std::cos(radians), vertex.y + distance * std::sin(radians)};
+}
+
+// Where the texts stand; chosen beside the design's captions and out of the control panel and
+// the scroll bar (x from 2640, the bar at 4080 ... 6495, 480 ... 735).
+constexpr Point speedCaption{4020, 607};
+constexpr Point panelCorner{2700, 790};
+constexpr Point spiralsLegend{2700, 7530};
+// V's words left of the probe line just under the surface, where no curve or spiral runs.
+constexpr Point probeWords{scene::probeX - 40, scene::surfaceY + 50};
+constexpr double besideLine = 40; // texts stand this far above the line they explain
+constexpr double letterRightX = 11380;
+} // namespace
+
+std::vector<Phrase> theoryPanel(const RunSettings& settings)
+{
+    std::vector<Phrase> panel{{words::heading, {}}};
+    const auto p = optics::predict(settings.refrIndex, settings.alpha);
+    if (!p) {
+        panel.push_back({words::noPrediction, {}});
+        return panel;
+    }
+    panel.push_back({words::indexLine, {{p->n, 2}, {p->criticalSine, 3}}});
+    panel.push_back({words::anglesLine, {{p->criticalAngle, 2}, {p->incidence, 2}}});
+    if (p->refraction) {
+        panel.push_back({words::snellLine, {{*p->refraction, 2}}});
+    } else {
+        panel.push_back({words::totalLine, {}});
+    }
+    panel.push_back({words::fresnelLine, {{p->reflectance.s, 1}, {p->reflectance.p, 1}}});
+    if (p->depthTwips && p->depthWavelengths) {
+        panel.push_back({words::depthLine, {{*p->depthTwips, 2}, {*p->depthWavelengths, 2}}});
+    } else {
+        panel.push_back({words::noDepthLine, {}});
+    }
+    return panel;
+}
+
+Picture teachingOverlay(const RunSettings& settings)
+{
+    Picture picture;
+    picture.panelTopLeft = panelCorner;
+    picture.panel = theoryPanel(settings);
+
+    // The normal, through the surface.
+    picture.lines.push_back(
+        {{vertex.x, vertex.y - normalReach}, {vertex.x, vertex.y + normalReach}});
+    picture.texts.push_back(
+        {{vertex.x + 40, vertex.y - normalReach}, Anchor::BottomLeft, {words::normal, {}}});
+
+    const auto p = optics::predict(settings.refrIndex, settings.alpha);
+    if (p) {
+        // The incident rays come up from the lower left at α to the normal: down is 90°.
+        const double alpha = p->incidence;
+        picture.arcs.push_back({vertex, arcRadius, 90, alpha});
+        // Its value right of the normal, in the plain substance under the arc.
+        picture.texts.push_back({{vertex.x + 60, vertex.y + arcRadius + 30},
+                                 Anchor::TopLeft,
+                                 {words::incidence, {{alpha, 2}}}});
+        // The refracted ray leaves up and to the right at β: up is −90°.
+        if (p->refraction) {
+            picture.arcs.push_back({vertex, arcRadius, -90, *p->refraction});
+            picture.texts.push_back({along(-90 + *p->refraction / 2, labelRadius),
+                                     Anchor::BottomLeft,
+                                     {words::refraction, {{*p->refraction, 2}}}});
+        }
+        const Point end = along(90 + p->criticalAngle, criticalReach);
+        picture.lines.push_back({vertex, end, Ink::Critical});
+        // Its value to the right of its end, which keeps it off the control panel.
+        picture.texts.push_back({end, Anchor::TopLeft, {words::critical, {{p->criticalAngle, 2}}}});
+    }
+
+    // H's and L's words at the right ends of their lines, where the curves never reach.
+    const double hY = scene::detectorHY(settings.detectorDistance);
+    picture.texts.push_back({probeWords, Anchor::TopRight, {words::probeV, {}}});
+    picture.texts.push_back({{letterRightX, hY - besideLine},
+                             Anchor::BottomRight,
+                             {words::airH, {{settings.detectorDistance, 0}}}});
+    picture.texts.push_back({{letterRightX, scene::detectorLY - besideLine},
+                             Anchor::BottomRight,
+                             {words::substanceL, {}}});
+    picture.texts.push_back({spiralsLegend, Anchor::TopLeft, {words::spirals, {}}});
+    picture.controlCaptions.push_back({speedCaption, Anchor::Right, {words::speed, {}}});
+    return picture;
+}
+
+std::vector<std::string_view> allWords()
+{
+    return {words::probeV,      words::airH,        words::substanceL,  words::spirals,
+            words::speed,       words::normal,      words::incidence,   words::refraction,
+            words::critical,    words::heading,     words::anglesLine,  words::indexLine,
+            words::snellLine,   words::totalLine,   words::fresnelLine, words::depthLine,
+            words::noDepthLine, words::noPrediction};
+}
+
+} // namespace overlay
