@@ -353,6 +353,21 @@ std::string PageCore::selectedOption(std::string_view frame) const
     return {};
 }
 
+int PageCore::markerY() const
+{
+    return facts(detectorDistanceFromKey(m_distance).value_or(DetectorDistance::Middle)).markerY;
+}
+
+int PageCore::detectorHLabelTop() const
+{
+    return facts(detectorDistanceFromKey(m_distance).value_or(DetectorDistance::Middle)).labelTop;
+}
+
+std::string PageCore::substanceTag() const
+{
+    return m_substanceOption == "opSklo" ? "nSklo" : "nVoda";
+}
+
 std::vector<double> PageCore::detectorPlaces() const
 {
     if (m_shown == 0 || m_state == RunState::Idle) {

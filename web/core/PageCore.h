@@ -82,6 +82,11 @@ public:
     std::string field(std::string_view name) const;
     std::string selectedOption(std::string_view frame) const;
     int scrollValue() const { return m_scroll; }
+    // Where the marker line Line1 runs and the label nDetektorH's top stands, twips, for the
+    // distance chosen; and which substance tag shows ("nVoda" or "nSklo").
+    int markerY() const;
+    int detectorHLabelTop() const;
+    std::string substanceTag() const;
 
     // The picture shown: every command drawn so far (the scene, the steps shown, marks).
     const std::vector<DrawCommand>& picture() const { return m_picture; }
