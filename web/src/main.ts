@@ -168,11 +168,10 @@ class Page {
             // During a run what is typed waits in the core; the field keeps showing it.
             if (input && !running && input.value !== this.core.field(field)) input.value = this.core.field(field);
         }
-        if (!running) {
-            for (const frame of ['frmLátka', 'frmDopad', 'frmDistance']) {
-                const selected = this.inputs.get(this.core.selectedOption(frame));
-                if (selected) selected.checked = true;
-            }
+        // A click held during a run shows only when it acts.
+        for (const frame of ['frmLátka', 'frmDopad', 'frmDistance']) {
+            const selected = this.inputs.get(this.core.selectedOption(frame));
+            if (selected) selected.checked = true;
         }
         const tag = this.core.substanceTag();
         (this.parts.get('nVoda') as HTMLElement).hidden = tag !== 'nVoda';
@@ -180,6 +179,8 @@ class Page {
         (this.parts.get('nDetektorH') as HTMLElement).style.top = px(this.core.detectorHLabelTop());
         (this.parts.get('nDetektorH') as HTMLElement).style.left = px(5800);
         this.root.setAttribute('aria-busy', String(running));
+        this.root.dataset.state = this.core.state();
+        this.root.dataset.steps = String(this.core.stepsShown());
         (this.parts.get('cmdStart') as HTMLButtonElement).disabled = running;
         this.drawPicture();
         this.drawRings();
