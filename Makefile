@@ -43,7 +43,7 @@ WEB_ENV = NODE_PATH=/usr/share/nodejs
 web: web-deps
 	$(WEB_ENV) emcmake cmake -S web/core -B $(WEB_DIR)/core -DCMAKE_BUILD_TYPE=Release
 	$(WEB_ENV) cmake --build $(WEB_DIR)/core -j $(JOBS)
-	cd web && npm ci --no-audit --no-fund
+	cd web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund
 	cd web && node build.mjs --core ../$(WEB_DIR)/core/brontel_core.mjs --out ../$(WEB_DIR)
 
 test: test-deps web

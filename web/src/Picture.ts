@@ -16,6 +16,41 @@ export function cssColour(colour: number): string {
     return `rgb(${r},${g},${b})`;
 }
 
+// How many commands from `i` on are one line moved on across itself (down for a mostly level
+// line, right for a mostly upright one), of one colour and width, each move no longer than the
+// line's width: together they cover one parallelogram. A run wipes its picture with thousands of
+// such lines a twip apart, which as strokes would paint every pixel many times over.
+function band(c: Float32Array, i: number): number {
+    if (c[i + 6] === circleKind) return 1;
+    const level = Math.abs(c[i + 2] - c[i]) >= Math.abs(c[i + 3] - c[i + 1]);
+    const along = level ? 0 : 1; // the coordinate that stays the same from line to line
+    const across = 1 - along;
+    const reach = c[i + 5] * twipsPerPixel;
+    let j = i + stride;
+    for (; j < c.length; j += stride) {
+        if (c[j + 6] === circleKind || c[j + 4] !== c[i + 4] || c[j + 5] !== c[i + 5]) break;
+        const step = c[j + across] - c[j - stride + across];
+        if (c[j + along] !== c[i + along] || c[j + 2 + along] !== c[i + 2 + along]
+            || c[j + 2 + across] - c[j + across] !== c[i + 2 + across] - c[i + across]
+            || step < 0 || step > reach) break;
+    }
+    return (j - i) / stride;
+}
+
+function fillBand(context: CanvasRenderingContext2D, c: Float32Array, first: number, last: number,
+    lineWidth: number): void {
+    const half = lineWidth / 2;
+    const level = Math.abs(c[first + 2] - c[first]) >= Math.abs(c[first + 3] - c[first + 1]);
+    const [dx, dy] = level ? [0, half] : [half, 0];
+    context.beginPath();
+    context.moveTo(c[first] - dx, c[first + 1] - dy);
+    context.lineTo(c[first + 2] - dx, c[first + 3] - dy);
+    context.lineTo(c[last + 2] + dx, c[last + 3] + dy);
+    context.lineTo(c[last] + dx, c[last + 1] + dy);
+    context.closePath();
+    context.fill();
+}
+
 // pixelsPerDesignPixel: the window's factor times the device pixel ratio.
 export function replay(context: CanvasRenderingContext2D, commands: Float32Array,
     pixelsPerDesignPixel: number): void {
@@ -26,13 +61,22 @@ export function replay(context: CanvasRenderingContext2D, commands: Float32Array
     context.lineCap = 'butt';
     let i = 0;
     while (i < commands.length) {
-        // Consecutive commands of one colour and width go into one path: a run's wipe alone has
-        // thousands of lines.
         const colour = commands[i + 4];
         const width = commands[i + 5];
+        const lineWidth = Math.max(width * pixelsPerDesignPixel, 1) / scale;
+        const lines = band(commands, i);
+        if (lines > 2) {
+            const last = i + (lines - 1) * stride;
+            context.fillStyle = cssColour(colour);
+            fillBand(context, commands, i, last, lineWidth);
+            i = last + stride;
+            continue;
+        }
+        // Consecutive commands of one colour and width go into one path.
         context.beginPath();
         let j = i;
         for (; j < commands.length && commands[j + 4] === colour && commands[j + 5] === width; j += stride) {
+            if (j > i && band(commands, j) > 2) break;
             if (commands[j + 6] === circleKind) {
                 context.moveTo(commands[j] + commands[j + 2], commands[j + 1]);
                 context.arc(commands[j], commands[j + 1], commands[j + 2], 0, 2 * Math.PI);
@@ -42,7 +86,7 @@ export function replay(context: CanvasRenderingContext2D, commands: Float32Array
             }
         }
         context.strokeStyle = cssColour(colour);
-        context.lineWidth = Math.max(width * pixelsPerDesignPixel, 1) / scale;
+        context.lineWidth = lineWidth;
         context.stroke();
         i = j;
     }

@@ -39,6 +39,7 @@ declare module 'brontel-core' {
     }
     export interface CoreModule {
         PageCore: new () => PageCore;
+        timeSums(repeats: number): number;
     }
     export default function createBrontelCore(): Promise<CoreModule>;
 }
