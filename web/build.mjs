@@ -81,7 +81,7 @@ function page({ site }) {
         "default-src 'none'",
         `script-src ${hash(script)} 'wasm-unsafe-eval'`,
         `style-src ${hash(style)}`,
-        'img-src data: blob:',
+        site ? "img-src 'self' data: blob:" : 'img-src data: blob:',
         'font-src data:',
         site ? "manifest-src 'self'" : null,
         site ? "worker-src 'self'" : null,
