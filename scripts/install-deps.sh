@@ -16,7 +16,7 @@ test_pkgs=(xvfb xauth xdotool imagemagick x11-utils libx11-dev appstream dpkg-de
 arm64_pkgs=(make g++-aarch64-linux-gnu qemu-user libsleef-dev:arm64)
 # `make web`: the core compiled to WebAssembly, the page bundled with npm's tools and tested in
 # Debian's chromium (never a browser that Playwright would download).
-web_pkgs=(make cmake emscripten binaryen chromium nodejs fonts-liberation)
+web_pkgs=(make cmake emscripten binaryen chromium nodejs fonts-liberation2)
 # Some builds of nodejs bring npm along and conflict with Debian's npm package.
 command -v npm >/dev/null || web_pkgs+=(npm)
 

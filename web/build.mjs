@@ -8,6 +8,9 @@
 //   node build.mjs --core <brontel_core.mjs> --out <dir>
 
 import { build } from 'esbuild';
+import fontverter from 'fontverter';
+import subsetFont from 'subset-font';
+import { renamedFont } from './src/RenamedFont.mjs';
 import { spawnSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
 import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
@@ -70,8 +73,36 @@ const bundle = await build({
     alias: { 'brontel-core': corePath },
     logLevel: 'warning',
 });
+// The design's serif for machines without Times New Roman or Liberation Serif: Liberation Serif
+// Bold (SIL Open Font License 1.1, Debian's fonts-liberation2) cut to the glyphs of our texts.
+// A cut font is a modified version, which may not carry the reserved name "Liberation": its name
+// name table is replaced, and the page calls it "Brontel Serif".
+const fontFile = '/usr/share/fonts/truetype/liberation2/LiberationSerif-Bold.ttf';
+const allTexts = JSON.stringify(readTranslations(join(root, 'translations/brontel_en.ts')))
+    + readFileSync(join(here, 'src/Design.ts'), 'utf8') + '0123456789.,-+e%„“…×°';
+const glyphs = [...new Set(allTexts)].filter((c) => c.codePointAt(0) >= 32).join('');
+const font = await fontverter.convert(renamedFont(await subsetFont(readFileSync(fontFile), glyphs,
+    { targetFormat: 'truetype' }), {
+    0: 'Copyright (c) 2012 Red Hat, Inc. Digitized data copyright (c) 2010 Google Corporation.',
+    1: 'Brontel Serif',
+    2: 'Bold',
+    3: 'Brontel Serif Bold subset',
+    4: 'Brontel Serif Bold',
+    6: 'BrontelSerif-Bold',
+    13: 'Licensed under the SIL Open Font License, Version 1.1',
+    14: 'https://openfontlicense.org',
+}), 'woff2');
+const fontNotice = readFileSync('/usr/share/doc/fonts-liberation2/copyright', 'utf8');
+const ofl = /License: SIL-OFL-1.1\n([\s\S]*?)\n(?:License:|\n\S)/.exec(fontNotice);
+const fontLicence = `The embedded font "Brontel Serif" is a subset of Liberation Serif Bold.
+Copyright (c) 2012 Red Hat, Inc. with Reserved Font Name Liberation.
+Digitized data copyright (c) 2010 Google Corporation with Reserved Font Arimo, Tinos and Cousine.
+Licensed under the SIL Open Font License, Version 1.1:
+${(ofl ? ofl[1] : 'https://openfontlicense.org').replace(/^ \.?/gm, '').replace(/--/g, '—')}`;
+
 const script = bundle.outputFiles[0].text.replace(/<\/script/gi, '<\\/script');
-const style = readFileSync(join(here, 'src/page.css'), 'utf8');
+const style = `@font-face { font-family: "Brontel Serif"; font-weight: bold; src: url(data:font/woff2;base64,${font.toString('base64')}) format("woff2"); }
+${readFileSync(join(here, 'src/page.css'), 'utf8')}`;
 const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
 
 // Nothing may leave the page: no fetch, no fonts or scripts from elsewhere. WebAssembly needs
@@ -101,6 +132,9 @@ function page({ site }) {
 ${site ? '<link rel="manifest" href="manifest.webmanifest">\n<link rel="icon" href="icon.svg">\n' : ''}<style>${style}</style>
 </head>
 <body>
+<!--
+${fontLicence}
+-->
 <noscript>Brontel potřebuje JavaScript. Brontel needs JavaScript.</noscript>
 <script type="module">${script}</script>
 </body>

@@ -198,3 +198,14 @@ test('help, pictures and the keyboard leave no console error', async ({ page }) 
     await expect(page.locator('#nAlfa')).toBeFocused();
     expect(errors).toEqual([]);
 });
+
+test('the embedded serif face loads and has the glyphs of the captions', async ({ page }) => {
+    const errors = await openPage(page);
+    const faces = await page.evaluate(async () => {
+        const loaded = await document.fonts.load('bold 16px "Brontel Serif"', 'Úhel dopadu Pravděpodobnost');
+        return loaded.map((f) => `${f.family} ${f.status}`);
+    });
+    expect(faces).toEqual(['Brontel Serif loaded']);
+    expect(await page.evaluate(() => document.fonts.check('bold 16px "Brontel Serif"', 'Cornuovy spirály „“…'))).toBe(true);
+    expect(errors).toEqual([]);
+});
