@@ -60,8 +60,10 @@ const pageTexts: Record<string, { cs: string; en: string }> = {
     },
     menu: { cs: 'Nabídka obrázku', en: 'Picture menu' },
     close: { cs: 'Zavřít', en: 'Close' },
-    paused: { cs: 'Pozastaveno: P pokračuje, šipka vpravo kreslí jeden krok, Esc ukončí',
-        en: 'Paused: P goes on, Right arrow draws one step, Esc ends' },
+    helpNote: {
+        cs: 'V prohlížeči: nabídka ☰ nebo pravé tlačítko myši na obrázku ukládá obrázek (PNG, SVG) a křivky (CSV), tiskne a přepíná jazyk. Celou obrazovku dává prohlížeč (F11). Kopírování do schránky, PDF, klávesové zkratky Ctrl a příkazový řádek má jen program pro počítač.',
+        en: 'In the browser: the ☰ menu or a right click on the picture saves the picture (PNG, SVG) and the curves (CSV), prints and switches the language. Full screen is the browser\'s (F11). Copying to the clipboard, PDF, the Ctrl shortcuts and the command line are in the desktop program only.',
+    },
 };
 
 export function pageText(key: keyof typeof pageTexts): string {

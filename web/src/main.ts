@@ -357,12 +357,12 @@ class Page {
         this.returnFocus?.focus();
     }
 
-    private captions(): Caption[] {
+    private captions(core: PageCore = this.core): Caption[] {
         const shown = ['nDetektorV', 'nDetektorH', 'nDetektorS', 'nPravd2podobnost', 'nCornuovySpirály',
-            'nCornuLatka', this.core.substanceTag()];
+            'nCornuLatka', core.substanceTag()];
         return controls.filter((c) => shown.includes(c.name)).map((c) => ({
             text: tr('Brontel', c.text ?? ''),
-            place: c.name === 'nDetektorH' ? [5800, this.core.detectorHLabelTop(), c.place[2], c.place[3]] : c.place,
+            place: c.name === 'nDetektorH' ? [5800, core.detectorHLabelTop(), c.place[2], c.place[3]] : c.place,
             points: c.points ?? 12,
             align: c.align ?? 'left',
             green: c.green ?? false,
@@ -431,13 +431,16 @@ class Page {
         this.dialog.replaceChildren();
         const body = element('div', { class: 'helpBody' }, this.dialog);
         body.innerHTML = (help as Record<Language, string>)[language()];
+        const note = element('p', { class: 'pageNote' });
+        note.textContent = pageText('helpNote');
+        body.querySelector('h2')?.after(note);
         const image = body.querySelector('img[data-run-picture]') as HTMLImageElement | null;
         if (image) {
             const sample = this.makeCore();
             sample.setDecimalComma(language() === 'cs');
             sample.start();
             sample.advance(467);
-            image.src = pictureCanvas(sample.pictureFrom(0), sample.markerY(), this.captions(), 1).toDataURL('image/png');
+            image.src = pictureCanvas(sample.pictureFrom(0), sample.markerY(), this.captions(sample), 1).toDataURL('image/png');
             sample.delete();
         }
         const ok = element('button', { type: 'button' }, this.dialog);
@@ -448,7 +451,7 @@ class Page {
         this.dialog.setAttribute('aria-label', tr('HelpWindow', 'Brontel – nápověda'));
         this.dialog.hidden = false;
         this.returnFocus = (document.activeElement as HTMLElement | null) ?? undefined;
-        ok.focus();
+        ok.focus({ preventScroll: true }); // the help is read from its top
     }
 }
 

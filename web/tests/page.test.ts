@@ -186,6 +186,8 @@ test('help, pictures and the keyboard leave no console error', async ({ page }) 
     const errors = await openPage(page);
     await page.keyboard.press('F1');
     await expect(page.locator('#dialog')).toContainText('Brontel');
+    await expect(page.locator('#dialog .pageNote')).toContainText('V prohlížeči');
+    expect(await page.locator('#dialog').evaluate((d) => d.scrollTop)).toBe(0);
     await expect(page.locator('#dialog img')).toHaveAttribute('src', /^data:image\/png/);
     await page.keyboard.press('Escape');
     await page.click('#menuButton');
