@@ -20,6 +20,8 @@ export function cssColour(colour: number): string {
 // line, right for a mostly upright one), of one colour and width, each move no longer than the
 // line's width: together they cover one parallelogram. A run wipes its picture with thousands of
 // such lines a twip apart, which as strokes would paint every pixel many times over.
+const roundingTwips = 0.05;
+
 function band(c: Float32Array, i: number): number {
     if (c[i + 6] === circleKind) return 1;
     const level = Math.abs(c[i + 2] - c[i]) >= Math.abs(c[i + 3] - c[i + 1]);
@@ -30,8 +32,11 @@ function band(c: Float32Array, i: number): number {
     for (; j < c.length; j += stride) {
         if (c[j + 6] === circleKind || c[j + 4] !== c[i + 4] || c[j + 5] !== c[i + 5]) break;
         const step = c[j + across] - c[j - stride + across];
-        if (c[j + along] !== c[i + along] || c[j + 2 + along] !== c[i + 2 + along]
-            || c[j + 2 + across] - c[j + across] !== c[i + 2 + across] - c[i + across]
+        // The ends are single-precision: a line moved on may differ from the first by a
+        // rounding, far less than any pixel.
+        if (Math.abs(c[j + along] - c[i + along]) > roundingTwips
+            || Math.abs(c[j + 2 + along] - c[i + 2 + along]) > roundingTwips
+            || Math.abs(c[j + 2 + across] - c[j + across] - (c[i + 2 + across] - c[i + across])) > roundingTwips
             || step < 0 || step > reach) break;
     }
     return (j - i) / stride;

@@ -234,9 +234,11 @@ class Page {
         const height = document.documentElement.clientHeight;
         this.factor = Math.min(width / designWidth, height / designHeight);
         this.root.style.transform = `translate(${(width - designWidth * this.factor) / 2}px, ${(height - designHeight * this.factor) / 2}px) scale(${this.factor})`;
+        // Setting a canvas's size, even to the same, gives it a new buffer, which at 4K costs
+        // more than drawing the whole picture.
+        const [w, h] = [Math.round(designWidth * this.pixelRatio), Math.round(designHeight * this.pixelRatio)];
         for (const c of [this.canvas, this.rings]) {
-            c.width = Math.round(designWidth * this.pixelRatio);
-            c.height = Math.round(designHeight * this.pixelRatio);
+            if (c.width !== w || c.height !== h) [c.width, c.height] = [w, h];
         }
         this.root.dataset.factor = String(this.factor);
     }
