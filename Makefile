@@ -1,8 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The Brontel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Front door: `make run` builds and opens Brontel (the program alone), `make test` builds and
-# runs every test, `make test-sanitize` runs them again under the address and undefined-behaviour
+# Front door: `make run` builds and opens Brontel (the program alone), `make web` builds the page
+# (build-web/brontel.html and build-web/site/), `make test` builds and runs every test, the
+# page's included, `make test-sanitize` runs them again under the address and undefined-behaviour
 # sanitizers, `make bench` builds and runs the benchmarks. Each installs the Debian packages it
 # lacks first.
 
@@ -10,8 +11,8 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps test-deps bench-deps build run test test-sanitize install package bench check-arm64 \
-	clean
+.PHONY: all deps test-deps bench-deps web-deps build run web test test-sanitize install package \
+	bench check-arm64 clean
 
 all: build
 
@@ -24,6 +25,9 @@ test-deps:
 bench-deps:
 	@scripts/install-deps.sh bench
 
+web-deps:
+	@scripts/install-deps.sh web
+
 # The program alone: no tests, no benchmarks.
 build: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=OFF
@@ -32,8 +36,19 @@ build: deps
 run: build
 	$(BUILD_DIR)/brontel
 
-test: test-deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=ON
+# The page: the core compiled to WebAssembly, the TypeScript bundled, both ways to ship it. Node
+# does not look in Debian's folder of its modules, where Emscripten's tools need it to.
+WEB_DIR ?= build-web
+WEB_ENV = NODE_PATH=/usr/share/nodejs
+web: web-deps
+	$(WEB_ENV) emcmake cmake -S web/core -B $(WEB_DIR)/core -DCMAKE_BUILD_TYPE=Release
+	$(WEB_ENV) cmake --build $(WEB_DIR)/core -j $(JOBS)
+	cd web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund
+	cd web && node build.mjs --core ../$(WEB_DIR)/core/brontel_core.mjs --out ../$(WEB_DIR)
+
+test: test-deps web
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=ON \
+		-DBRONTEL_WEB_DIR=$(CURDIR)/$(WEB_DIR)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
@@ -91,4 +106,4 @@ check-arm64:
 	$(ARM64_RUN) $(ARM64_DIR)/check-sums
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(ARM64_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(ARM64_DIR) $(WEB_DIR)

@@ -4,9 +4,7 @@
 #include "CurvesCsv.h"
 
 #include "CurveRecord.h"
-
-#include <array>
-#include <charconv>
+#include "ShortestDecimal.h"
 
 namespace {
 constexpr char header[] = "step,y_twips,x_twips,v_amplitude_squared,h_amplitude_squared,"
@@ -15,9 +13,7 @@ constexpr char header[] = "step,y_twips,x_twips,v_amplitude_squared,h_amplitude_
 
 void append(std::string& out, double value)
 {
-    std::array<char, 32> text{};
-    const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value);
-    out.append(text.data(), error == std::errc{} ? end : text.data());
+    out += shortestDecimal(value);
 }
 
 // The settings are the same on every row; written once and repeated.

@@ -5,10 +5,49 @@
 
 #include <algorithm>
 #include <thread>
+#include <utility>
+
+namespace {
+#if defined(__cpp_lib_jthread)
+using Helper = std::jthread;
+#else
+// WebAssembly's standard library has no jthread; a thread that joins when it goes serves alike.
+class Helper
+{
+public:
+    template <typename F, typename... Args>
+    explicit Helper(F&& f, Args&&... args)
+        : m_thread(std::forward<F>(f), std::forward<Args>(args)...)
+    {}
+    Helper(Helper&&) = default;
+    Helper& operator=(Helper&&) = delete;
+    Helper(const Helper&) = delete;
+    Helper& operator=(const Helper&) = delete;
+    ~Helper()
+    {
+        if (m_thread.joinable()) {
+            m_thread.join();
+        }
+    }
+
+private:
+    std::thread m_thread;
+};
+#endif
+
+// A page built without threads has the one core it runs on.
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+constexpr bool threadsAvailable = false;
+#else
+constexpr bool threadsAvailable = true;
+#endif
+} // namespace
 
 std::vector<StepResultants> sumSweep(const ChainSums& sums, unsigned workers)
 {
-    if (workers == 0) {
+    if (!threadsAvailable) {
+        workers = 1;
+    } else if (workers == 0) {
         workers = std::max(1U, std::thread::hardware_concurrency());
     }
     workers = std::min<unsigned>(workers, scene::sweepSteps);
@@ -23,7 +62,7 @@ std::vector<StepResultants> sumSweep(const ChainSums& sums, unsigned workers)
         }
     };
     {
-        std::vector<std::jthread> helpers;
+        std::vector<Helper> helpers;
         for (unsigned w = 1; w < workers; ++w) {
             helpers.emplace_back(sumBlock, w);
         }

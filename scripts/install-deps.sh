@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 The Brontel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that are missing for the given purpose (build, run, test, bench,
-# arm64).
+# arm64, web).
 set -euo pipefail
 
 build_pkgs=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
@@ -14,6 +14,11 @@ test_pkgs=(xvfb xauth xdotool imagemagick x11-utils libx11-dev appstream dpkg-de
            lintian desktop-file-utils reuse file)
 # `make check-arm64`: a cross compiler, user-mode qemu and SLEEF for arm64 (multiarch).
 arm64_pkgs=(make g++-aarch64-linux-gnu qemu-user libsleef-dev:arm64)
+# `make web`: the core compiled to WebAssembly, the page bundled with npm's tools and tested in
+# Debian's chromium (never a browser that Playwright would download).
+web_pkgs=(make cmake emscripten binaryen chromium nodejs fonts-liberation2)
+# Some builds of nodejs bring npm along and conflict with Debian's npm package.
+command -v npm >/dev/null || web_pkgs+=(npm)
 
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
@@ -29,6 +34,7 @@ for purpose in "$@"; do
         test) wanted+=("${build_pkgs[@]}" "${test_pkgs[@]}") ;;
         bench) wanted+=("${build_pkgs[@]}" "${bench_pkgs[@]}") ;;
         arm64) wanted+=("${arm64_pkgs[@]}"); need_arm64_arch=true ;;
+        web) wanted+=("${web_pkgs[@]}") ;;
         *) echo "install-deps: unknown purpose '$purpose'" >&2; exit 2 ;;
     esac
 done

@@ -1,0 +1,138 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page's boundary to the core, built for WebAssembly and run under node (also built
+// natively): start-up fields, refusals, a whole run shown step by step with its worked values in
+// the drawing and the CSV, pause and single step, stop, and a click during a run applied after
+// it. Exit status 0 only when everything agrees.
+
+#include "PageCore.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+int failures = 0;
+
+void expect(bool ok, const std::string& what)
+{
+    std::printf("%-4s %s\n", ok ? "ok" : "FAIL", what.c_str());
+    failures += ok ? 0 : 1;
+}
+
+// The longest bar of one curve in the picture, and where it stands (y for V, x for H and L):
+// V's bars are horizontal from the probe line, H's and L's vertical from their lines.
+struct Longest
+{
+    double length = -1;
+    double at = 0;
+};
+
+Longest longestBar(const PageCore& core, double lineX, double lineY, bool vertical)
+{
+    Longest best;
+    for (const DrawCommand& c : core.picture()) {
+        if (c.kind == DrawCommand::Kind::Circle) {
+            continue;
+        }
+        const bool fits = vertical ? (c.x1 == c.x2 && c.y1 == float(lineY) && c.y2 < c.y1)
+                                   : (c.y1 == c.y2 && c.x1 == float(lineX) && c.x2 > c.x1);
+        const double length = std::hypot(c.x2 - c.x1, c.y2 - c.y1);
+        if (fits && length > best.length) {
+            best = {length, vertical ? c.x1 : c.y1};
+        }
+    }
+    return best;
+}
+
+void checkWorkedValues(const PageCore& core)
+{
+    struct Expected
+    {
+        const char* name;
+        double lineX, lineY;
+        bool vertical;
+        double longest, at;
+    } const expected[] = {
+        {"V", 7300, 0, false, 1694.7, 1565},
+        {"H", 0, 4250, true, 1451.2, 4050},
+        {"L", 0, 6500, true, 832.3, 5090},
+    };
+    for (const Expected& e : expected) {
+        const Longest got = longestBar(core, e.lineX, e.lineY, e.vertical);
+        char what[160];
+        std::snprintf(what, sizeof what, "longest %s bar %.1f at %.0f; expected %.1f at %.0f",
+                      e.name, std::round(got.length * 10) / 10, got.at, e.longest, e.at);
+        expect(std::round(got.length * 10) / 10 == e.longest && got.at == e.at, what);
+    }
+}
+
+} // namespace
+
+int main()
+{
+    PageCore core;
+    expect(core.field("nIndex") == "1,33" && core.field("nAlfa") == "35" &&
+               core.field("nLátka") == "Voda" && core.field("nAlfaCaption") == "35" &&
+               core.field("nDistance") == "750" && core.field("nSpomaleni") == "1",
+           "start-up fields: 1,33, 35, Voda, 35, 750, 1");
+    expect(core.selectedOption("frmDopad") == "opMenší" &&
+               core.selectedOption("frmDistance") == "opStředníDistance",
+           "start-up options: opMenší, opStředníDistance");
+    core.setDecimalComma(false);
+    expect(core.field("nIndex") == "1.33", "English shows 1.33");
+    core.setDecimalComma(true);
+
+    core.type("nIndex", "abc");
+    auto refusal = core.start();
+    expect(refusal && refusal->kind == Refusal::Kind::NotANumber && refusal->field == "nIndex" &&
+               core.state() == RunState::Idle,
+           "\"abc\" as the index is refused, no run");
+    core.type("nIndex", "0,4");
+    refusal = core.start();
+    expect(refusal && refusal->kind == Refusal::Kind::OutOfRange && refusal->lowest == 0.5,
+           "index 0,4 is refused, the range from 0,5");
+    core.type("nIndex", "1,33");
+    core.type("nAlfa", "91");
+    refusal = core.start();
+    expect(refusal && refusal->field == "nAlfa" && refusal->highest == 90, "angle 91 refused");
+    core.type("nAlfa", " 35 ");
+
+    expect(!core.start() && core.state() == RunState::Running, "Start begins a run");
+    core.advance(10);
+    core.pause();
+    core.advance(10);
+    expect(core.stepsShown() == 10 && core.state() == RunState::Paused, "paused after 10 steps");
+    core.singleStep();
+    expect(core.stepsShown() == 11, "a single step shows the 11th");
+    core.click("opSklo");
+    expect(core.field("nLátka") == "Voda", "a click during the run is held");
+    core.resume();
+    core.advance(1000);
+    expect(core.stepsShown() == 467 && core.state() == RunState::Idle,
+           "the run ends after 467 steps");
+    expect(core.field("nLátka") == "Sklo" && core.field("nIndex") == "1,5",
+           "the held click acts after the run");
+    checkWorkedValues(core);
+
+    const std::string csv = core.csv();
+    expect(csv.find("\r\n71,1565,3710,") != std::string::npos,
+           "the CSV has the row of V's longest bar (step 71, y 1565)");
+    std::size_t rows = 0;
+    for (std::size_t i = csv.find("\r\n"); i != std::string::npos; i = csv.find("\r\n", i + 2)) {
+        ++rows;
+    }
+    expect(rows == 468, "the CSV has a header and 467 rows");
+
+    core.click("opVoda");
+    core.start();
+    core.advance(5);
+    core.stop();
+    expect(core.state() == RunState::Idle && core.stepsShown() == 5, "a stopped run keeps 5 steps");
+
+    std::printf("%s\n",
+                failures == 0 ? "page core: all checks passed" : "page core: checks FAILED");
+    return failures == 0 ? 0 : 1;
+}

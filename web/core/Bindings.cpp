@@ -1,0 +1,150 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page's view of PageCore through embind: plain numbers, strings and typed arrays.
+
+#include "PageCore.h"
+
+#include "ChainSums.h"
+#include "RunParameters.h"
+#include "RunSettings.h"
+#include "SweepSums.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
+#include <emscripten/val.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Seven numbers per command from `from` on: x1, y1, x2, y2, colour (0x00BBGGRR), width, kind
+// (0 line, 1 coloured line, 2 circle). Copied into a JavaScript array, so it stays valid.
+emscripten::val pictureFrom(const PageCore& core, int from)
+{
+    const auto& picture = core.picture();
+    std::vector<float> flat;
+    const std::size_t first = std::min<std::size_t>(std::size_t(std::max(from, 0)), picture.size());
+    flat.reserve((picture.size() - first) * 7);
+    for (std::size_t i = first; i < picture.size(); ++i) {
+        const DrawCommand& c = picture[i];
+        flat.insert(flat.end(), {c.x1, c.y1, c.x2, c.y2, float(c.colour), float(c.width),
+                                 float(static_cast<int>(c.kind))});
+    }
+    const emscripten::val view(emscripten::typed_memory_view(flat.size(), flat.data()));
+    return emscripten::val::global("Float32Array").new_(view);
+}
+
+int pictureSize(const PageCore& core)
+{
+    return int(core.picture().size());
+}
+
+// null when the run began, otherwise {kind, field, text, value, lowest, highest}.
+emscripten::val start(PageCore& core)
+{
+    const std::optional<Refusal> refusal = core.start();
+    if (!refusal) {
+        return emscripten::val::null();
+    }
+    emscripten::val out = emscripten::val::object();
+    constexpr const char* kinds[] = {"notANumber", "tooLarge", "outOfRange"};
+    out.set("kind", kinds[static_cast<int>(refusal->kind)]);
+    out.set("field", refusal->field);
+    out.set("text", refusal->text);
+    out.set("value", core.numberText(refusal->value));
+    out.set("lowest", core.numberText(refusal->lowest));
+    out.set("highest", core.numberText(refusal->highest));
+    return out;
+}
+
+std::string state(const PageCore& core)
+{
+    switch (core.state()) {
+    case RunState::Running:
+        return "running";
+    case RunState::Paused:
+        return "paused";
+    case RunState::Idle:
+        break;
+    }
+    return "idle";
+}
+
+emscripten::val detectorPlaces(const PageCore& core)
+{
+    emscripten::val out = emscripten::val::array();
+    for (const double v : core.detectorPlaces()) {
+        out.call<void>("push", v);
+    }
+    return out;
+}
+
+double slowDownCount(const PageCore& core)
+{
+    return double(core.slowDownCount());
+}
+
+// Milliseconds for the sums of one start-up run (the fast kernel, all 467 steps), the best of
+// `repeats`; for the measuring script.
+double timeSums(int repeats)
+{
+    const RunSettings settings = RunSettings::fromFields(1.33, 35, "35", "Voda", "750", 750);
+    const RunParameters parameters =
+        chooseRunParameters(settings.angleCase, settings.substance, settings.distance);
+    double best = 1e300;
+    for (int i = 0; i < repeats; ++i) {
+        const double begin = emscripten_get_now();
+        const std::vector<StepResultants> all =
+            sumSweep(ChainSums(SumInputs::from(settings, parameters)));
+        best = std::min(best, emscripten_get_now() - begin);
+        if (all.size() != std::size_t(scene::sweepSteps)) {
+            return -1;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(brontel)
+{
+    emscripten::class_<PageCore>("PageCore")
+        .constructor<>()
+        .function("setDecimalComma", &PageCore::setDecimalComma)
+        .function("click",
+                  emscripten::optional_override(
+                      [](PageCore& c, const std::string& option) { return c.click(option); }))
+        .function("type", emscripten::optional_override(
+                              [](PageCore& c, const std::string& field, const std::string& text) {
+                                  return c.type(field, text);
+                              }))
+        .function("scroll", &PageCore::scroll)
+        .function("start", &start)
+        .function("advance", &PageCore::advance)
+        .function("pause", &PageCore::pause)
+        .function("resume", &PageCore::resume)
+        .function("singleStep", &PageCore::singleStep)
+        .function("stop", &PageCore::stop)
+        .function("state", &state)
+        .function("stepsShown", &PageCore::stepsShown)
+        .function("slowDownCount", &slowDownCount)
+        .function("field",
+                  emscripten::optional_override(
+                      [](const PageCore& c, const std::string& name) { return c.field(name); }))
+        .function("selectedOption",
+                  emscripten::optional_override([](const PageCore& c, const std::string& frame) {
+                      return c.selectedOption(frame);
+                  }))
+        .function("scrollValue", &PageCore::scrollValue)
+        .function("markerY", &PageCore::markerY)
+        .function("detectorHLabelTop", &PageCore::detectorHLabelTop)
+        .function("substanceTag", &PageCore::substanceTag)
+        .function("pictureSize", &pictureSize)
+        .function("pictureFrom", &pictureFrom)
+        .function("detectorPlaces", &detectorPlaces)
+        .function("csv", &PageCore::csv);
+    emscripten::function("timeSums", &timeSums);
+}

@@ -1,0 +1,476 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page: the design's window scaled to the browser's, its controls as real HTML controls,
+// the picture on a canvas. What the controls do is decided by the core (web/core/PageCore);
+// the page passes on each action and shows the result.
+import createBrontelCore, { type PageCore, type Refusal } from 'brontel-core';
+import { type Control, controls, designHeight, designWidth, twipsPerPixel } from './Design';
+import { download, downloadCanvas } from './Downloads';
+import help from './generated/help.json';
+import { Pacer } from './Pacer';
+import { type Caption, drawLineControls, pictureCanvas, pictureSvg, replay, serif } from './Picture';
+import { fill, type Language, language, pageText, saveLanguage, setLanguage, tr } from './Texts';
+
+const px = (twips: number) => `${twips / twipsPerPixel}px`;
+
+function element<K extends keyof HTMLElementTagNameMap>(tag: K, attributes: Record<string, string> = {},
+    parent?: HTMLElement): HTMLElementTagNameMap[K] {
+    const e = document.createElement(tag);
+    for (const [k, v] of Object.entries(attributes)) e.setAttribute(k, v);
+    parent?.append(e);
+    return e;
+}
+
+function place(e: HTMLElement, [left, top, width, height]: [number, number, number, number]): void {
+    e.style.left = px(left);
+    e.style.top = px(top);
+    e.style.width = px(width);
+    e.style.height = px(height);
+}
+
+class Page {
+    private readonly stage = element('div', { id: 'stage' }, document.body);
+    private readonly root = element('div', { id: 'brontel', role: 'application', 'aria-busy': 'false' }, this.stage);
+    private readonly canvas = element('canvas', { id: 'picture', role: 'img', tabindex: '-1' });
+    private readonly rings = element('canvas', { id: 'rings', 'aria-hidden': 'true' });
+    private readonly parts = new Map<string, HTMLElement>();
+    private readonly inputs = new Map<string, HTMLInputElement>();
+    private readonly menu = element('div', { id: 'menu', role: 'menu', hidden: '' });
+    private readonly dialog = element('div', { id: 'dialog', role: 'alertdialog', 'aria-modal': 'true', hidden: '' });
+    private readonly pacer = new Pacer();
+    private factor = 1;
+    private drawn = 0;
+    private shownMarkerY = -1;
+    private scheduled = false;
+
+    constructor(private readonly core: PageCore, private readonly makeCore: () => PageCore) {
+        this.core.setDecimalComma(language() === 'cs');
+        this.build();
+        this.retranslate();
+        this.sync();
+        this.fit();
+        addEventListener('resize', () => this.fit());
+        matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', () => this.fit());
+        document.addEventListener('keydown', (e) => this.key(e));
+    }
+
+    private build(): void {
+        const label = controls.find((c) => c.name === 'labKlepnete');
+        if (label) this.addControl(label, this.root); // under the picture, as part of the window's surface
+        this.root.append(this.canvas, this.rings);
+        for (const c of controls) {
+            if (c.kind === 'label' || c.frame !== undefined) continue;
+            this.addControl(c, this.root);
+        }
+        const menuButton = element('button', { id: 'menuButton', type: 'button', 'aria-haspopup': 'menu' }, this.root);
+        menuButton.textContent = '☰';
+        place(menuButton, [120, 60, 420, 315]);
+        menuButton.addEventListener('click', () => this.openMenu(menuButton));
+        this.canvas.addEventListener('contextmenu', (e) => {
+            e.preventDefault();
+            this.openMenu(menuButton, e.clientX, e.clientY);
+        });
+        this.root.append(this.menu);
+        document.body.append(this.dialog);
+        element('div', { id: 'print' }, document.body);
+    }
+
+    private addControl(c: Control, parent: HTMLElement): void {
+        let e: HTMLElement;
+        switch (c.kind) {
+        case 'button': {
+            const b = element('button', { type: 'button', class: 'command' }, parent);
+            b.addEventListener('click', () => (c.name === 'cmdStart' ? this.start() : this.end()));
+            e = b;
+            break;
+        }
+        case 'field': {
+            const input = element('input', { type: 'text', class: 'field', inputmode: 'decimal', autocomplete: 'off', spellcheck: 'false' }, parent);
+            input.addEventListener('input', () => {
+                this.core.type(c.name, input.value);
+            });
+            this.inputs.set(c.name, input);
+            e = input;
+            break;
+        }
+        case 'frame': {
+            const fieldset = element('fieldset', { class: 'frame' }, parent);
+            element('legend', {}, fieldset);
+            for (const option of controls.filter((o) => o.frame === c.name)) this.addControl(option, fieldset);
+            e = fieldset;
+            break;
+        }
+        case 'option': {
+            const labelElement = element('label', { class: 'option' }, parent);
+            const radio = element('input', { type: 'radio', name: c.frame ?? '', value: c.name }, labelElement);
+            element('span', {}, labelElement);
+            radio.addEventListener('click', () => {
+                this.core.click(c.name);
+                this.sync();
+            });
+            this.inputs.set(c.name, radio);
+            e = labelElement;
+            break;
+        }
+        case 'scroll': {
+            const range = element('input', { type: 'range', min: '0', max: '1000', step: '1', value: '0' }, parent);
+            // Change comes when the value has been set, not while the thumb is dragged.
+            range.addEventListener('change', () => {
+                this.core.scroll(Number(range.value));
+            });
+            this.inputs.set(c.name, range);
+            e = range;
+            break;
+        }
+        default:
+            e = element('div', { class: c.kind === 'label' ? 'label' : 'caption' }, parent);
+        }
+        e.id = c.name;
+        place(e, c.place);
+        if (c.points !== undefined) e.style.fontSize = `${c.points}pt`;
+        if (c.green) e.classList.add('green');
+        if (c.align) e.style.textAlign = c.align;
+        if (c.black) e.classList.add('black');
+        this.parts.set(c.name, e);
+    }
+
+    private retranslate(): void {
+        document.documentElement.lang = language();
+        for (const c of controls) {
+            const e = this.parts.get(c.name);
+            if (!e) continue;
+            const text = c.fixed ?? (c.text !== undefined ? tr('Brontel', c.text) : '');
+            if (c.kind === 'frame') (e.querySelector('legend') as HTMLElement).textContent = text;
+            else if (c.kind === 'option') (e.querySelector('span') as HTMLElement).textContent = text;
+            else if (c.kind !== 'field' && c.kind !== 'scroll') e.textContent = text;
+            if (c.tip) e.title = tr('Brontel', c.tip);
+        }
+        const name = (id: string, source: string) => this.inputs.get(id)?.setAttribute('aria-label', tr('AccessibleNames', source));
+        name('nIndex', 'Index lomu');
+        name('nAlfa', 'Úhel dopadu ve stupních');
+        name('HScroll1', 'Zpomalení animace');
+        this.inputs.get('HScroll1')?.setAttribute('aria-description',
+            tr('AccessibleNames', 'Čím dál vpravo, tím pomaleji se obrázek pokusu kreslí'));
+        this.canvas.setAttribute('aria-label', tr('AccessibleNames',
+            'Obrázek pokusu: látka pod vzduchem, paprsky světla, křivky pravděpodobnosti detektorů V, H a L a Cornuovy spirály'));
+        this.canvas.title = tr('Brontel', 'Obrázek pokusu; pravé tlačítko myši: kopírovat, uložit, tisknout, nápověda');
+        const menuButton = document.getElementById('menuButton');
+        menuButton?.setAttribute('aria-label', pageText('menu'));
+        if (menuButton) menuButton.title = pageText('menu');
+    }
+
+    // Shows the core's panel: fields, options, tags, the marker line, the picture.
+    private sync(): void {
+        const running = this.core.state() !== 'idle';
+        for (const field of ['nIndex', 'nAlfa']) {
+            const input = this.inputs.get(field);
+            // During a run what is typed waits in the core; the field keeps showing it.
+            if (input && !running && input.value !== this.core.field(field)) input.value = this.core.field(field);
+        }
+        // A click held during a run shows only when it acts.
+        for (const frame of ['frmLátka', 'frmDopad', 'frmDistance']) {
+            const selected = this.inputs.get(this.core.selectedOption(frame));
+            if (selected) selected.checked = true;
+        }
+        const tag = this.core.substanceTag();
+        (this.parts.get('nVoda') as HTMLElement).hidden = tag !== 'nVoda';
+        (this.parts.get('nSklo') as HTMLElement).hidden = tag !== 'nSklo';
+        (this.parts.get('nDetektorH') as HTMLElement).style.top = px(this.core.detectorHLabelTop());
+        (this.parts.get('nDetektorH') as HTMLElement).style.left = px(5800);
+        this.root.setAttribute('aria-busy', String(running));
+        this.root.dataset.state = this.core.state();
+        this.root.dataset.steps = String(this.core.stepsShown());
+        (this.parts.get('cmdStart') as HTMLButtonElement).disabled = running;
+        this.drawPicture();
+        this.drawRings();
+    }
+
+    private get pixelRatio(): number {
+        return this.factor * devicePixelRatio;
+    }
+
+    private drawPicture(all = false): void {
+        const context = this.canvas.getContext('2d');
+        if (context === null) return;
+        const size = this.core.pictureSize();
+        const markerY = this.core.markerY();
+        if (all || size < this.drawn || markerY !== this.shownMarkerY) {
+            context.clearRect(0, 0, this.canvas.width, this.canvas.height);
+            drawLineControls(context, markerY, this.pixelRatio);
+            this.drawn = 0;
+            this.shownMarkerY = markerY;
+        }
+        if (size > this.drawn) {
+            replay(context, this.core.pictureFrom(this.drawn), this.pixelRatio);
+            this.drawn = size;
+        }
+    }
+
+    private drawRings(): void {
+        const context = this.rings.getContext('2d');
+        if (context === null) return;
+        context.clearRect(0, 0, this.rings.width, this.rings.height);
+        const places = this.core.detectorPlaces();
+        const scale = this.pixelRatio;
+        context.strokeStyle = 'red';
+        context.lineWidth = 2 * scale;
+        for (let i = 0; i + 1 < places.length; i += 2) {
+            context.beginPath();
+            context.arc((places[i] / twipsPerPixel) * scale, (places[i + 1] / twipsPerPixel) * scale, 4 * scale, 0, 2 * Math.PI);
+            context.stroke();
+        }
+    }
+
+    // The window at one uniform factor, centred in the browser's, the canvases at device pixels.
+    fit(): void {
+        this.layout();
+        this.drawPicture(true);
+        this.drawRings();
+    }
+
+    private layout(): void {
+        const width = document.documentElement.clientWidth;
+        const height = document.documentElement.clientHeight;
+        this.factor = Math.min(width / designWidth, height / designHeight);
+        this.root.style.transform = `translate(${(width - designWidth * this.factor) / 2}px, ${(height - designHeight * this.factor) / 2}px) scale(${this.factor})`;
+        // Setting a canvas's size, even to the same, gives it a new buffer, which at 4K costs
+        // more than drawing the whole picture.
+        const [w, h] = [Math.round(designWidth * this.pixelRatio), Math.round(designHeight * this.pixelRatio)];
+        for (const c of [this.canvas, this.rings]) {
+            if (c.width !== w || c.height !== h) [c.width, c.height] = [w, h];
+        }
+        this.root.dataset.factor = String(this.factor);
+    }
+
+    private start(): void {
+        const refusal = this.core.start();
+        if (refusal !== null) {
+            this.tell(this.refusalText(refusal), this.inputs.get(refusal.field));
+            return;
+        }
+        this.pacer.begin(performance.now());
+        this.sync();
+        this.schedule();
+    }
+
+    private refusalText(r: Refusal): string {
+        const caption = tr('Brontel', r.field === 'nIndex' ? 'Index lomu' : 'Úhel dopadu');
+        const shown = r.text.length > 40 ? `${r.text.slice(0, 40)}…` : r.text;
+        const quoted = (text: string) => `„${text}“`;
+        switch (r.kind) {
+        case 'notANumber':
+            return fill(tr('Brontel', 'V poli %1 je %2, a to není číslo.\n\nZapište do pole číslo, například %3, a stiskněte Start znovu.'),
+                quoted(caption), quoted(shown), language() === 'cs' ? '1,33' : '1.33');
+        case 'tooLarge':
+            return fill(tr('Brontel', 'V poli %1 je číslo %2, které je pro výpočet příliš velké (nejvýše %3).\n\nZapište do pole menší číslo a stiskněte Start znovu.'),
+                quoted(caption), quoted(shown), r.highest);
+        default:
+            return fill(tr('Brontel', 'S číslem %1 v poli %2 pokus nemá smysl: %3 musí být od %4 do %5%6.\n\nZapište do pole číslo z tohoto rozsahu a stiskněte Start znovu.'),
+                r.value, quoted(caption), caption.toLowerCase(), r.lowest, r.highest,
+                r.field === 'nAlfa' ? tr('Brontel', ' stupňů') : '');
+        }
+    }
+
+    private schedule(): void {
+        if (this.scheduled || this.core.state() !== 'running') return;
+        this.scheduled = true;
+        const wait = this.pacer.wait(performance.now());
+        // A long pause waits on a timer, a short one on the next frame; never in a loop.
+        const next = () => requestAnimationFrame((now) => this.frame(now));
+        if (wait > 20) setTimeout(next, wait - 10);
+        else next();
+    }
+
+    private frame(now: number): void {
+        this.scheduled = false;
+        if (this.core.state() !== 'running') return;
+        const steps = this.pacer.due(now, this.core.slowDownCount());
+        if (steps > 0) {
+            this.core.advance(steps);
+            this.sync();
+        }
+        this.schedule();
+    }
+
+    private key(e: KeyboardEvent): void {
+        if (!this.dialog.hidden) {
+            if (e.key === 'Escape' || e.key === 'Enter') {
+                e.preventDefault();
+                this.closeDialog();
+            }
+            return;
+        }
+        if (e.key === 'F1') {
+            e.preventDefault();
+            this.showHelp();
+            return;
+        }
+        if (!this.menu.hidden && e.key === 'Escape') {
+            this.closeMenu();
+            return;
+        }
+        const state = this.core.state();
+        if (state === 'idle') return;
+        if (e.key === 'Escape') {
+            this.core.stop();
+        } else if (e.key === 'p' || e.key === 'P') {
+            if (state === 'running') {
+                this.core.pause();
+            } else {
+                this.core.resume();
+                this.pacer.begin(performance.now());
+            }
+        } else if (e.key === 'ArrowRight' && state === 'paused') {
+            this.core.singleStep();
+        } else {
+            return;
+        }
+        e.preventDefault();
+        this.sync();
+        this.schedule();
+    }
+
+    // Konec: a page cannot close its tab; it ends the run and says so.
+    private end(): void {
+        this.core.stop();
+        this.sync();
+        this.tell(pageText('closed'));
+    }
+
+    private tell(message: string, focusAfter?: HTMLElement): void {
+        this.dialog.replaceChildren();
+        const text = element('p', { id: 'dialogText' }, this.dialog);
+        text.textContent = message;
+        this.dialog.setAttribute('aria-describedby', 'dialogText');
+        const ok = element('button', { type: 'button' }, this.dialog);
+        ok.textContent = 'OK';
+        ok.addEventListener('click', () => this.closeDialog());
+        this.dialog.hidden = false;
+        this.returnFocus = focusAfter ?? (document.activeElement as HTMLElement | null) ?? undefined;
+        ok.focus();
+    }
+
+    private returnFocus?: HTMLElement;
+
+    private closeDialog(): void {
+        this.dialog.hidden = true;
+        this.dialog.classList.remove('help');
+        this.returnFocus?.focus();
+    }
+
+    private captions(core: PageCore = this.core): Caption[] {
+        const shown = ['nDetektorV', 'nDetektorH', 'nDetektorS', 'nPravd2podobnost', 'nCornuovySpirály',
+            'nCornuLatka', core.substanceTag()];
+        return controls.filter((c) => shown.includes(c.name)).map((c) => ({
+            text: tr('Brontel', c.text ?? ''),
+            place: c.name === 'nDetektorH' ? [5800, core.detectorHLabelTop(), c.place[2], c.place[3]] : c.place,
+            points: c.points ?? 12,
+            align: c.align ?? 'left',
+            green: c.green ?? false,
+        }));
+    }
+
+    private picture(times: number): HTMLCanvasElement {
+        return pictureCanvas(this.core.pictureFrom(0), this.core.markerY(), this.captions(), times);
+    }
+
+    private openMenu(button: HTMLElement, x?: number, y?: number): void {
+        this.menu.replaceChildren();
+        const item = (text: string, act: () => void) => {
+            const b = element('button', { type: 'button', role: 'menuitem' }, this.menu);
+            b.textContent = text;
+            b.addEventListener('click', () => {
+                this.closeMenu();
+                act();
+            });
+        };
+        const png = tr('SceneMenu', 'Obrázek PNG (*.png)');
+        for (const times of [1, 2, 4]) item(`${png} ${times}×`, () => downloadCanvas(`brontel-${times}x.png`, this.picture(times)));
+        item(tr('SceneMenu', 'Vektorový obrázek SVG (*.svg)'), () => download('brontel.svg',
+            new Blob([pictureSvg(this.core.pictureFrom(0), this.core.markerY(), this.captions())], { type: 'image/svg+xml' })));
+        item(tr('SceneMenu', 'Uložit křivky jako CSV…'), () => download('brontel.csv', new Blob([this.core.csv()], { type: 'text/csv' })));
+        item(tr('SceneMenu', 'Tisk…'), () => this.print());
+        item(tr('SceneMenu', 'Nápověda'), () => this.showHelp());
+        for (const [code, name] of [['cs', 'Čeština'], ['en', 'English']] as [Language, string][]) {
+            item(name, () => this.switchLanguage(code));
+        }
+        const rect = this.root.getBoundingClientRect();
+        const at = button.getBoundingClientRect();
+        this.menu.style.left = `${((x ?? at.left) - rect.left) / this.factor}px`;
+        this.menu.style.top = `${((y ?? at.bottom) - rect.top) / this.factor}px`;
+        this.menu.hidden = false;
+        (this.menu.firstElementChild as HTMLElement).focus();
+        setTimeout(() => document.addEventListener('click', this.outside, { once: true }));
+    }
+
+    private readonly outside = (e: MouseEvent) => {
+        if (!this.menu.contains(e.target as Node)) this.closeMenu();
+    };
+
+    private closeMenu(): void {
+        this.menu.hidden = true;
+    }
+
+    switchLanguage(code: Language): void {
+        setLanguage(code);
+        saveLanguage(code);
+        this.core.setDecimalComma(code === 'cs');
+        this.retranslate();
+        this.sync();
+    }
+
+    private print(): void {
+        const holder = document.getElementById('print') as HTMLElement;
+        const image = element('img', { alt: this.canvas.getAttribute('aria-label') ?? '' });
+        image.src = this.picture(4).toDataURL('image/png');
+        holder.replaceChildren(image);
+        print();
+    }
+
+    // The desktop's help, its picture drawn here from a start-up run.
+    private showHelp(): void {
+        this.dialog.replaceChildren();
+        const body = element('div', { class: 'helpBody' }, this.dialog);
+        body.innerHTML = (help as Record<Language, string>)[language()];
+        const note = element('p', { class: 'pageNote' });
+        note.textContent = pageText('helpNote');
+        body.querySelector('h2')?.after(note);
+        const image = body.querySelector('img[data-run-picture]') as HTMLImageElement | null;
+        if (image) {
+            const sample = this.makeCore();
+            sample.setDecimalComma(language() === 'cs');
+            sample.start();
+            sample.advance(467);
+            image.src = pictureCanvas(sample.pictureFrom(0), sample.markerY(), this.captions(sample), 1).toDataURL('image/png');
+            sample.delete();
+        }
+        const ok = element('button', { type: 'button' }, this.dialog);
+        ok.textContent = pageText('close');
+        ok.addEventListener('click', () => this.closeDialog());
+        this.dialog.classList.add('help');
+        this.dialog.removeAttribute('aria-describedby');
+        this.dialog.setAttribute('aria-label', tr('HelpWindow', 'Brontel – nápověda'));
+        this.dialog.hidden = false;
+        this.returnFocus = (document.activeElement as HTMLElement | null) ?? undefined;
+        ok.focus({ preventScroll: true }); // the help is read from its top
+    }
+}
+
+async function main(): Promise<void> {
+    document.documentElement.style.setProperty('--serif', serif);
+    const module = await createBrontelCore();
+    const page = new Page(new module.PageCore(), () => new module.PageCore());
+    document.body.dataset.ready = 'true';
+    performance.mark('brontel-ready');
+    // For the measuring script (web/measure.mjs), which times the core and the drawing.
+    Object.assign(globalThis, { brontel: { page, module } });
+    const manifest = document.querySelector('link[rel="manifest"]');
+    if (manifest && location.protocol.startsWith('http') && 'serviceWorker' in navigator) {
+        navigator.serviceWorker.register('sw.js').catch((e: unknown) => console.warn('Brontel: no offline copy', e));
+    }
+}
+
+main().catch((e: unknown) => {
+    console.error('Brontel could not start', e);
+});
