@@ -83,7 +83,9 @@ int writeFiles(Brontel& window, const CommandLine& line)
             {line.picture, ScenePicture(window).file(*pictureFormatOf(line.picture), line.scale)});
     }
     if (!line.curves.isEmpty()) {
-        files.push_back({line.curves, QByteArray::fromStdString(curvesCsv(*window.lastCurves()))});
+        files.push_back(
+            {line.curves, QByteArray::fromStdString(
+                              curvesCsv(*window.lastCurves(), csvSeparators(line.curvesFormat)))});
     }
     if (const auto failure = writeWhole(files)) {
         printError(*failure);
