@@ -26,12 +26,9 @@ public:
     // The menu as it would open now.
     QMenu* menu();
 
-    QAction* copyAction() const { return m_copy; }
     QAction* savePictureAction() const { return m_savePicture; }
     QAction* saveCurvesAction() const { return m_saveCurves; }
-    QAction* printAction() const { return m_print; }
     QAction* helpAction() const { return m_help; }
-    QAction* aboutAction() const { return m_about; }
     QAction* languageAction(Language language) const;
 
     // What "O programu" says: name, version, licence, home page.

@@ -5,7 +5,9 @@
 // and the move to a screen of another pixel density.
 
 #include "Brontel.h"
+
 #include "DesignScale.h"
+#include "OptionButton.h"
 #include "PictureLayer.h"
 #include "TextFit.h"
 
@@ -111,6 +113,10 @@ void Brontel::placeDesign()
             if (control->testAttribute(Qt::WA_SetFont)) {
                 fitFont(control, factor);
             }
+        }
+        // Their circles grow with their captions.
+        for (OptionButton* option : findChildren<OptionButton*>()) {
+            option->setScale(factor);
         }
     }
     m_pictureLayer->setPlacement(m_placement, ratio);

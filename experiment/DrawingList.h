@@ -57,13 +57,11 @@ public:
 
     // The colour of lines and circles drawn without an explicit colour from now on.
     void setForeColour(Colour colour) { m_foreColour = colour; }
-    Colour foreColour() const { return m_foreColour; }
     int drawWidth() const { return m_drawWidth; }
 
     std::size_t size() const { return m_commands.size(); }
     bool empty() const { return m_commands.empty(); }
     const DrawCommand& operator[](std::size_t i) const { return m_commands[i]; }
-    const std::vector<DrawCommand>& commands() const { return m_commands; }
 
     // Forgets every command, for a new run; the fore colour and the draw width stay in force.
     void clear();
