@@ -109,14 +109,14 @@ void Brontel::placeDesign()
     m_pixelRatio = ratio;
     setDesignPlacement(this, m_placement);
     if (refit) {
+        // The option circles grow with the captions; first, as a caption fits beside its circle.
+        for (OptionButton* option : findChildren<OptionButton*>()) {
+            option->setScale(factor);
+        }
         for (QWidget* control : findChildren<QWidget*>()) {
             if (control->testAttribute(Qt::WA_SetFont)) {
                 fitFont(control, factor);
             }
-        }
-        // Their circles grow with their captions.
-        for (OptionButton* option : findChildren<OptionButton*>()) {
-            option->setScale(factor);
         }
     }
     m_pictureLayer->setPlacement(m_placement, ratio);

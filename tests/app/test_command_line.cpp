@@ -144,7 +144,9 @@ void TestCommandLine::filesFromTheStartUpRun()
     QVERIFY(vector.open(QIODevice::ReadOnly));
     const QByteArray svgText = vector.readAll();
     QVERIFY(svgText.contains("Detektor V")); // the captions are text, not pixels
-    QVERIFY(svgText.size() < 3'000'000);
+    // The run's thousands of lines merged into shapes: about 0.7 MB; drawn line by line the
+    // file is over twice as large.
+    QVERIFY2(svgText.size() < 1'000'000, QByteArray::number(svgText.size()).constData());
     QFile document(pdf);
     QVERIFY(document.open(QIODevice::ReadOnly));
     QVERIFY(document.readAll().startsWith("%PDF"));

@@ -15,11 +15,14 @@
 #include "Twips.h"
 #include "WindowMemory.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -94,12 +97,15 @@ void TestWindowScale::sizeSteps_data()
     QTest::addColumn<double>("largest");
     QTest::addColumn<double>("up");
     QTest::addColumn<double>("down");
-    QTest::newRow("100 %") << 1.0 << 1.878 << 1.25 << 1.0;
+    QTest::newRow("100 %") << 1.0 << 1.878 << 1.25 << 0.75;
     QTest::newRow("125 %") << 1.25 << 1.878 << 1.5 << 1.0;
     QTest::newRow("150 % on full HD: 175 % fits") << 1.5 << 1.878 << 1.75 << 1.25;
     QTest::newRow("175 % on full HD: 200 % does not") << 1.75 << 1.878 << 1.75 << 1.5;
     QTest::newRow("between steps") << 1.6 << 4.0 << 1.75 << 1.5;
-    QTest::newRow("screen smaller than the design") << 1.0 << 0.9 << 1.0 << 1.0;
+    QTest::newRow("screen smaller than the design: 640 x 480 takes 75 %")
+        << 1.0 << 0.8 << 1.0 << 0.75;
+    QTest::newRow("75 % on 640 x 480") << 0.75 << 0.8 << 0.75 << 0.5;
+    QTest::newRow("the smallest step") << 0.5 << 0.8 << 0.75 << 0.5;
 }
 
 void TestWindowScale::sizeSteps()
@@ -128,6 +134,16 @@ void TestWindowScale::controlsAndPictureAtTheirScaledPlaces()
     QCOMPARE(twipsGeometry(w.nTextIndex), (TwipsRect{480, 1200, 1095, 285}));
     QCOMPARE(w.opSklo->geometry(), expectedBox({120, 600, 735, 255}, 1.5, QPoint()));
     QCOMPARE(w.cmdStart->font().pointSizeF(), 18 * 1.5);
+    // The option's circle grows with its caption.
+    const auto circleWidth = [](QWidget* option) {
+        QStyleOptionButton look;
+        look.initFrom(option);
+        return option->style()
+            ->subElementRect(QStyle::SE_RadioButtonIndicator, &look, option)
+            .width();
+    };
+    const int designCircle = QApplication::style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
+    QCOMPARE(circleWidth(w.opSklo), int(std::lround(designCircle * 1.5)));
 
     // The picture covers the design's area and draws where the twips say.
     auto* layer = w.findChild<PictureLayer*>(QStringLiteral("picture"));
@@ -152,6 +168,7 @@ void TestWindowScale::controlsAndPictureAtTheirScaledPlaces()
     w.resetSize();
     QCOMPARE(w.factor(), 1.0);
     QCOMPARE(w.nTextIndex->geometry(), expectedBox({480, 1200, 1095, 285}, 1, QPoint()));
+    QCOMPARE(circleWidth(w.opSklo), designCircle);
     QCOMPARE(layer->geometry(), QRect(QPoint(0, 0), designscale::designSize()));
 }
 
