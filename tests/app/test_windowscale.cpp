@@ -61,6 +61,8 @@ private Q_SLOTS:
     void unreadableSettingsGiveNothing_data();
     void unreadableSettingsGiveNothing();
     void savedStateReadsBack();
+    void sizeKeysStepTheRightWay_data();
+    void sizeKeysStepTheRightWay();
 };
 
 void TestWindowScale::factorFitsTheWindow_data()
@@ -276,6 +278,49 @@ void TestWindowScale::savedStateReadsBack()
     writeWindowState(settings, state);
     settings.sync();
     QCOMPARE(readWindowState(settings), std::optional(state));
+}
+
+void TestWindowScale::sizeKeysStepTheRightWay_data()
+{
+    // Keys pressed in the angle field, one after another, from the design's size.
+    QTest::addColumn<QList<QKeyCombination>>("keys");
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<bool>("fullScreen");
+    const QKeyCombination minus(Qt::ControlModifier, Qt::Key_Minus);
+    const QKeyCombination plus(Qt::ControlModifier, Qt::Key_Plus);
+    const QKeyCombination zero(Qt::ControlModifier, Qt::Key_0);
+    const QKeyCombination f11(Qt::Key_F11);
+    const QKeyCombination escape(Qt::Key_Escape);
+    QTest::newRow("Ctrl+minus: smaller") << QList{minus} << 0.75 << false;
+    QTest::newRow("twice: smaller still") << QList{minus, minus} << 0.5 << false;
+    QTest::newRow("Ctrl+minus, Ctrl+plus: back") << QList{minus, plus} << 1.0 << false;
+    QTest::newRow("Ctrl+0: the design's size") << QList{minus, minus, zero} << 1.0 << false;
+    QTest::newRow("F11: full screen") << QList{f11} << -1.0 << true;
+    QTest::newRow("Esc leaves full screen") << QList{f11, escape} << 1.0 << false;
+    QTest::newRow("F11 again leaves it") << QList{f11, f11} << 1.0 << false;
+}
+
+void TestWindowScale::sizeKeysStepTheRightWay()
+{
+    QFETCH(QList<QKeyCombination>, keys);
+    QFETCH(double, factor);
+    QFETCH(bool, fullScreen);
+    Brontel w(Countdown(0));
+    w.load();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.factor(), 1.0);
+    for (const QKeyCombination key : keys) {
+        QTest::keyClick(w.nAlfa, key.key(), key.keyboardModifiers());
+    }
+    // A known fault: leaving full screen right after entering it, before the window system has
+    // answered, leaves the window full screen (F11) or at the screen's size (Esc).
+    QEXPECT_FAIL("F11 again leaves it", "the window system's late answer wins", Abort);
+    QTRY_COMPARE(w.isFullScreen(), fullScreen);
+    if (factor > 0) {
+        QEXPECT_FAIL("Esc leaves full screen", "the window's own place is lost", Abort);
+        QTRY_COMPARE(w.factor(), factor);
+    }
 }
 
 QTEST_MAIN(TestWindowScale)
