@@ -124,6 +124,11 @@ std::variant<CommandLine, CommandLineExit> parseCommandLine(const QStringList& a
          QStringLiteral("S")},
         {QStringLiteral("curves"), QStringLiteral("Save the three curves as .csv."),
          QStringLiteral("file")},
+        {QStringLiteral("curves-format"),
+         QStringLiteral("standard (RFC 4180: commas, decimal point; the default) or locale (for "
+                        "spreadsheets: semicolons, the decimal comma where the system's locale "
+                        "has one, a UTF-8 byte order mark)."),
+         QStringLiteral("format")},
         {QStringLiteral("lang"),
          QStringLiteral("Interface language for this run: cs (Czech, the default) or en "
                         "(English); without it, the language last chosen in the window."),
@@ -139,7 +144,11 @@ std::variant<CommandLine, CommandLineExit> parseCommandLine(const QStringList& a
         return CommandLineExit{2, QStringLiteral("brontel: %1; see brontel --help").arg(error)};
     }
     if (parser.isSet(help)) {
-        return CommandLineExit{0, parser.helpText()};
+        // Qt names the program by its path, or by a placeholder before the application exists.
+        QString text = parser.helpText();
+        const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
+        const QString usage = QStringLiteral("Usage: brontel [options]");
+        return CommandLineExit{0, usage + text.mid(lineEnd < 0 ? text.size() : lineEnd)};
     }
     if (parser.isSet(version)) {
         return CommandLineExit{
@@ -188,6 +197,17 @@ std::variant<CommandLine, CommandLineExit> parseCommandLine(const QStringList& a
         QFileInfo(line.curves).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) != 0) {
         return CommandLineExit{2, wrongValue(QStringLiteral("curves"), line.curves,
                                              QStringLiteral("a file ending .csv"))};
+    }
+    if (parser.isSet(QStringLiteral("curves-format"))) {
+        const QString format = parser.value(QStringLiteral("curves-format"));
+        if (format == QLatin1String("standard")) {
+            line.curvesFormat = CurvesFormat::Standard;
+        } else if (format == QLatin1String("locale")) {
+            line.curvesFormat = CurvesFormat::Locale;
+        } else {
+            return CommandLineExit{2, wrongValue(QStringLiteral("curves-format"), format,
+                                                 QStringLiteral("standard, locale"))};
+        }
     }
     if (parser.isSet(QStringLiteral("lang"))) {
         const QString code = parser.value(QStringLiteral("lang"));

@@ -5,10 +5,12 @@
 // The command line, in English as command lines are:
 //   brontel [--substance water|glass] [--angle 35|60|critical] [--distance 100|750|1500]
 //           [--index N] [--alpha DEGREES] [--picture FILE.png|.svg|.pdf] [--scale S]
-//           [--curves FILE.csv] [--lang cs|en] [--help] [--version]
+//           [--curves FILE.csv] [--curves-format standard|locale] [--lang cs|en] [--help]
+//           [--version]
 // The Czech names are accepted as values too (voda, sklo, mezní or mezni).
 
 #include "AngleCase.h"
+#include "CurvesFormat.h"
 #include "DetectorDistance.h"
 #include "Language.h"
 #include "Substance.h"
@@ -31,6 +33,7 @@ struct CommandLine
     QString picture;  // .png, .svg or .pdf
     double scale = 2; // pixels of a .png per pixel of the window
     QString curves;   // .csv
+    CurvesFormat curvesFormat = CurvesFormat::Standard;
     // The interface's language for this run, over the remembered choice.
     std::optional<Language> language;
 

@@ -5,6 +5,7 @@
 
 #include "CommandLine.h"
 #include "CurvesCsv.h"
+#include "CurvesFormat.h"
 #include "DrawingList.h"
 #include "ScenePicture.h"
 #include "WholeFiles.h"
@@ -118,7 +119,8 @@ int writeFiles(const CommandLine& line)
              ScenePicture(model, picture).file(*pictureFormatOf(line.picture), line.scale)});
     }
     if (!line.curves.isEmpty()) {
-        files.push_back({line.curves, QByteArray::fromStdString(curvesCsv(*model.lastCurves()))});
+        files.push_back({line.curves, QByteArray::fromStdString(curvesCsv(
+                                          *model.lastCurves(), csvSeparators(line.curvesFormat)))});
     }
     if (const auto failure = writeWhole(files)) {
         printError(*failure);

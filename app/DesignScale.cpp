@@ -10,7 +10,8 @@
 #include <cmath>
 
 namespace {
-constexpr std::array steps{1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 3.5, 4.0, 5.0, 6.0, 8.0};
+// Below 100 % for screens smaller than the design (640 x 480 takes 75 %).
+constexpr std::array steps{0.5, 0.75, 1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 3.5, 4.0, 5.0, 6.0, 8.0};
 // Factors this close count as the same step, so a window a pixel off a step stays on it.
 constexpr double sameStep = 0.01;
 } // namespace

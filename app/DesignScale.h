@@ -22,10 +22,10 @@ QPoint centredOrigin(QSize area, double factor);
 // The design's size at factor, in logical pixels.
 QSize scaledSize(double factor);
 
-// The size steps: 100 %, 125 %, 150 %, 175 %, 200 %, 250 %, 300 %, ... The next step above
-// factor that is at most largest, or factor itself when there is none.
+// The size steps: 50 %, 75 %, 100 %, 125 %, 150 %, 175 %, 200 %, 250 %, 300 %, ... The next
+// step above factor that is at most largest, or factor itself when there is none.
 double nextStep(double factor, double largest);
-// The step below factor, never below 100 %.
+// The step below factor, never below the smallest step, 50 %.
 double previousStep(double factor);
 
 } // namespace designscale

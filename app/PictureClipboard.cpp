@@ -3,6 +3,10 @@
 
 #include "PictureClipboard.h"
 
+#include "Brontel.h"
+#include "SceneMenu.h"
+#include "ScenePicture.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -10,7 +14,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-PictureClipboard::PictureClipboard(QWidget* window) : QObject(window), m_window(window)
+PictureClipboard::PictureClipboard(Brontel* window) : QObject(window), m_window(window)
 {
     // A focused text box takes Ctrl+C for itself before any shortcut sees it, so the key is
     // watched application-wide and only text with a selection is left to the text box.
@@ -24,7 +28,7 @@ PictureClipboard::~PictureClipboard()
 
 void PictureClipboard::copy()
 {
-    QApplication::clipboard()->setImage(m_window->grab().toImage());
+    QApplication::clipboard()->setImage(SceneMenu::sceneOf(*m_window).image(m_window->factor()));
 }
 
 bool PictureClipboard::eventFilter(QObject* receiver, QEvent* event)

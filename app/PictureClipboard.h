@@ -2,27 +2,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Ctrl+C copies the window's client area, as shown, to the clipboard as an image, unless a text
-// box has selected text to copy. Nothing is written to any file.
+// Ctrl+C copies the scene to the clipboard as an image, as "Save picture" saves it (the run's
+// picture, its captions and the settings line, without the control panel) and as large as the
+// window shows it, unless a text box has selected text to copy. Nothing is written to any file.
 
 #include <QObject>
 
-class QWidget;
+class Brontel;
 
 class PictureClipboard final : public QObject
 {
     Q_OBJECT
 public:
     // Watches the keys that reach window or any of its controls; owned by window.
-    explicit PictureClipboard(QWidget* window);
+    explicit PictureClipboard(Brontel* window);
     ~PictureClipboard() override;
 
-    // Puts the client area on the clipboard now.
+    // Puts the scene on the clipboard now.
     void copy();
 
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override;
 
 private:
-    QWidget* m_window;
+    Brontel* m_window;
 };

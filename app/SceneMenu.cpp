@@ -5,6 +5,7 @@
 
 #include "Brontel.h"
 #include "CurvesCsv.h"
+#include "CurvesFormat.h"
 #include "HelpWindow.h"
 #include "HomePage.h"
 #include "OverlaySwitch.h"
@@ -203,16 +204,24 @@ void SceneMenu::saveCurves()
     if (!m_window.lastCurves()) {
         return;
     }
-    QString path = QFileDialog::getSaveFileName(&m_window, tr("Uložit křivky"),
-                                                suggestedPath(QStringLiteral("brontel.csv")),
-                                                tr("Tabulka CSV (*.csv)"));
+    const QString standard = tr("Tabulka CSV (*.csv)");
+    //: A file type in the save dialog: CSV that a spreadsheet in the user's locale opens by
+    //: double click (semicolons between columns, the locale's decimal comma).
+    const QString forSpreadsheets = tr("CSV pro tabulkové procesory (*.csv)");
+    QString chosenFilter = standard;
+    QString path = QFileDialog::getSaveFileName(
+        &m_window, tr("Uložit křivky"), suggestedPath(QStringLiteral("brontel.csv")),
+        standard + QStringLiteral(";;") + forSpreadsheets, &chosenFilter);
     if (path.isEmpty()) {
         return;
     }
     if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
         path += QStringLiteral(".csv");
     }
-    const QByteArray csv = QByteArray::fromStdString(curvesCsv(*m_window.lastCurves()));
+    const CurvesFormat format =
+        chosenFilter == forSpreadsheets ? CurvesFormat::Locale : CurvesFormat::Standard;
+    const QByteArray csv =
+        QByteArray::fromStdString(curvesCsv(*m_window.lastCurves(), csvSeparators(format)));
     if (const auto failure = writeWhole({{path, csv}})) {
         reportFailure(*failure);
     } else {

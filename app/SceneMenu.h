@@ -32,14 +32,11 @@ public:
     // The menu as it would open now.
     QMenu* menu();
 
-    QAction* copyAction() const { return m_copy; }
     QAction* savePictureAction() const { return m_savePicture; }
     QAction* saveCurvesAction() const { return m_saveCurves; }
-    QAction* printAction() const { return m_print; }
     // Checkable: the teaching overlay over the picture.
     QAction* overlayAction() const { return m_overlay; }
     QAction* helpAction() const { return m_help; }
-    QAction* aboutAction() const { return m_about; }
     QAction* languageAction(Language language) const;
 
     // What "O programu" says: name, version, licence, home page.

@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The window remembers its place: its size, position, full-screen state and size factor are
-// saved when the program ends and given back at the next start (QSettings, the user's
-// configuration folder). Only the window is remembered; the experiment starts as designed.
+// The window remembers its place: its size, position and full-screen state are saved when the
+// program ends and given back at the next start (QSettings, the user's configuration folder).
+// The size factor is saved beside them and checked, but not given back: the window takes its
+// factor from the size it is given. Only the window is remembered; the experiment starts as designed.
 // Whatever is saved is checked against the screens there are now: a settings file that is
 // unreadable, edited by hand or from another set of screens gives the design's own start.
 

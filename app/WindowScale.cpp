@@ -5,7 +5,9 @@
 // and the move to a screen of another pixel density.
 
 #include "Brontel.h"
+
 #include "DesignScale.h"
+#include "OptionButton.h"
 #include "PictureLayer.h"
 #include "TextFit.h"
 
@@ -107,6 +109,10 @@ void Brontel::placeDesign()
     m_pixelRatio = ratio;
     setDesignPlacement(this, m_placement);
     if (refit) {
+        // The option circles grow with the captions; first, as a caption fits beside its circle.
+        for (OptionButton* option : findChildren<OptionButton*>()) {
+            option->setScale(factor);
+        }
         for (QWidget* control : findChildren<QWidget*>()) {
             if (control->testAttribute(Qt::WA_SetFont)) {
                 fitFont(control, factor);

@@ -6,46 +6,72 @@
 #include "CurveRecord.h"
 #include "ShortestDecimal.h"
 
-namespace {
-constexpr char header[] = "step,y_twips,x_twips,v_amplitude_squared,h_amplitude_squared,"
-                          "l_amplitude_squared,v_bar_twips,h_bar_twips,l_bar_twips,substance,"
-                          "index,angle_degrees,distance_twips\r\n";
+#include <algorithm>
+#include <string_view>
 
-void append(std::string& out, double value)
+namespace {
+constexpr std::string_view columnNames[] = {"step",
+                                            "y_twips",
+                                            "x_twips",
+                                            "v_amplitude_squared",
+                                            "h_amplitude_squared",
+                                            "l_amplitude_squared",
+                                            "v_bar_twips",
+                                            "h_bar_twips",
+                                            "l_bar_twips",
+                                            "substance",
+                                            "index",
+                                            "angle_degrees",
+                                            "distance_twips"};
+
+constexpr std::string_view lineEnd = "\r\n"; // RFC 4180 ends every record with CRLF
+constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+
+void append(std::string& out, double value, char decimal)
 {
-    out += shortestDecimal(value);
+    std::string text = shortestDecimal(value);
+    std::replace(text.begin(), text.end(), '.', decimal);
+    out += text;
 }
 
 // The settings are the same on every row; written once and repeated.
-std::string settingsColumns(const RunSettings& settings)
+std::string settingsColumns(const RunSettings& settings, const CsvSeparators& separators)
 {
     std::string columns;
     // The substance names are plain words; a field never needs quoting.
     if (settings.substance) {
         columns += facts(*settings.substance).name;
     }
-    columns += ',';
-    append(columns, settings.refrIndex);
-    columns += ',';
-    append(columns, settings.alpha);
-    columns += ',';
-    append(columns, settings.detectorDistance);
+    for (const double value : {settings.refrIndex, settings.alpha, settings.detectorDistance}) {
+        columns += separators.column;
+        append(columns, value, separators.decimal);
+    }
     return columns;
 }
 } // namespace
 
-std::string curvesCsv(const CurveRecord& record)
+std::string curvesCsv(const CurveRecord& record, const CsvSeparators& separators)
 {
-    const std::string settings = settingsColumns(record.settings);
-    std::string out = header;
+    const std::string settings = settingsColumns(record.settings, separators);
+    std::string out;
+    if (separators.byteOrderMark) {
+        out += byteOrderMark;
+    }
+    for (const std::string_view name : columnNames) {
+        if (name != columnNames[0]) {
+            out += separators.column;
+        }
+        out += name;
+    }
+    out += lineEnd;
     for (const CurvePoint& p : record.points) {
         for (const double value : {double(p.step), double(p.y), p.x, p.vSquared, p.hSquared,
                                    p.lSquared, p.vBar, p.hBar, p.lBar}) {
-            append(out, value);
-            out += ',';
+            append(out, value, separators.decimal);
+            out += separators.column;
         }
         out += settings;
-        out += "\r\n"; // RFC 4180 ends every record with CRLF
+        out += lineEnd;
     }
     return out;
 }

@@ -57,7 +57,6 @@ public:
 
     // The colour of lines and circles drawn without an explicit colour from now on.
     void setForeColour(Colour colour) { m_foreColour = colour; }
-    Colour foreColour() const { return m_foreColour; }
     int drawWidth() const { return m_drawWidth; }
 
     std::size_t size() const { return m_commands.size(); }

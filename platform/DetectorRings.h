@@ -21,8 +21,6 @@ public:
 
     // Moves the rings to where the detectors stand at step.
     void mark(SweepStep step, double detectorDistance);
-    // The rings' centres in pixels of this widget: V, H, L.
-    const std::array<QPointF, 3>& centres() const { return m_centres; }
 
     static constexpr qreal ringDiameter = 8; // pixels at the design's own size
 

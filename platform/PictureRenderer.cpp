@@ -3,6 +3,8 @@
 
 #include "PictureRenderer.h"
 
+#include "LineBatch.h"
+#include "RingStamps.h"
 #include "Twips.h"
 
 #include <QImage>
@@ -118,9 +120,14 @@ void drawThinLine(QImage& image, const Segment& s, Colour colour)
 class Replay
 {
 public:
-    Replay(QPainter* painter, QImage* thinTarget, double deviceScale, const QRectF& clip)
+    Replay(QPainter* painter, QImage* thinTarget, double deviceScale, const QRectF& clip,
+           QImage* image = nullptr)
         : m_painter(painter), m_thinTarget(thinTarget), m_deviceScale(deviceScale), m_clip(clip)
-    {}
+    {
+        if (image && image->format() == QImage::Format_ARGB32_Premultiplied) {
+            m_rings.emplace(*image);
+        }
+    }
 
     void draw(const DrawCommand& c)
     {
@@ -132,6 +139,14 @@ public:
     }
 
     QRectF dirty() const { return m_dirty; }
+
+    void flush()
+    {
+        if (m_batch) {
+            m_batch->draw(*m_painter);
+            m_batch.reset();
+        }
+    }
 
 private:
     void line(const DrawCommand& c)
@@ -145,9 +160,10 @@ private:
             return;
         }
         if (m_thinTarget && c.width == 1) {
+            flush(); // what was gathered lies under this line
             drawThinLine(*m_thinTarget, *s, c.colour);
         } else {
-            usePen(c.colour, c.width).drawLine(QLineF(s->x1, s->y1, s->x2, s->y2));
+            batch(c.colour, c.width).add(QLineF(s->x1, s->y1, s->x2, s->y2));
         }
         m_dirty |=
             QRectF(QPointF(std::min(s->x1, s->x2) - margin, std::min(s->y1, s->y2) - margin),
@@ -162,9 +178,28 @@ private:
         if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r) || r > 1e5) {
             return;
         }
-        usePen(c.colour, c.width).drawEllipse(QPointF(cx, cy), r, r);
+        flush();
+        QPainter& painter = usePen(c.colour, c.width);
+        const bool wide = std::round(c.width * m_deviceScale) >= 2;
+        if (!m_rings || !wide ||
+            !m_rings->stamp(painter.deviceTransform(), QPointF(cx, cy), r, painter.pen())) {
+            painter.drawEllipse(QPointF(cx, cy), r, r);
+        }
         const double margin = r + c.width;
         m_dirty |= QRectF(cx - margin, cy - margin, 2 * margin, 2 * margin);
+    }
+
+    // The batch for lines of this colour and width; the lines gathered so far are drawn first
+    // when either changes.
+    LineBatch& batch(Colour colour, int width)
+    {
+        if (!m_batch || colour != m_penColour || width != m_penWidth) {
+            flush();
+            usePen(colour, width);
+            const double pen = m_painter->pen().widthF();
+            m_batch.emplace(pen, pen * m_deviceScale);
+        }
+        return *m_batch;
     }
 
     QPainter& usePen(Colour colour, int width)
@@ -184,6 +219,8 @@ private:
     }
 
     QPainter* m_painter;
+    std::optional<LineBatch> m_batch;
+    std::optional<RingStamps> m_rings;
     QImage* m_thinTarget;
     double m_deviceScale;
     QRectF m_clip;
@@ -194,17 +231,18 @@ private:
 };
 
 QRectF replay(QPainter& painter, QImage* thinTarget, const DrawingList& list, std::size_t from,
-              std::size_t to, double factor, const QRectF& clip)
+              std::size_t to, double factor, const QRectF& clip, QImage* image = nullptr)
 {
     painter.save();
     painter.scale(factor, factor);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
     const double deviceScale = factor * painter.device()->devicePixelRatio();
-    Replay r(&painter, thinTarget, deviceScale, clip);
+    Replay r(&painter, thinTarget, deviceScale, clip, image);
     for (std::size_t i = from; i < std::min(to, list.size()); ++i) {
         r.draw(list[i]);
     }
+    r.flush();
     painter.restore();
     return r.dirty();
 }
@@ -249,5 +287,5 @@ QRectF PictureRenderer::render(QImage& image, const DrawingList& list, std::size
         }
     }
     QPainter painter(&image);
-    return replay(painter, thin ? &image : nullptr, list, from, to, factor, clip);
+    return replay(painter, thin ? &image : nullptr, list, from, to, factor, clip, &image);
 }

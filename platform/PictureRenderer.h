@@ -12,14 +12,15 @@
 // at factor 1 on a ratio-2 device. Everything is cut to the clip rectangle (in design pixels)
 // first, so coordinates far off the picture never reach the painter.
 //
-// For saving the picture, replay it on the file's painter:
+// The whole picture afresh at f times the design's size, as a saved PNG has it:
 //
-//     QSvgGenerator svg;  ...  svg.setSize(QSize(763 * f, 575 * f));
-//     QPainter painter(&svg);
-//     PictureRenderer::render(painter, window.picture().drawing(), 0, list.size(), f,
-//                             PictureRenderer::designArea());
+//     QImage image((PictureRenderer::designArea().size() * f).toSize(),
+//                  QImage::Format_ARGB32_Premultiplied);
+//     image.fill(Qt::transparent);
+//     PictureRenderer::render(image, drawing, 0, drawing.size(), f);
 //
-// The painter's pen, brush and render hints are restored afterwards.
+// (Vector files go through drawAsVectors instead, which merges the lines into shapes.) The
+// painter's pen, brush and render hints are restored afterwards.
 
 #include "DrawingList.h"
 

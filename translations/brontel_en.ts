@@ -395,6 +395,11 @@ Type a number from this range into the field and press Start again.</translation
         <source>Výukové popisky v obrázku</source>
         <translation>Teaching overlay on the picture</translation>
     </message>
+    <message>
+        <source>CSV pro tabulkové procesory (*.csv)</source>
+        <extracomment>A file type in the save dialog: CSV that a spreadsheet in the user&apos;s locale opens by double click (semicolons between columns, the locale&apos;s decimal comma).</extracomment>
+        <translation>CSV for spreadsheets (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>ScenePicture</name>

@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Brontel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Ctrl+C puts the window as shown on the clipboard as a picture, unless a text box has selected
-// text, which it copies as text as usual.
+// Ctrl+C puts the scene on the clipboard as a picture, as "Save picture" makes it and as large as
+// the window shows it, unless a text box has selected text, which it copies as text as usual.
 
 #include "Brontel.h"
 #include "RunWait.h"
+#include "SceneMenu.h"
+#include "ScenePicture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -64,10 +66,11 @@ void TestClipboard::ctrlC()
 
     const QImage copied = QApplication::clipboard()->image();
     if (picture) {
-        const QImage shown = w.grab().toImage();
-        QCOMPARE(copied.size(), shown.size());
+        const ScenePicture scene = SceneMenu::sceneOf(w);
+        QCOMPARE(copied.size(), (scene.size() * w.factor()).toSize());
+        QVERIFY(copied.size() != w.size()); // the scene alone, not the window with its panel
         QCOMPARE(copied.convertToFormat(QImage::Format_RGB32),
-                 shown.convertToFormat(QImage::Format_RGB32));
+                 scene.image(w.factor()).convertToFormat(QImage::Format_RGB32));
     } else {
         QVERIFY(copied.isNull());
         QCOMPARE(QApplication::clipboard()->text(), w.nIndex->text());

@@ -15,11 +15,14 @@
 #include "Twips.h"
 #include "WindowMemory.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -58,6 +61,8 @@ private Q_SLOTS:
     void unreadableSettingsGiveNothing_data();
     void unreadableSettingsGiveNothing();
     void savedStateReadsBack();
+    void sizeKeysStepTheRightWay_data();
+    void sizeKeysStepTheRightWay();
 };
 
 void TestWindowScale::factorFitsTheWindow_data()
@@ -94,12 +99,15 @@ void TestWindowScale::sizeSteps_data()
     QTest::addColumn<double>("largest");
     QTest::addColumn<double>("up");
     QTest::addColumn<double>("down");
-    QTest::newRow("100 %") << 1.0 << 1.878 << 1.25 << 1.0;
+    QTest::newRow("100 %") << 1.0 << 1.878 << 1.25 << 0.75;
     QTest::newRow("125 %") << 1.25 << 1.878 << 1.5 << 1.0;
     QTest::newRow("150 % on full HD: 175 % fits") << 1.5 << 1.878 << 1.75 << 1.25;
     QTest::newRow("175 % on full HD: 200 % does not") << 1.75 << 1.878 << 1.75 << 1.5;
     QTest::newRow("between steps") << 1.6 << 4.0 << 1.75 << 1.5;
-    QTest::newRow("screen smaller than the design") << 1.0 << 0.9 << 1.0 << 1.0;
+    QTest::newRow("screen smaller than the design: 640 x 480 takes 75 %")
+        << 1.0 << 0.8 << 1.0 << 0.75;
+    QTest::newRow("75 % on 640 x 480") << 0.75 << 0.8 << 0.75 << 0.5;
+    QTest::newRow("the smallest step") << 0.5 << 0.8 << 0.75 << 0.5;
 }
 
 void TestWindowScale::sizeSteps()
@@ -128,6 +136,16 @@ void TestWindowScale::controlsAndPictureAtTheirScaledPlaces()
     QCOMPARE(twipsGeometry(w.nTextIndex), (TwipsRect{480, 1200, 1095, 285}));
     QCOMPARE(w.opSklo->geometry(), expectedBox({120, 600, 735, 255}, 1.5, QPoint()));
     QCOMPARE(w.cmdStart->font().pointSizeF(), 18 * 1.5);
+    // The option's circle grows with its caption.
+    const auto circleWidth = [](QWidget* option) {
+        QStyleOptionButton look;
+        look.initFrom(option);
+        return option->style()
+            ->subElementRect(QStyle::SE_RadioButtonIndicator, &look, option)
+            .width();
+    };
+    const int designCircle = QApplication::style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
+    QCOMPARE(circleWidth(w.opSklo), int(std::lround(designCircle * 1.5)));
 
     // The picture covers the design's area and draws where the twips say.
     auto* layer = w.findChild<PictureLayer*>(QStringLiteral("picture"));
@@ -152,6 +170,7 @@ void TestWindowScale::controlsAndPictureAtTheirScaledPlaces()
     w.resetSize();
     QCOMPARE(w.factor(), 1.0);
     QCOMPARE(w.nTextIndex->geometry(), expectedBox({480, 1200, 1095, 285}, 1, QPoint()));
+    QCOMPARE(circleWidth(w.opSklo), designCircle);
     QCOMPARE(layer->geometry(), QRect(QPoint(0, 0), designscale::designSize()));
 }
 
@@ -269,6 +288,49 @@ void TestWindowScale::savedStateReadsBack()
     writeWindowState(settings, state);
     settings.sync();
     QCOMPARE(readWindowState(settings), std::optional(state));
+}
+
+void TestWindowScale::sizeKeysStepTheRightWay_data()
+{
+    // Keys pressed in the angle field, one after another, from the design's size.
+    QTest::addColumn<QList<QKeyCombination>>("keys");
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<bool>("fullScreen");
+    const QKeyCombination minus(Qt::ControlModifier, Qt::Key_Minus);
+    const QKeyCombination plus(Qt::ControlModifier, Qt::Key_Plus);
+    const QKeyCombination zero(Qt::ControlModifier, Qt::Key_0);
+    const QKeyCombination f11(Qt::Key_F11);
+    const QKeyCombination escape(Qt::Key_Escape);
+    QTest::newRow("Ctrl+minus: smaller") << QList{minus} << 0.75 << false;
+    QTest::newRow("twice: smaller still") << QList{minus, minus} << 0.5 << false;
+    QTest::newRow("Ctrl+minus, Ctrl+plus: back") << QList{minus, plus} << 1.0 << false;
+    QTest::newRow("Ctrl+0: the design's size") << QList{minus, minus, zero} << 1.0 << false;
+    QTest::newRow("F11: full screen") << QList{f11} << -1.0 << true;
+    QTest::newRow("Esc leaves full screen") << QList{f11, escape} << 1.0 << false;
+    QTest::newRow("F11 again leaves it") << QList{f11, f11} << 1.0 << false;
+}
+
+void TestWindowScale::sizeKeysStepTheRightWay()
+{
+    QFETCH(QList<QKeyCombination>, keys);
+    QFETCH(double, factor);
+    QFETCH(bool, fullScreen);
+    Brontel w(Countdown(0));
+    w.load();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.factor(), 1.0);
+    for (const QKeyCombination key : keys) {
+        QTest::keyClick(w.nAlfa, key.key(), key.keyboardModifiers());
+    }
+    // A known fault: leaving full screen right after entering it, before the window system has
+    // answered, leaves the window full screen (F11) or at the screen's size (Esc).
+    QEXPECT_FAIL("F11 again leaves it", "the window system's late answer wins", Abort);
+    QTRY_COMPARE(w.isFullScreen(), fullScreen);
+    if (factor > 0) {
+        QEXPECT_FAIL("Esc leaves full screen", "the window's own place is lost", Abort);
+        QTRY_COMPARE(w.factor(), factor);
+    }
 }
 
 QTEST_MAIN(TestWindowScale)

@@ -10,6 +10,7 @@
 #include "RecordingSurface.h"
 #include "RunSettings.h"
 
+#include <QLocale>
 #include <QTest>
 
 #include <cmath>
@@ -27,7 +28,7 @@ CurveRecord startUpRun(int steps = 467)
 }
 
 // Splits RFC 4180 text without quoted fields (the writer never needs quotes) into rows.
-QList<QStringList> rowsOf(const std::string& csv)
+QList<QStringList> rowsOf(const std::string& csv, QChar column = QLatin1Char(','))
 {
     QList<QStringList> rows;
     const QString text = QString::fromStdString(csv);
@@ -36,7 +37,7 @@ QList<QStringList> rowsOf(const std::string& csv)
         lines.removeLast(); // the last record ends with a line break too
     }
     for (const QString& line : lines) {
-        rows << line.split(QLatin1Char(','));
+        rows << line.split(column);
     }
     return rows;
 }
@@ -52,6 +53,8 @@ private Q_SLOTS:
     void longestBars_data();
     void longestBars();
     void stoppedRunWritesTheStepsDrawn();
+    void spreadsheetFileReadsBackInItsLocale_data();
+    void spreadsheetFileReadsBackInItsLocale();
 
 private:
     CurveRecord m_record;
@@ -130,6 +133,41 @@ void TestCurvesCsv::stoppedRunWritesTheStepsDrawn()
     const QList<QStringList> stopped = rowsOf(curvesCsv(startUpRun(120)));
     QCOMPARE(stopped.size(), 1 + 120);
     QCOMPARE(stopped, whole.mid(0, 1 + 120)); // the same rows as far as it went
+}
+
+void TestCurvesCsv::spreadsheetFileReadsBackInItsLocale_data()
+{
+    QTest::addColumn<char>("localeDecimal");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("index");
+    QTest::newRow("Czech: decimal comma") << ',' << QLocale(QLocale::Czech) << "1,33";
+    QTest::newRow("German: decimal comma") << ',' << QLocale(QLocale::German) << "1,33";
+    QTest::newRow("English: decimal point") << '.' << QLocale(QLocale::English) << "1.33";
+    QTest::newRow("another separator: the point") << '\'' << QLocale::c() << "1.33";
+}
+
+void TestCurvesCsv::spreadsheetFileReadsBackInItsLocale()
+{
+    QFETCH(char, localeDecimal);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, index);
+    const std::string csv = curvesCsv(m_record, CsvSeparators::forSpreadsheets(localeDecimal));
+    QCOMPARE(csv.substr(0, 3), std::string("\xEF\xBB\xBF")); // UTF-8 byte order mark
+    const QList<QStringList> rows = rowsOf(csv.substr(3), QLatin1Char(';'));
+    const QList<QStringList> standard = rowsOf(curvesCsv(m_record));
+    QCOMPARE(rows.size(), standard.size());
+    QCOMPARE(rows.front(), standard.front());
+    for (int r = 1; r < rows.size(); ++r) {
+        QCOMPARE(rows[r].size(), 13);
+        QCOMPARE(rows[r].mid(9), QStringList({"water", index, "35", "750"}));
+        const CurvePoint& p = m_record.points[r - 1];
+        const double expected[] = {p.vSquared, p.hSquared, p.lSquared, p.vBar, p.hBar, p.lBar};
+        for (int c = 0; c < 6; ++c) {
+            bool ok = false;
+            QCOMPARE(locale.toDouble(rows[r][3 + c], &ok), expected[c]); // bit for bit
+            QVERIFY(ok);
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(TestCurvesCsv)

@@ -6,9 +6,12 @@
 
 #include "OptionButton.h"
 
+#include <QApplication>
 #include <QGroupBox>
+#include <QStyleOptionButton>
 #include <QTest>
 
+#include <cmath>
 #include <vector>
 
 class TestOptionButton : public QObject
@@ -22,6 +25,8 @@ private Q_SLOTS:
     void handlerHasRunWhenSelectReturns();
     void userClickOnSelectedRunsAgain();
     void otherFramesAreIndependent();
+    void circleGrowsWithTheFactor_data();
+    void circleGrowsWithTheFactor();
 
 private:
     struct Frame
@@ -116,6 +121,32 @@ void TestOptionButton::otherFramesAreIndependent()
     second.options[2]->select();
     QVERIFY(first.options[0]->isChecked());
     QVERIFY(second.options[2]->isChecked());
+}
+
+void TestOptionButton::circleGrowsWithTheFactor_data()
+{
+    QTest::addColumn<double>("factor");
+    QTest::newRow("the design's size") << 1.0;
+    QTest::newRow("maximised on 640 x 480") << 0.84;
+    QTest::newRow("twice") << 2.0;
+    QTest::newRow("full screen on 8K") << 7.5;
+}
+
+void TestOptionButton::circleGrowsWithTheFactor()
+{
+    QFETCH(double, factor);
+    OptionButton option(QStringLiteral("a"), QStringLiteral("Sklo"), m_window);
+    option.setScale(factor);
+    QStyleOptionButton look;
+    look.initFrom(&option);
+    const QRect circle =
+        option.style()->subElementRect(QStyle::SE_RadioButtonIndicator, &look, &option);
+    const int designWidth =
+        QApplication::style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, nullptr);
+    QCOMPARE(circle.width(), int(std::lround(designWidth * factor)));
+    QCOMPARE(circle.height(), int(std::lround(designWidth * factor)));
+    // The application's own buttons keep their size.
+    QCOMPARE(QApplication::style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth), designWidth);
 }
 
 QTEST_MAIN(TestOptionButton)
