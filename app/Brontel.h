@@ -168,6 +168,7 @@ private:
     // After input that steers the run (the run's keys, Konec, the close box).
     void afterSteering();
     bool steersRun(QObject* receiver, const QEvent* event);
+    void showPaused();
 
     void createControls();
     void connectHandlers();
@@ -186,6 +187,7 @@ private:
     QTimer m_stepTimer;
     std::unique_ptr<InputHold> m_hold; // during a run
     DetectorRings* m_rings = nullptr;
+    QLabel* m_paused = nullptr; // says so while a run is paused
     bool m_startHadFocus = false;
     QPointer<QWidget> m_focusInstead;
     DesignPlacement m_placement;

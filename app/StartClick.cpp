@@ -7,17 +7,21 @@
 // input is held, dropped or acted on at once as the model's rule says; the run's keys steer it.
 
 #include "Brontel.h"
+#include "ControlLook.h"
 #include "DetectorRings.h"
 #include "InputHold.h"
 #include "InputRule.h"
 #include "NumberText.h"
 #include "PictureSurface.h"
+#include "TextFit.h"
+#include "Twips.h"
 #include "WindowModel.h"
 #include "WindowTexts.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -175,8 +179,28 @@ bool Brontel::steersRun(QObject*, const QEvent* event)
     return true;
 }
 
+void Brontel::showPaused()
+{
+    const bool paused = m_model->steering().state() == RunState::Paused;
+    if (paused && m_paused == nullptr) {
+        m_paused = new QLabel(this);
+        m_paused->setObjectName(QStringLiteral("paused"));
+        m_paused->setFont(look::serifBold(10));
+        m_paused->setAlignment(Qt::AlignCenter);
+        m_paused->setStyleSheet(QStringLiteral("color: #a00000;"));
+        // Beside the title, right of Konec: the picture stays as the run drew it.
+        setTwipsGeometry(m_paused, {9360, 30, 2040, 330});
+        fitFont(m_paused, factor());
+    }
+    if (m_paused != nullptr) {
+        m_paused->setText(QCoreApplication::translate(windowTextContext, pausedText));
+        m_paused->setVisible(paused);
+    }
+}
+
 void Brontel::afterSteering()
 {
+    showPaused();
     if (!m_model->running()) {
         return;
     }
@@ -210,6 +234,7 @@ void Brontel::endRun()
 {
     m_stepTimer.stop();
     m_model->endRun();
+    showPaused();
     m_rings->hide();
     showPicture();
     if (m_model->steering().endRequested()) {
@@ -220,9 +245,12 @@ void Brontel::endRun()
         return;
     }
     // Start comes back at once, with the focus it had, so that the held input, handed on after
-    // this, acts as if it had been made now; presses of Start among it stay dropped.
+    // this, acts as if it had been made now; presses of Start among it stay dropped. Where the
+    // user typed into the field that showed the focus meanwhile, the focus stays there, with
+    // its selection, for the typing to replace.
     cmdStart->setEnabled(true);
-    if (m_startHadFocus && QApplication::focusWidget() == m_focusInstead) {
+    if (m_startHadFocus && QApplication::focusWidget() == m_focusInstead &&
+        !m_hold->holdsTyping()) {
         cmdStart->setFocus(Qt::OtherFocusReason);
     }
     m_hold.reset();

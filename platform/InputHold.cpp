@@ -9,6 +9,8 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 // A pointer event as a new event of its own: a clone would share its point with the event the
 // window system delivers next, which moves it.
@@ -35,9 +37,11 @@ std::unique_ptr<QEvent> copyOf(const QEvent* event)
     }
 }
 
-bool isKey(const QEvent* event)
+// Keys and text from an input method (dead keys, composed letters) go to the focus.
+bool isTyping(const QEvent* event)
 {
-    return event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    return event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
+           event->type() == QEvent::InputMethod;
 }
 
 // A press handed on gives the focus as a press from the window system would.
@@ -59,16 +63,25 @@ void giveFocusOnPress(QObject* receiver, const QEvent* event)
 
 void handOn(std::vector<InputHold::Held>& held, const InputHold::Rule& rule)
 {
+    bool focusMoved = false;
     for (InputHold::Held& item : held) {
         QObject* receiver = item.receiver;
-        if (isKey(item.event.get()) && QApplication::focusWidget()) {
-            receiver = QApplication::focusWidget();
+        if (isTyping(item.event.get())) {
+            // Typing goes where the user saw the focus while typing, unless a held click has
+            // moved the focus since: then it follows that click.
+            if (focusMoved || receiver == nullptr) {
+                receiver = QApplication::focusWidget();
+            } else if (auto* widget = qobject_cast<QWidget*>(receiver);
+                       widget && widget != QApplication::focusWidget() && widget->isEnabled()) {
+                widget->setFocus(Qt::OtherFocusReason);
+            }
         }
         if (receiver == nullptr ||
             (rule && rule(receiver, item.event.get()) == InputHold::Verdict::Drop)) {
             continue;
         }
         giveFocusOnPress(receiver, item.event.get());
+        focusMoved = focusMoved || item.event->type() == QEvent::MouseButtonPress;
         QCoreApplication::sendEvent(receiver, item.event.get());
     }
 }
@@ -94,6 +107,12 @@ InputHold::~InputHold()
         m_context, [held = m_held, rule = m_rule] { handOn(*held, rule); }, Qt::QueuedConnection);
 }
 
+bool InputHold::holdsTyping() const
+{
+    return std::any_of(m_held->begin(), m_held->end(),
+                       [](const Held& item) { return isTyping(item.event.get()); });
+}
+
 bool InputHold::isUserInput(const QEvent* event)
 {
     switch (event->type()) {
@@ -104,6 +123,7 @@ bool InputHold::isUserInput(const QEvent* event)
     case QEvent::Wheel:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
+    case QEvent::InputMethod:
     case QEvent::TabletPress:
     case QEvent::TabletRelease:
     case QEvent::TabletMove:

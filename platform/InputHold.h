@@ -10,8 +10,9 @@
 // moves and its release go to the control that was under the pointer at the press, with
 // positions in that control's own coordinates, whatever the pointer did afterwards. Mouse and
 // wheel events are copied by value, since Qt reuses a pointer event's point for the next one.
-// Keys go, when handed on, to whichever widget has the focus by then, so text typed after a
-// held click on a field lands in that field.
+// Keys and input-method text go, when handed on, where the focus was when they were typed, as
+// the user saw it; after a held click, to wherever that click put the focus, so text typed
+// after a held click on a field lands in that field.
 
 #include <QEvent>
 #include <QObject>
@@ -43,6 +44,8 @@ public:
     InputHold& operator=(const InputHold&) = delete;
 
     std::size_t heldCount() const { return m_held->size(); }
+    // Whether keys or input-method text are among the held input.
+    bool holdsTyping() const;
     // Forgets what has been held: the program is ending.
     void discard() { m_held->clear(); }
 

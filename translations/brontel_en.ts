@@ -286,6 +286,10 @@ Zapište do pole číslo z tohoto rozsahu a stiskněte Start znovu.</source>
 
 Type a number from this range into the field and press Start again.</translation>
     </message>
+    <message>
+        <source>Pozastaveno (P: dál, →: krok)</source>
+        <translation>Paused (P: go on, →: one step)</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -5,13 +5,15 @@
 // run, the pace read from the settings, and settings that are not numbers.
 
 #include "Brontel.h"
-#include "RunWait.h"
 #include "NumberText.h"
 #include "OptionButton.h"
 #include "PictureSurface.h"
+#include "RunWait.h"
 #include "SettingRanges.h"
 #include "SweepStep.h"
 
+#include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -107,6 +109,11 @@ private Q_SLOTS:
     void ringsMarkTheDetectorsOnlyDuringARun();
     void meaninglessNumbersAreRefused_data();
     void meaninglessNumbersAreRefused();
+    void typingDuringARunLandsWhereTheFocusWas_data();
+    void typingDuringARunLandsWhereTheFocusWas();
+    void pausedIsSaidWhilePaused();
+    void focusComesBackToStart_data();
+    void focusComesBackToStart();
 
 private:
     int runCounted(Brontel& w);
@@ -450,7 +457,7 @@ void TestRun::startPressedDuringARunQueuesNothing()
         } else if (press == QLatin1String("double-click")) {
             QTest::mouseDClick(w.cmdStart, Qt::LeftButton);
         } else {
-            // Keys go to the focus, which Start has again once the run is over.
+            // Keys go where the focus showed while they were typed: not to the grey Start.
             const Qt::Key key = press == QLatin1String("Enter") ? Qt::Key_Return : Qt::Key_Space;
             QTest::keyClick(QApplication::focusWidget(), key);
         }
@@ -465,7 +472,10 @@ void TestRun::startPressedDuringARunQueuesNothing()
     QCOMPARE(steps, 467); // one run, none after it
     QVERIFY(!startEnabledDuringRun);
     QVERIFY(w.cmdStart->isEnabled());
-    QVERIFY(w.cmdStart->hasFocus());
+    // Clicks on Start are dropped, and the focus comes back to it; a key typed during the run
+    // went to the angle field, which showed the focus while Start was grey.
+    const bool typed = press == QLatin1String("Enter") || press == QLatin1String("Space");
+    QVERIFY(typed ? w.nAlfa->hasFocus() : w.cmdStart->hasFocus());
 }
 
 void TestRun::ringsMarkTheDetectorsOnlyDuringARun_data()
@@ -590,6 +600,104 @@ void TestRun::meaninglessNumbersAreRefused()
             }
         }
     }
+}
+
+void TestRun::typingDuringARunLandsWhereTheFocusWas_data()
+{
+    QTest::addColumn<bool>("inputMethod");
+    QTest::newRow("keys") << false;
+    QTest::newRow("input method (a dead key and a letter)") << true;
+}
+
+void TestRun::typingDuringARunLandsWhereTheFocusWas()
+{
+    QFETCH(bool, inputMethod);
+    Brontel& w = *m_window;
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QString seenDuringRun;
+    QWidget* focusDuringRun = nullptr;
+    int steps = 0;
+    const auto typing = QObject::connect(&w, &Brontel::stepShown, &w, [&] {
+        if (++steps != 10) {
+            if (steps == 20) {
+                seenDuringRun = w.nAlfa->text();
+            }
+            return;
+        }
+        // Start gave the focus on when it went grey: the angle field shows it, text selected.
+        focusDuringRun = QApplication::focusWidget();
+        if (inputMethod) {
+            QInputMethodEvent composed;
+            composed.setCommitString(QStringLiteral("é"));
+            QCoreApplication::sendEvent(focusDuringRun, &composed);
+        } else {
+            QTest::keyClicks(focusDuringRun, QStringLiteral("45"));
+        }
+    });
+    w.cmdStart->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.cmdStart, Qt::Key_Space);
+    QVERIFY(waitForRunEnd(w));
+    QObject::disconnect(typing);
+    QCOMPARE(focusDuringRun, w.nAlfa);
+    QCOMPARE(seenDuringRun, QStringLiteral("35")); // nothing acts during the run
+    QTRY_COMPARE(w.nAlfa->text(), inputMethod ? QStringLiteral("é") : QStringLiteral("45"));
+    QCOMPARE(QApplication::focusWidget(), w.nAlfa);
+}
+
+void TestRun::pausedIsSaidWhilePaused()
+{
+    Brontel& w = *m_window;
+    QStringList seen;
+    int steps = 0;
+    const auto said = [&w] {
+        const auto* label = w.findChild<QLabel*>(QStringLiteral("paused"));
+        return label != nullptr && label->isVisible() ? label->text() : QString();
+    };
+    const auto pausing = QObject::connect(&w, &Brontel::stepShown, &w, [&] {
+        if (++steps == 10) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
+            seen << said();
+            QTimer::singleShot(0, &w, [&] {
+                seen << said();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
+                seen << said();
+            });
+        }
+    });
+    QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QVERIFY(waitForRunEnd(w));
+    QObject::disconnect(pausing);
+    QCOMPARE(seen.size(), 3);
+    QVERIFY2(seen[0].startsWith(QStringLiteral("Pozastaveno")), qPrintable(seen[0]));
+    QCOMPARE(seen[1], seen[0]);   // still paused on the next turn of the event loop
+    QCOMPARE(seen[2], QString()); // P again: going on, and nothing said
+    QCOMPARE(steps, 467);
+    QCOMPARE(said(), QString());
+}
+
+void TestRun::focusComesBackToStart_data()
+{
+    QTest::addColumn<bool>("mouse");
+    QTest::newRow("mouse click") << true;
+    QTest::newRow("Space") << false;
+}
+
+void TestRun::focusComesBackToStart()
+{
+    QFETCH(bool, mouse);
+    Brontel& w = *m_window;
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    if (mouse) {
+        QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    } else {
+        w.cmdStart->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w.cmdStart, Qt::Key_Space);
+    }
+    QVERIFY(waitForRunEnd(w));
+    QCoreApplication::processEvents();
+    QCOMPARE(QApplication::focusWidget(), w.cmdStart);
 }
 
 QTEST_MAIN(TestRun)
