@@ -112,6 +112,7 @@ private Q_SLOTS:
     void typingDuringARunLandsWhereTheFocusWas_data();
     void typingDuringARunLandsWhereTheFocusWas();
     void pausedIsSaidWhilePaused();
+    void otherWindowsAnswerDuringARun();
     void focusComesBackToStart_data();
     void focusComesBackToStart();
 
@@ -674,6 +675,28 @@ void TestRun::pausedIsSaidWhilePaused()
     QCOMPARE(seen[2], QString()); // P again: going on, and nothing said
     QCOMPARE(steps, 467);
     QCOMPARE(said(), QString());
+}
+
+void TestRun::otherWindowsAnswerDuringARun()
+{
+    // A window of its own, as the help is: input to it is not the run's business.
+    Brontel& w = *m_window;
+    QLineEdit other;
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    QString seenDuringRun;
+    int steps = 0;
+    const auto typing = QObject::connect(&w, &Brontel::stepShown, &w, [&] {
+        if (++steps == 10) {
+            QTest::keyClicks(&other, QStringLiteral("help"));
+            seenDuringRun = other.text();
+        }
+    });
+    QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QVERIFY(waitForRunEnd(w));
+    QObject::disconnect(typing);
+    QCOMPARE(seenDuringRun, QStringLiteral("help")); // at once, not after the run
+    QCOMPARE(w.nAlfa->text(), QStringLiteral("35"));
 }
 
 void TestRun::focusComesBackToStart_data()
