@@ -185,7 +185,7 @@ void Brontel::showPaused()
     if (paused && m_paused == nullptr) {
         m_paused = new QLabel(this);
         m_paused->setObjectName(QStringLiteral("paused"));
-        m_paused->setFont(look::serifBold(10));
+        m_paused->setFont(look::serifBold(12));
         m_paused->setAlignment(Qt::AlignCenter);
         m_paused->setStyleSheet(QStringLiteral("color: #a00000;"));
         // Beside the title, right of Konec: the picture stays as the run drew it.
@@ -194,6 +194,7 @@ void Brontel::showPaused()
     }
     if (m_paused != nullptr) {
         m_paused->setText(QCoreApplication::translate(windowTextContext, pausedText));
+        m_paused->setToolTip(QCoreApplication::translate(windowTextContext, pausedToolTip));
         m_paused->setVisible(paused);
     }
 }

@@ -99,9 +99,10 @@ constexpr const ControlTexts& textsOf(Control control)
     return controlTexts[std::size_t(control)];
 }
 
-// Shown beside the title while the teacher has paused a run (P).
-inline constexpr const char* pausedText =
-    QT_TRANSLATE_NOOP("Brontel", "Pozastaveno (P: dál, →: krok)");
+// Shown beside the title while the teacher has paused a run (P), with how to go on.
+inline constexpr const char* pausedText = QT_TRANSLATE_NOOP("Brontel", "Pozastaveno");
+inline constexpr const char* pausedToolTip =
+    QT_TRANSLATE_NOOP("Brontel", "P: pokus pokračuje; šipka vpravo: nakreslí jeden krok");
 
 // A refusal of Start as one whole sentence for the window, in windowTextContext. Arguments: %1
 // the text typed, %2 and %3 the accepted range (or %2 the largest number), %4 an example.

@@ -287,8 +287,12 @@ Zapište do pole číslo z tohoto rozsahu a stiskněte Start znovu.</source>
 Type a number from this range into the field and press Start again.</translation>
     </message>
     <message>
-        <source>Pozastaveno (P: dál, →: krok)</source>
-        <translation>Paused (P: go on, →: one step)</translation>
+        <source>Pozastaveno</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>P: pokus pokračuje; šipka vpravo: nakreslí jeden krok</source>
+        <translation>P: the experiment goes on; Right arrow: draws one step</translation>
     </message>
 </context>
 <context>
