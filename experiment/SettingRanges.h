@@ -15,6 +15,7 @@ struct Range
     double lowest = 0;
     double highest = 0;
     constexpr bool contains(double value) const { return value >= lowest && value <= highest; }
+    friend constexpr bool operator==(const Range&, const Range&) = default;
 };
 
 // Beyond this magnitude a setting makes no sense to teach with, and the run's phases and

@@ -41,6 +41,11 @@ function readTranslations(path) {
             const source = /<source>([\s\S]*?)<\/source>/.exec(m[1]);
             const translation = /<translation[^>]*>([\s\S]*?)<\/translation>/.exec(m[1]);
             if (source && translation && translation[1] !== '') {
+                // A sentence filled in by number (%1 ... %4) must keep every place in English.
+                const places = (text) => [...new Set(text.match(/%\d/g) ?? [])].sort().join();
+                if (places(source[1]) !== places(translation[1])) {
+                    throw new Error(`${name}: "${source[1]}" and its translation differ in %1 ... %9`);
+                }
                 table[unescape(source[1])] = unescape(translation[1]);
             }
         }

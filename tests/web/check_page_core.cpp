@@ -3,10 +3,12 @@
 
 // The page's boundary to the core, built for WebAssembly and run under node (also built
 // natively): start-up fields, refusals, a whole run shown step by step with its worked values in
-// the drawing and the CSV, pause and single step, stop, and a click during a run applied after
-// it. Exit status 0 only when everything agrees.
+// the drawing and the CSV, pause and single step, stop, input during a run held, dropped or
+// acted on at once, and Konec. Exit status 0 only when everything agrees.
 
 #include "PageCore.h"
+
+#include "Substance.h"
 
 #include <cmath>
 #include <cstdio>
@@ -87,34 +89,52 @@ int main()
 
     core.type("nIndex", "abc");
     auto refusal = core.start();
-    expect(refusal && refusal->kind == Refusal::Kind::NotANumber && refusal->field == "nIndex" &&
-               core.state() == RunState::Idle,
+    expect(refusal && refusal->reason == Refusal::Reason::NotANumber &&
+               refusal->field == Control::nIndex && core.state() == RunState::Idle,
            "\"abc\" as the index is refused, no run");
     core.type("nIndex", "0,4");
     refusal = core.start();
-    expect(refusal && refusal->kind == Refusal::Kind::OutOfRange && refusal->lowest == 0.5,
+    expect(refusal && refusal->reason == Refusal::Reason::OutOfRange &&
+               refusal->range.lowest == 0.5,
            "index 0,4 is refused, the range from 0,5");
     core.type("nIndex", "1,33");
     core.type("nAlfa", "91");
     refusal = core.start();
-    expect(refusal && refusal->field == "nAlfa" && refusal->highest == 90, "angle 91 refused");
+    expect(refusal && refusal->field == Control::nAlfa && refusal->range.highest == 90,
+           "angle 91 refused");
     core.type("nAlfa", " 35 ");
 
     expect(!core.start() && core.state() == RunState::Running, "Start begins a run");
-    core.advance(10);
-    core.pause();
+    const std::optional<std::int64_t> pause = core.step();
+    expect(pause == 1, "each step says its pause: the fastest pace's count 1");
+    core.advance(9);
+    expect(core.press(RunKey::PauseResume), "P pauses the run");
     core.advance(10);
     expect(core.stepsShown() == 10 && core.state() == RunState::Paused, "paused after 10 steps");
-    core.singleStep();
-    expect(core.stepsShown() == 11, "a single step shows the 11th");
+    expect(!core.step(), "a paused run draws no step");
+    expect(core.press(RunKey::StepOnce), "the Right arrow steers a paused run");
+    core.advance(5);
+    expect(core.stepsShown() == 11, "a single step draws the 11th, and only it");
     core.click("opSklo");
-    expect(core.field("nLátka") == "Voda", "a click during the run is held");
-    core.resume();
+    core.type("nAlfa", "50");
+    core.click("opMezní");
+    expect(core.field("nLátka") == "Voda" && core.field("nAlfa") == " 35 " &&
+               core.selectedOption("frmLátka") == "opVoda",
+           "clicks and typing during the run are held");
+    expect(!core.start() && core.stepsShown() == 11 && core.state() == RunState::Paused,
+           "Start pressed during the run is dropped");
+    core.scroll(1000);
+    expect(core.slowDownCount() > 1, "the pace acts at once during the run");
+    core.scroll(0);
+    core.press(RunKey::PauseResume);
     core.advance(1000);
     expect(core.stepsShown() == 467 && core.state() == RunState::Idle,
            "the run ends after 467 steps");
-    expect(core.field("nLátka") == "Sklo" && core.field("nIndex") == "1,5",
-           "the held click acts after the run");
+    expect(core.field("nLátka") == "Sklo" && core.field("nIndex") == "1,5" &&
+               core.field("nAlfaCaption") == "Mezní" &&
+               core.field("nAlfa") == formatNumber(facts(Substance::Glass).criticalAngle, {","}),
+           "the held input acts after the run, in order: glass, 50 typed, then the critical "
+           "angle over it");
     checkWorkedValues(core);
 
     const std::string csv = core.csv();
@@ -127,10 +147,18 @@ int main()
     expect(rows == 468, "the CSV has a header and 467 rows");
 
     core.click("opVoda");
+    core.click("opMenší");
     core.start();
     core.advance(5);
-    core.stop();
+    core.press(RunKey::Stop);
     expect(core.state() == RunState::Idle && core.stepsShown() == 5, "a stopped run keeps 5 steps");
+
+    core.start();
+    core.advance(3);
+    core.click("opSklo");
+    expect(core.end() && core.state() == RunState::Idle && core.field("nLátka") == "Voda",
+           "Konec stops the run; what was held is dropped with it");
+    expect(!core.end(), "Konec with no run stops none");
 
     std::printf("%s\n",
                 failures == 0 ? "page core: all checks passed" : "page core: checks FAILED");

@@ -9,6 +9,7 @@
 #include "RunParameters.h"
 #include "RunSettings.h"
 #include "SweepSums.h"
+#include "WindowTexts.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
@@ -42,22 +43,48 @@ int pictureSize(const PageCore& core)
     return int(core.picture().size());
 }
 
-// null when the run began, otherwise {kind, field, text, value, lowest, highest}.
+// null when the run began (or Start was not acted on), otherwise the refusal as data: its kind,
+// the field, the window's sentence for it (Czech, to be translated in the context "Brontel"),
+// and the texts for its %1 ... %4 as the fields show numbers.
 emscripten::val start(PageCore& core)
 {
     const std::optional<Refusal> refusal = core.start();
     if (!refusal) {
         return emscripten::val::null();
     }
+    const NumberFormat& format = core.model().numberFormat();
     emscripten::val out = emscripten::val::object();
     constexpr const char* kinds[] = {"notANumber", "tooLarge", "outOfRange"};
-    out.set("kind", kinds[static_cast<int>(refusal->kind)]);
-    out.set("field", refusal->field);
-    out.set("text", refusal->text);
-    out.set("value", core.numberText(refusal->value));
-    out.set("lowest", core.numberText(refusal->lowest));
-    out.set("highest", core.numberText(refusal->highest));
+    out.set("kind", kinds[static_cast<int>(refusal->reason)]);
+    out.set("field", std::string(nameOf(refusal->field)));
+    out.set("sentence", std::string(refusalInWindow(*refusal)));
+    out.set("typed", refusal->typed);
+    out.set("value", formatNumber(refusal->value, format));
+    out.set("lowest", formatNumber(refusal->range.lowest, format));
+    out.set("highest", formatNumber(refusal->range.highest, format));
+    out.set("example", formatNumber(1.33, format));
     return out;
+}
+
+// The pause after the step drawn, in microseconds, or null when none was drawn.
+emscripten::val step(PageCore& core)
+{
+    const std::optional<std::int64_t> pause = core.step();
+    return pause ? emscripten::val(double(*pause)) : emscripten::val::null();
+}
+
+bool press(PageCore& core, const std::string& key, bool autoRepeat)
+{
+    if (key == "stop") {
+        return core.press(RunKey::Stop, autoRepeat);
+    }
+    if (key == "pauseResume") {
+        return core.press(RunKey::PauseResume, autoRepeat);
+    }
+    if (key == "stepOnce") {
+        return core.press(RunKey::StepOnce, autoRepeat);
+    }
+    return false;
 }
 
 std::string state(const PageCore& core)
@@ -78,6 +105,25 @@ emscripten::val detectorPlaces(const PageCore& core)
     emscripten::val out = emscripten::val::array();
     for (const double v : core.detectorPlaces()) {
         out.call<void>("push", v);
+    }
+    return out;
+}
+
+// The window's one table of texts: per control its name, its caption (Czech; null where it
+// shows data), whether the caption is translated, and its tooltip (Czech, or null).
+emscripten::val windowTexts()
+{
+    emscripten::val out = emscripten::val::array();
+    const auto text = [](const char* t) {
+        return t == nullptr ? emscripten::val::null() : emscripten::val(std::string(t));
+    };
+    for (const ControlTexts& row : controlTexts) {
+        emscripten::val entry = emscripten::val::object();
+        entry.set("name", std::string(nameOf(row.control)));
+        entry.set("caption", text(row.caption));
+        entry.set("translated", row.captionTranslated);
+        entry.set("toolTip", text(row.toolTip));
+        out.call<void>("push", entry);
     }
     return out;
 }
@@ -123,11 +169,10 @@ EMSCRIPTEN_BINDINGS(brontel)
                               }))
         .function("scroll", &PageCore::scroll)
         .function("start", &start)
+        .function("step", &step)
         .function("advance", &PageCore::advance)
-        .function("pause", &PageCore::pause)
-        .function("resume", &PageCore::resume)
-        .function("singleStep", &PageCore::singleStep)
-        .function("stop", &PageCore::stop)
+        .function("press", &press)
+        .function("end", &PageCore::end)
         .function("state", &state)
         .function("stepsShown", &PageCore::stepsShown)
         .function("slowDownCount", &slowDownCount)
@@ -138,13 +183,17 @@ EMSCRIPTEN_BINDINGS(brontel)
                   emscripten::optional_override([](const PageCore& c, const std::string& frame) {
                       return c.selectedOption(frame);
                   }))
+        .function("visible",
+                  emscripten::optional_override(
+                      [](const PageCore& c, const std::string& name) { return c.visible(name); }))
         .function("scrollValue", &PageCore::scrollValue)
         .function("markerY", &PageCore::markerY)
+        .function("detectorHLabelLeft", &PageCore::detectorHLabelLeft)
         .function("detectorHLabelTop", &PageCore::detectorHLabelTop)
-        .function("substanceTag", &PageCore::substanceTag)
         .function("pictureSize", &pictureSize)
         .function("pictureFrom", &pictureFrom)
         .function("detectorPlaces", &detectorPlaces)
         .function("csv", &PageCore::csv);
     emscripten::function("timeSums", &timeSums);
+    emscripten::function("windowTexts", &windowTexts);
 }

@@ -3,427 +3,219 @@
 
 #include "PageCore.h"
 
-#include "AngleCase.h"
 #include "CurvesCsv.h"
-#include "DetectorDistance.h"
-#include "ExperimentRun.h"
-#include "Pace.h"
-#include "RunSettings.h"
-#include "SettingRanges.h"
-#include "ShortestDecimal.h"
-#include "Substance.h"
+#include "SceneGeometry.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
 
 namespace {
 
-constexpr std::string_view angleOptions[] = {"opMenší", "opMezní", "opVětší"};
-constexpr std::string_view distanceOptions[] = {"opMaláDistance", "opStředníDistance",
-                                                "opVelkáDistance"};
-constexpr std::string_view speedOptions[] = {"opRychlá", "opPomalejší", "opPomalá"};
-
-bool oneOf(std::string_view name, const auto& names)
+std::optional<Control> controlNamed(std::string_view name)
 {
-    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+    const auto found = std::find(controlNames.begin(), controlNames.end(), name);
+    if (found == controlNames.end()) {
+        return std::nullopt;
+    }
+    return Control(found - controlNames.begin());
 }
 
-std::string_view trimmed(std::string_view text)
+bool isOption(Control control)
 {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
+    return std::any_of(optionTable.begin(), optionTable.end(),
+                       [control](const OptionRow& row) { return row.option == control; });
+}
+
+NumberFormat formatFor(bool comma)
+{
+    return NumberFormat{comma ? "," : "."};
 }
 
 } // namespace
 
 PageCore::PageCore()
 {
-    // The order of the window's start-up: each selected option writes its fields.
-    m_latka = std::string(facts(Substance::Water).key);
-    click("opVoda");
-    const SubstanceRow& water = facts(Substance::Water);
-    m_alfa = numberText(water.criticalAngle);
-    m_index = numberText(water.refrIndex);
-    click("opMenší");
-    click("opStředníDistance");
-    click("opRychlá");
-    m_spomaleni = numberText(double(pace::startCount));
+    m_model.setNumberFormat(formatFor(true));
+    m_model.load();
 }
 
 void PageCore::setDecimalComma(bool comma)
 {
     // Numbers the program wrote itself follow the language; typed texts stay as typed.
-    for (std::string* text : {&m_index, &m_alfa}) {
-        const std::optional<double> value = textToNumber(*text);
-        if (value && *text == numberText(*value)) {
-            const bool before = m_comma;
-            m_comma = comma;
-            *text = numberText(*value);
-            m_comma = before;
+    const NumberFormat before = m_model.numberFormat();
+    const NumberFormat after = formatFor(comma);
+    for (Control field : {Control::nIndex, Control::nAlfa, Control::nSpomaleni}) {
+        const std::string& text = m_model.state(field).text;
+        const ParsedNumber number = parseNumber(text, before);
+        if (number.kind == ParsedNumber::Kind::Number &&
+            text == formatNumber(number.value, before)) {
+            m_model.setText(field, formatNumber(number.value, after));
         }
     }
-    m_comma = comma;
+    m_model.setNumberFormat(after);
 }
 
 bool PageCore::click(std::string_view option)
 {
-    if (option != "opVoda" && option != "opSklo" && !oneOf(option, angleOptions) &&
-        !oneOf(option, distanceOptions) && !oneOf(option, speedOptions)) {
+    const std::optional<Control> control = controlNamed(option);
+    if (!control || !isOption(*control)) {
         return false;
     }
-    const HeldInput input{true, std::string(option), {}};
-    if (m_state != RunState::Idle) {
-        m_held.push_back(input);
-    } else {
-        act(input);
-    }
+    take({*control, {}, 0}, InputKind::Press);
     return true;
 }
 
 bool PageCore::type(std::string_view field, std::string_view text)
 {
-    if (field != "nIndex" && field != "nAlfa") {
+    const std::optional<Control> control = controlNamed(field);
+    if (control != Control::nIndex && control != Control::nAlfa) {
         return false;
     }
-    const HeldInput input{false, std::string(field), std::string(text)};
-    if (m_state != RunState::Idle) {
-        m_held.push_back(input);
-    } else {
-        act(input);
-    }
+    take({*control, std::string(text), 0}, InputKind::Other);
     return true;
 }
 
 void PageCore::scroll(int value)
 {
-    m_scroll = std::clamp(value, pace::scrollMinimum, pace::scrollMaximum);
-    m_spomaleni = numberText(double(pace::countForScrollValue(m_scroll)));
+    take({Control::HScroll1, {}, value}, InputKind::Other);
 }
 
-void PageCore::act(const HeldInput& input)
+void PageCore::take(Input input, InputKind kind)
 {
-    if (!input.isClick) {
-        (input.name == "nIndex" ? m_index : m_alfa) = input.text;
+    if (!m_model.running()) {
+        act(input);
         return;
     }
-    const std::string_view option = input.name;
-    if (option == "opVoda" || option == "opSklo") {
-        chooseSubstance(option == "opVoda");
-    } else if (oneOf(option, angleOptions)) {
-        chooseAngle(option);
-    } else if (oneOf(option, distanceOptions)) {
-        chooseDistance(option);
+    switch (inputDuringRun(input.target, kind)) {
+    case InputVerdict::Deliver:
+        act(input);
+        break;
+    case InputVerdict::Hold:
+        m_held.push_back(std::move(input));
+        break;
+    case InputVerdict::Drop:
+        break;
+    }
+}
+
+void PageCore::act(const Input& input)
+{
+    if (input.target == Control::HScroll1) {
+        m_model.scroll(input.value);
+    } else if (isOption(input.target)) {
+        m_model.click(input.target);
     } else {
-        m_speedOption = input.name;
-        m_spomaleni = numberText(double(option == "opRychlá"      ? pace::fastCount
-                                        : option == "opPomalejší" ? pace::slowerCount
-                                                                  : pace::slowCount));
+        m_model.setText(input.target, input.text);
     }
-}
-
-void PageCore::chooseSubstance(bool water)
-{
-    const SubstanceRow& row = facts(water ? Substance::Water : Substance::Glass);
-    m_substanceOption = water ? "opVoda" : "opSklo";
-    m_latka = std::string(row.key);
-    m_index = numberText(row.refrIndex);
-    if (angleCaseFromKey(m_alfaCaption) == AngleCase::Critical) {
-        m_alfa = numberText(row.criticalAngle);
-    }
-}
-
-void PageCore::chooseAngle(std::string_view option)
-{
-    m_angleOption = std::string(option);
-    if (option == "opMezní") {
-        const SubstanceRow& substance = facts(substanceFromKey(m_latka).value_or(Substance::Glass));
-        m_alfa = numberText(substance.criticalAngle);
-        m_index = numberText(substance.refrIndex);
-        m_alfaCaption = std::string(facts(AngleCase::Critical).key);
-        return;
-    }
-    const AngleCaseRow& row = facts(option == "opMenší" ? AngleCase::Angle35 : AngleCase::Angle60);
-    m_alfa = numberText(row.degrees.value_or(0));
-    m_alfaCaption = std::string(row.key);
-    if (option == "opMenší") {
-        // The short black mark the window has always drawn at the lower left; a run paints it
-        // over.
-        DrawingList mark;
-        mark.line(770, 7440, float(770 - 100 * std::sin(scene::radians(*row.degrees))), 7440);
-        m_picture.insert(m_picture.end(), mark.commands().begin(), mark.commands().end());
-    }
-}
-
-void PageCore::chooseDistance(std::string_view option)
-{
-    m_distanceOption = std::string(option);
-    const DetectorDistance distance = option == "opMaláDistance"      ? DetectorDistance::Near
-                                      : option == "opStředníDistance" ? DetectorDistance::Middle
-                                                                      : DetectorDistance::Far;
-    m_distance = std::string(facts(distance).key);
-}
-
-std::optional<Refusal> PageCore::check(std::string_view field, std::string_view text, double lowest,
-                                       double highest, double& value) const
-{
-    Refusal refusal{
-        Refusal::Kind::NotANumber, std::string(field), std::string(text), 0, lowest, highest};
-    const std::optional<double> number = textToNumber(text);
-    if (!number) {
-        return refusal;
-    }
-    refusal.value = *number;
-    if (std::abs(*number) > ranges::largestSetting) {
-        refusal.kind = Refusal::Kind::TooLarge;
-        refusal.highest = ranges::largestSetting;
-        return refusal;
-    }
-    if (*number < lowest || *number > highest) {
-        refusal.kind = Refusal::Kind::OutOfRange;
-        return refusal;
-    }
-    value = *number;
-    return std::nullopt;
 }
 
 std::optional<Refusal> PageCore::start()
 {
-    if (m_state != RunState::Idle) {
-        return std::nullopt; // a run never starts inside another
+    if (m_model.running()) {
+        // Dropped or held as the rule says; a press is never acted on during a run.
+        if (inputDuringRun(Control::cmdStart, InputKind::Press) != InputVerdict::Deliver) {
+            return std::nullopt;
+        }
     }
-    double index = 0;
-    double alpha = 0;
-    if (auto refusal =
-            check("nIndex", m_index, ranges::refrIndex.lowest, ranges::refrIndex.highest, index)) {
-        return refusal;
+    const auto checked = m_model.checkStart();
+    if (const auto* refusal = std::get_if<Refusal>(&checked)) {
+        return *refusal;
     }
-    if (auto refusal = check("nAlfa", m_alfa, ranges::angle.lowest, ranges::angle.highest, alpha)) {
-        return refusal;
-    }
-    m_detectorDistance = textToNumber(m_distance).value_or(0);
-    const RunSettings settings = RunSettings::fromFields(index, alpha, m_alfaCaption, m_latka,
-                                                         m_distance, m_detectorDistance);
-    m_run.clear();
+    // The run paints the whole picture over: what was drawn before need not be kept.
+    m_picture.clear();
     m_stepEnds.clear();
-    // The whole run at once, with where each step's drawing ends; the page paces the showing.
-    ExperimentRun run(m_run, settings);
-    while (!run.finished()) {
-        run.drawStep();
-        m_stepEnds.push_back(m_run.size());
-    }
-    m_runCurves = run.record();
-    m_shownCurves = CurveRecord{settings, {}};
-    m_picture.clear(); // the run paints the whole picture over
-    m_shown = 0;
-    m_state = RunState::Running;
+    m_lastStep.reset();
+    m_model.beginRun(std::get<RunSettings>(checked));
     return std::nullopt;
 }
 
-void PageCore::showSteps(int count)
+std::optional<std::int64_t> PageCore::step()
 {
-    const int last = std::min<int>(m_shown + count, int(m_stepEnds.size()));
-    if (last > m_shown) {
-        const std::size_t from = m_shown == 0 ? 0 : m_stepEnds[m_shown - 1];
-        const auto& all = m_run.commands();
-        m_picture.insert(m_picture.end(), all.begin() + std::ptrdiff_t(from),
-                         all.begin() + std::ptrdiff_t(m_stepEnds[last - 1]));
-        m_shownCurves.points.insert(m_shownCurves.points.end(),
-                                    m_runCurves.points.begin() + m_shown,
-                                    m_runCurves.points.begin() + last);
-        m_shown = last;
+    const std::optional<DrawnStep> drawn = m_model.step();
+    if (drawn) {
+        m_stepEnds.push_back(m_picture.size());
+        m_lastStep = drawn->step;
     }
-    if (m_shown >= int(m_stepEnds.size())) {
-        endRun();
+    endRunIfOver();
+    if (!drawn) {
+        return std::nullopt;
     }
+    return drawn->slowDownCount;
 }
 
 int PageCore::advance(int steps)
 {
-    if (m_state == RunState::Running && steps > 0) {
-        showSteps(steps);
+    for (int i = 0; i < steps && step(); ++i) {
     }
-    return m_shown;
+    return stepsShown();
 }
 
-void PageCore::pause()
+bool PageCore::press(RunKey key, bool autoRepeat)
 {
-    if (m_state == RunState::Running) {
-        m_state = RunState::Paused;
-    }
+    const bool steered = m_model.steering().press(key, autoRepeat);
+    endRunIfOver(); // a stop while paused waits for no step
+    return steered;
 }
 
-void PageCore::resume()
+bool PageCore::end()
 {
-    if (m_state == RunState::Paused) {
-        m_state = RunState::Running;
+    if (m_model.requestEnd() == EndAction::CloseNow) {
+        return false;
     }
+    m_held.clear(); // the program ends with its run: nothing is left for it to act on
+    endRunIfOver();
+    return true;
 }
 
-void PageCore::singleStep()
+void PageCore::endRunIfOver()
 {
-    if (m_state == RunState::Paused) {
-        showSteps(1);
+    if (!m_model.runOver()) {
+        return;
     }
-}
-
-void PageCore::stop()
-{
-    if (m_state != RunState::Idle) {
-        endRun();
-    }
-}
-
-void PageCore::endRun()
-{
-    m_state = RunState::Idle;
-    m_run.clear();
-    m_stepEnds.clear();
-    // What was done during the run takes effect now, in the order it was done.
-    const std::vector<HeldInput> held = std::move(m_held);
+    m_model.endRun();
+    m_lastStep.reset();
+    // What was held during the run acts now, in the order it was made.
+    const std::vector<Input> held = std::move(m_held);
     m_held.clear();
-    for (const HeldInput& input : held) {
+    for (const Input& input : held) {
         act(input);
     }
 }
 
-std::int64_t PageCore::slowDownCount() const
-{
-    const std::optional<double> count = textToNumber(m_spomaleni);
-    return count && *count > 0 ? std::int64_t(std::llround(*count)) : 0;
-}
-
 std::string PageCore::field(std::string_view name) const
 {
-    if (name == "nIndex") {
-        return m_index;
-    }
-    if (name == "nAlfa") {
-        return m_alfa;
-    }
-    if (name == "nAlfaCaption") {
-        return m_alfaCaption;
-    }
-    if (name == "nLátka") {
-        return m_latka;
-    }
-    if (name == "nDistance") {
-        return m_distance;
-    }
-    if (name == "nSpomaleni") {
-        return m_spomaleni;
-    }
-    return {};
+    const std::optional<Control> control = controlNamed(name);
+    return control ? m_model.state(*control).text : std::string();
 }
 
 std::string PageCore::selectedOption(std::string_view frame) const
 {
-    if (frame == "frmLátka") {
-        return m_substanceOption;
-    }
-    if (frame == "frmDopad") {
-        return m_angleOption;
-    }
-    if (frame == "frmDistance") {
-        return m_distanceOption;
-    }
-    if (frame == "frmAnimace") {
-        return m_speedOption;
+    for (const OptionRow& row : optionTable) {
+        if (nameOf(row.frame) == frame && m_model.state(row.option).checked) {
+            return std::string(nameOf(row.option));
+        }
     }
     return {};
 }
 
-int PageCore::markerY() const
+bool PageCore::visible(std::string_view name) const
 {
-    return facts(detectorDistanceFromKey(m_distance).value_or(DetectorDistance::Middle)).markerY;
-}
-
-int PageCore::detectorHLabelTop() const
-{
-    return facts(detectorDistanceFromKey(m_distance).value_or(DetectorDistance::Middle)).labelTop;
-}
-
-std::string PageCore::substanceTag() const
-{
-    return m_substanceOption == "opSklo" ? "nSklo" : "nVoda";
+    const std::optional<Control> control = controlNamed(name);
+    return control && m_model.state(*control).visible;
 }
 
 std::vector<double> PageCore::detectorPlaces() const
 {
-    if (m_shown == 0 || m_state == RunState::Idle) {
+    if (!m_lastStep || !m_model.running()) {
         return {};
     }
-    const SweepStep step{m_shown - 1};
-    return {scene::probeX,    double(step.y()),
-            step.detectorX(), scene::detectorHY(m_detectorDistance),
-            step.detectorX(), scene::detectorLY};
+    const double distance = m_model.runSettings().detectorDistance;
+    return {scene::probeX,           double(m_lastStep->y()),
+            m_lastStep->detectorX(), scene::detectorHY(distance),
+            m_lastStep->detectorX(), scene::detectorLY};
 }
 
 std::string PageCore::csv() const
 {
-    return curvesCsv(m_shownCurves);
-}
-
-std::string PageCore::numberText(double value) const
-{
-    std::string text;
-    if (std::isfinite(value) && value == std::trunc(value) && std::abs(value) < 1e15) {
-        text = std::to_string(std::llround(value)); // whole numbers as plain digits
-    } else {
-        text = shortestDecimal(value);
-    }
-    if (m_comma) {
-        std::replace(text.begin(), text.end(), '.', ',');
-    }
-    return text;
-}
-
-std::optional<double> PageCore::textToNumber(std::string_view text)
-{
-    text = trimmed(text);
-    // Sign, digits, one decimal separator (comma or point), an exponent: nothing else, so that
-    // grouping, "nan" and "inf" are not numbers.
-    std::string plain;
-    std::size_t i = 0;
-    const auto digits = [&] {
-        const std::size_t first = i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-            plain += text[i++];
-        }
-        return i - first;
-    };
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        plain += text[i++];
-    }
-    std::size_t mantissa = digits();
-    if (i < text.size() && (text[i] == ',' || text[i] == '.')) {
-        plain += '.';
-        ++i;
-        mantissa += digits();
-    }
-    if (mantissa == 0) {
-        return std::nullopt;
-    }
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        plain += text[i++];
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            plain += text[i++];
-        }
-        if (digits() == 0) {
-            return std::nullopt;
-        }
-    }
-    if (i != text.size()) {
-        return std::nullopt;
-    }
-    const double value = std::strtod(plain.c_str(), nullptr);
-    if (!std::isfinite(value)) {
-        return std::nullopt; // an exponent that overflows
-    }
-    return value;
+    const std::optional<CurveRecord>& curves = m_model.lastCurves();
+    return curvesCsv(curves ? *curves : CurveRecord{});
 }

@@ -2,17 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Everything the web page asks of the program, behind one small boundary: the panel's settings
-// fields and options, the start check, the run shown step by step with its steering, the picture
-// as drawing commands and the curves as CSV. The page only shows what this says and passes on
-// what the user does; nothing here knows about a browser.
-//
-// A run is summed and drawn whole when it starts (its sums take some tens of milliseconds); the
-// page then shows it one step at a time, so pausing and stopping act between steps as in the
-// desktop window.
+// Everything the web page asks of the program, behind one small boundary over the window's
+// model: the page names controls as the design does and hands on what the user does; the model
+// decides what a click does, whether Start begins a run or is refused, how the run is steered
+// and what becomes of input made during it. PageCore records the model's drawing (with where
+// each step's commands end), holds input the model says waits for the end of a run, and answers
+// the page. Nothing here knows about a browser.
 
 #include "CurveRecord.h"
 #include "DrawingList.h"
+#include "InputRule.h"
+#include "WindowModel.h"
 
 #include <cstdint>
 #include <optional>
@@ -20,115 +20,81 @@
 #include <string_view>
 #include <vector>
 
-enum class RunState
-{
-    Idle,
-    Running,
-    Paused
-};
-
-// Why Start did not begin a run, as data; the page words it in its language.
-struct Refusal
-{
-    enum class Kind
-    {
-        NotANumber,
-        TooLarge,   // beyond the largest setting
-        OutOfRange, // a number, but outside what the experiment accepts
-    };
-    Kind kind = Kind::NotANumber;
-    std::string field; // "nIndex" or "nAlfa"
-    std::string text;  // what the field held
-    double value = 0;
-    double lowest = 0;
-    double highest = 0;
-};
-
 class PageCore
 {
 public:
-    // The window after start-up: water, 35 degrees, distance 750, the fastest pace.
+    // The window after Load: water, 35 degrees, distance 750, the fastest pace.
     PageCore();
 
     // Numbers are shown with a decimal comma (Czech) or point (English).
     void setDecimalComma(bool comma);
-    bool decimalComma() const { return m_comma; }
+    bool decimalComma() const { return m_model.numberFormat().decimalSeparator == ","; }
 
-    // An option button clicked by its design name ("opVoda", "opMezní", ...). During a run the
-    // click is held and acted on after it. False for an unknown name.
+    // An option button clicked, by its design name ("opVoda", "opMezní", ...); false for a name
+    // that is no option.
     bool click(std::string_view option);
-    // Text typed into a visible settings field ("nIndex" or "nAlfa"); held during a run.
+    // Text typed into a settings field ("nIndex" or "nAlfa").
     bool type(std::string_view field, std::string_view text);
-    // The pace scroll bar's value (0 ... 1000); acts at once, also during a run.
+    // The pace scroll bar has come to rest at value.
     void scroll(int value);
 
-    // Checks the settings; a refusal leaves everything as it was, otherwise the run begins.
+    // Start pressed. A refusal leaves everything as it was; otherwise the run begins (a press
+    // during a run does nothing).
     std::optional<Refusal> start();
-    // While running, shows up to `steps` more steps; returns the steps shown so far.
+    // Draws the next step if the run goes on now: the slow-down count after it (the pause, in
+    // microseconds), or none when no step was drawn.
+    std::optional<std::int64_t> step();
+    // Draws up to `steps` steps as step() does; returns the steps of this run drawn so far.
     int advance(int steps);
-    void pause();
-    void resume();
-    // While paused, shows one more step.
-    void singleStep();
-    // Ends the run after the steps shown; its picture and curves stay as they are.
-    void stop();
+    // A key that steers the run (Esc, P, Right arrow); whether it steered.
+    bool press(RunKey key, bool autoRepeat = false);
+    // Konec. A page cannot close itself: a run in progress stops, and what was held for after
+    // it is dropped, as the program would end. Whether a run was stopped.
+    bool end();
 
-    RunState state() const { return m_state; }
-    int stepsShown() const { return m_shown; }
-    // The pause between steps, in microseconds: the slow-down count N.
-    std::int64_t slowDownCount() const;
+    RunState state() const { return m_model.steering().state(); }
+    int stepsShown() const { return int(m_stepEnds.size()); }
+    // The slow-down count the panel holds now.
+    std::int64_t slowDownCount() const { return m_model.slowDownCount(); }
 
-    // The settings fields as texts and the options selected, as the window holds them.
+    // A control's text as the model holds it (a field's number, a hidden field's key).
     std::string field(std::string_view name) const;
+    // The option selected in a frame ("frmLátka", ...), empty when none.
     std::string selectedOption(std::string_view frame) const;
-    int scrollValue() const { return m_scroll; }
-    // Where the marker line Line1 runs and the label nDetektorH's top stands, twips, for the
-    // distance chosen; and which substance tag shows ("nVoda" or "nSklo").
-    int markerY() const;
-    int detectorHLabelTop() const;
-    std::string substanceTag() const;
+    bool visible(std::string_view name) const;
+    int scrollValue() const { return m_model.scrollValue(); }
+    int markerY() const { return m_model.panel().markerY; }
+    int detectorHLabelLeft() const { return m_model.panel().detectorHLabelLeft; }
+    int detectorHLabelTop() const { return m_model.panel().detectorHLabelTop; }
 
-    // The picture shown: every command drawn so far (the scene, the steps shown, marks).
-    const std::vector<DrawCommand>& picture() const { return m_picture; }
-    // Where the detectors stand at the last step shown (x, y of V, H, L in twips); empty before.
+    // Every command drawn so far (a run's scene and steps, the handlers' marks).
+    const std::vector<DrawCommand>& picture() const { return m_picture.commands(); }
+    // Where each step's commands end in picture(), for the steps of this run drawn so far.
+    const std::vector<std::size_t>& stepEnds() const { return m_stepEnds; }
+    // Where the detectors stand at the last step drawn (x, y of V, H, L in twips); empty when no
+    // run goes.
     std::vector<double> detectorPlaces() const;
-    // The curves of the steps shown, as CSV.
+    // The curves of the last run, finished or stopped, as CSV (a header alone before any).
     std::string csv() const;
-    const CurveRecord& curves() const { return m_shownCurves; }
 
-    // A number as the settings fields show it, and a field's text read back as a number.
-    std::string numberText(double value) const;
-    static std::optional<double> textToNumber(std::string_view text);
+    const WindowModel& model() const { return m_model; }
 
 private:
-    struct HeldInput
+    // A click of an option, a field's text, or the pace's value.
+    struct Input
     {
-        bool isClick = true;
-        std::string name;
+        Control target;
         std::string text;
+        int value = 0;
     };
 
-    void act(const HeldInput& input);
-    void chooseSubstance(bool water);
-    void chooseAngle(std::string_view option);
-    void chooseDistance(std::string_view option);
-    void showSteps(int count);
-    void endRun();
-    std::optional<Refusal> check(std::string_view field, std::string_view text, double lowest,
-                                 double highest, double& value) const;
+    void take(Input input, InputKind kind);
+    void act(const Input& input);
+    void endRunIfOver();
 
-    bool m_comma = true;
-    std::string m_index, m_alfa, m_alfaCaption, m_latka, m_distance, m_spomaleni;
-    std::string m_substanceOption, m_angleOption, m_distanceOption, m_speedOption;
-    int m_scroll = 0;
-
-    RunState m_state = RunState::Idle;
-    std::vector<DrawCommand> m_picture;
-    DrawingList m_run;                   // the whole run, drawn at Start
-    std::vector<std::size_t> m_stepEnds; // where each step's commands end in m_run
-    CurveRecord m_runCurves;
-    CurveRecord m_shownCurves;
-    int m_shown = 0;
-    double m_detectorDistance = 0;
-    std::vector<HeldInput> m_held;
+    DrawingList m_picture;
+    WindowModel m_model{m_picture};
+    std::vector<std::size_t> m_stepEnds;
+    std::optional<SweepStep> m_lastStep;
+    std::vector<Input> m_held; // input made during the run, to act after it
 };

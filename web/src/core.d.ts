@@ -3,34 +3,48 @@
 
 // The core compiled to WebAssembly (web/core/Bindings.cpp), as the page sees it.
 declare module 'brontel-core' {
+    // Why Start began no run. The sentence is the window's own (a Czech source in the context
+    // "Brontel"); %1 is what was typed (the number read, for outOfRange), %2 and %3 the range
+    // (or %3 the largest number), %4 an example, all as the fields show numbers.
     export interface Refusal {
         kind: 'notANumber' | 'tooLarge' | 'outOfRange';
         field: 'nIndex' | 'nAlfa';
-        text: string;
+        sentence: string;
+        typed: string;
         value: string;
         lowest: string;
         highest: string;
+        example: string;
     }
+    // One row of the window's table of texts: Czech sources in the context "Brontel".
+    export interface ControlTexts {
+        name: string;
+        caption: string | null;
+        translated: boolean;
+        toolTip: string | null;
+    }
+    export type RunKey = 'stop' | 'pauseResume' | 'stepOnce';
     export interface PageCore {
         setDecimalComma(comma: boolean): void;
         click(option: string): boolean;
         type(field: string, text: string): boolean;
         scroll(value: number): void;
         start(): Refusal | null;
+        // The pause after the step drawn, in microseconds; null when the run drew none.
+        step(): number | null;
         advance(steps: number): number;
-        pause(): void;
-        resume(): void;
-        singleStep(): void;
-        stop(): void;
+        press(key: RunKey, autoRepeat: boolean): boolean;
+        end(): boolean;
         state(): 'idle' | 'running' | 'paused';
         stepsShown(): number;
         slowDownCount(): number;
         field(name: string): string;
         selectedOption(frame: string): string;
+        visible(name: string): boolean;
         scrollValue(): number;
         markerY(): number;
+        detectorHLabelLeft(): number;
         detectorHLabelTop(): number;
-        substanceTag(): string;
         pictureSize(): number;
         pictureFrom(from: number): Float32Array;
         detectorPlaces(): number[];
@@ -40,6 +54,7 @@ declare module 'brontel-core' {
     export interface CoreModule {
         PageCore: new () => PageCore;
         timeSums(repeats: number): number;
+        windowTexts(): ControlTexts[];
     }
     export default function createBrontelCore(): Promise<CoreModule>;
 }

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The page: the design's window scaled to the browser's, its controls as real HTML controls,
-// the picture on a canvas. What the controls do is decided by the core (web/core/PageCore);
-// the page passes on each action and shows the result.
-import createBrontelCore, { type PageCore, type Refusal } from 'brontel-core';
+// the picture on a canvas. What the controls do is decided by the window's model behind the
+// core (web/core/PageCore); the page passes on each action and shows the result.
+import createBrontelCore, { type ControlTexts, type PageCore, type Refusal, type RunKey } from 'brontel-core';
 import { type Control, controls, designHeight, designWidth, twipsPerPixel } from './Design';
 import { download, downloadCanvas } from './Downloads';
 import help from './generated/help.json';
@@ -44,7 +44,10 @@ class Page {
     private shownMarkerY = -1;
     private scheduled = false;
 
-    constructor(private readonly core: PageCore, private readonly makeCore: () => PageCore) {
+    private readonly texts: Map<string, ControlTexts>;
+
+    constructor(private readonly core: PageCore, private readonly makeCore: () => PageCore, texts: ControlTexts[]) {
+        this.texts = new Map(texts.map((t) => [t.name, t]));
         this.core.setDecimalComma(language() === 'cs');
         this.build();
         this.retranslate();
@@ -140,11 +143,12 @@ class Page {
         for (const c of controls) {
             const e = this.parts.get(c.name);
             if (!e) continue;
-            const text = c.fixed ?? (c.text !== undefined ? tr('Brontel', c.text) : '');
+            const text = this.caption(c.name);
             if (c.kind === 'frame') (e.querySelector('legend') as HTMLElement).textContent = text;
             else if (c.kind === 'option') (e.querySelector('span') as HTMLElement).textContent = text;
             else if (c.kind !== 'field' && c.kind !== 'scroll') e.textContent = text;
-            if (c.tip) e.title = tr('Brontel', c.tip);
+            const tip = this.texts.get(c.name)?.toolTip;
+            if (tip) e.title = tr('Brontel', tip);
         }
         const name = (id: string, source: string) => this.inputs.get(id)?.setAttribute('aria-label', tr('AccessibleNames', source));
         name('nIndex', 'Index lomu');
@@ -160,6 +164,13 @@ class Page {
         if (menuButton) menuButton.title = pageText('menu');
     }
 
+    // A control's caption from the model's table, in the language chosen.
+    private caption(name: string): string {
+        const t = this.texts.get(name);
+        if (!t?.caption) return '';
+        return t.translated ? tr('Brontel', t.caption) : t.caption;
+    }
+
     // Shows the core's panel: fields, options, tags, the marker line, the picture.
     private sync(): void {
         const running = this.core.state() !== 'idle';
@@ -173,11 +184,9 @@ class Page {
             const selected = this.inputs.get(this.core.selectedOption(frame));
             if (selected) selected.checked = true;
         }
-        const tag = this.core.substanceTag();
-        (this.parts.get('nVoda') as HTMLElement).hidden = tag !== 'nVoda';
-        (this.parts.get('nSklo') as HTMLElement).hidden = tag !== 'nSklo';
+        for (const tag of ['nVoda', 'nSklo']) (this.parts.get(tag) as HTMLElement).hidden = !this.core.visible(tag);
         (this.parts.get('nDetektorH') as HTMLElement).style.top = px(this.core.detectorHLabelTop());
-        (this.parts.get('nDetektorH') as HTMLElement).style.left = px(5800);
+        (this.parts.get('nDetektorH') as HTMLElement).style.left = px(this.core.detectorHLabelLeft());
         this.root.setAttribute('aria-busy', String(running));
         this.root.dataset.state = this.core.state();
         this.root.dataset.steps = String(this.core.stepsShown());
@@ -249,27 +258,15 @@ class Page {
             this.tell(this.refusalText(refusal), this.inputs.get(refusal.field));
             return;
         }
-        this.pacer.begin(performance.now());
+        if (this.core.state() === 'running' && this.core.stepsShown() === 0) this.pacer.begin(performance.now());
         this.sync();
         this.schedule();
     }
 
+    // The window's sentence for the refusal, what was typed cut short as the desktop cuts it.
     private refusalText(r: Refusal): string {
-        const caption = tr('Brontel', r.field === 'nIndex' ? 'Index lomu' : 'Úhel dopadu');
-        const shown = r.text.length > 40 ? `${r.text.slice(0, 40)}…` : r.text;
-        const quoted = (text: string) => `„${text}“`;
-        switch (r.kind) {
-        case 'notANumber':
-            return fill(tr('Brontel', 'V poli %1 je %2, a to není číslo.\n\nZapište do pole číslo, například %3, a stiskněte Start znovu.'),
-                quoted(caption), quoted(shown), language() === 'cs' ? '1,33' : '1.33');
-        case 'tooLarge':
-            return fill(tr('Brontel', 'V poli %1 je číslo %2, které je pro výpočet příliš velké (nejvýše %3).\n\nZapište do pole menší číslo a stiskněte Start znovu.'),
-                quoted(caption), quoted(shown), r.highest);
-        default:
-            return fill(tr('Brontel', 'S číslem %1 v poli %2 pokus nemá smysl: %3 musí být od %4 do %5%6.\n\nZapište do pole číslo z tohoto rozsahu a stiskněte Start znovu.'),
-                r.value, quoted(caption), caption.toLowerCase(), r.lowest, r.highest,
-                r.field === 'nAlfa' ? tr('Brontel', ' stupňů') : '');
-        }
+        const typed = r.kind === 'outOfRange' ? r.value : r.typed.length > 40 ? `${r.typed.slice(0, 40)}…` : r.typed;
+        return fill(tr('Brontel', r.sentence), typed, r.lowest, r.highest, r.example);
     }
 
     private schedule(): void {
@@ -282,17 +279,21 @@ class Page {
         else next();
     }
 
+    // Draws the steps due by now, each one's pause as the core gives it.
     private frame(now: number): void {
         this.scheduled = false;
-        if (this.core.state() !== 'running') return;
-        const steps = this.pacer.due(now, this.core.slowDownCount());
-        if (steps > 0) {
-            this.core.advance(steps);
-            this.sync();
+        let drawn = false;
+        while (this.core.state() === 'running' && this.pacer.due(now)) {
+            const pause = this.core.step();
+            if (pause === null) break;
+            this.pacer.stepped(pause);
+            drawn = true;
         }
+        if (drawn) this.sync();
         this.schedule();
     }
 
+    // The run's keys, handed to the model, which says whether they steer it now.
     private key(e: KeyboardEvent): void {
         if (!this.dialog.hidden) {
             if (e.key === 'Escape' || e.key === 'Enter') {
@@ -310,30 +311,21 @@ class Page {
             this.closeMenu();
             return;
         }
-        const state = this.core.state();
-        if (state === 'idle') return;
-        if (e.key === 'Escape') {
-            this.core.stop();
-        } else if (e.key === 'p' || e.key === 'P') {
-            if (state === 'running') {
-                this.core.pause();
-            } else {
-                this.core.resume();
-                this.pacer.begin(performance.now());
-            }
-        } else if (e.key === 'ArrowRight' && state === 'paused') {
-            this.core.singleStep();
-        } else {
-            return;
-        }
+        const keys: Record<string, RunKey> = { Escape: 'stop', p: 'pauseResume', P: 'pauseResume', ArrowRight: 'stepOnce' };
+        const runKey = keys[e.key];
+        if (runKey === undefined || e.ctrlKey || e.altKey || e.metaKey) return;
+        const wasPaused = this.core.state() === 'paused';
+        if (!this.core.press(runKey, e.repeat)) return;
         e.preventDefault();
+        if (runKey === 'stepOnce') this.core.step(); // the one step asked for, at once
+        if (wasPaused && this.core.state() === 'running') this.pacer.begin(performance.now());
         this.sync();
         this.schedule();
     }
 
     // Konec: a page cannot close its tab; it ends the run and says so.
     private end(): void {
-        this.core.stop();
+        this.core.end();
         this.sync();
         this.tell(pageText('closed'));
     }
@@ -361,10 +353,10 @@ class Page {
 
     private captions(core: PageCore = this.core): Caption[] {
         const shown = ['nDetektorV', 'nDetektorH', 'nDetektorS', 'nPravd2podobnost', 'nCornuovySpirály',
-            'nCornuLatka', core.substanceTag()];
+            'nCornuLatka', 'nVoda', 'nSklo'].filter((name) => core.visible(name));
         return controls.filter((c) => shown.includes(c.name)).map((c) => ({
-            text: tr('Brontel', c.text ?? ''),
-            place: c.name === 'nDetektorH' ? [5800, core.detectorHLabelTop(), c.place[2], c.place[3]] : c.place,
+            text: this.caption(c.name),
+            place: c.name === 'nDetektorH' ? [core.detectorHLabelLeft(), core.detectorHLabelTop(), c.place[2], c.place[3]] : c.place,
             points: c.points ?? 12,
             align: c.align ?? 'left',
             green: c.green ?? false,
@@ -460,7 +452,7 @@ class Page {
 async function main(): Promise<void> {
     document.documentElement.style.setProperty('--serif', serif);
     const module = await createBrontelCore();
-    const page = new Page(new module.PageCore(), () => new module.PageCore());
+    const page = new Page(new module.PageCore(), () => new module.PageCore(), module.windowTexts());
     document.body.dataset.ready = 'true';
     performance.mark('brontel-ready');
     // For the measuring script (web/measure.mjs), which times the core and the drawing.

@@ -99,6 +99,7 @@ for (const [field, text, words] of refusals) {
         const dialog = page.locator('#dialog');
         await expect(dialog).toBeVisible();
         for (const word of words) await expect(dialog).toContainText(word);
+        await expect(dialog).not.toContainText(/%\d/);
         await expect(page.locator('#brontel')).toHaveAttribute('data-state', 'idle');
         await expect(page.locator('#brontel')).toHaveAttribute('data-steps', '0');
         await page.keyboard.press('Enter');
@@ -137,6 +138,56 @@ test('P pauses, Right draws one step, P goes on, Esc stops; a click during the r
     await expect(page.locator('#nIndex')).toHaveValue('1,5');
     await expect(page.locator('#opSklo input')).toBeChecked();
     await expect(page.locator('#nSklo')).toBeVisible();
+    expect(errors).toEqual([]);
+});
+
+// Input made during a run waits for its end and then acts in the order it was made: the angle
+// typed before the click of Mezní is overwritten by the critical angle, one typed after it stays.
+const heldInOrder: [string, string[], string, string][] = [
+    ['typed, then Sklo and Mezní', ['type 50', 'opSklo', 'opMezní'], '41,839', 'opMezní'],
+    ['Sklo and Mezní, then typed', ['opSklo', 'opMezní', 'type 50'], '50', 'opMezní'],
+    ['Sklo, Mezní, then 60', ['opSklo', 'opMezní', 'opVětší'], '60', 'opVětší'],
+];
+for (const [title, actions, alfa, angleOption] of heldInOrder) {
+    test(`input during a run acts after it, in order: ${title}`, async ({ page }) => {
+        const errors = await openPage(page);
+        await page.locator('#HScroll1').fill('100');
+        await page.click('#cmdStart');
+        const root = page.locator('#brontel');
+        await page.keyboard.press('p');
+        await expect(root).toHaveAttribute('data-state', 'paused');
+        for (const action of actions) {
+            if (action.startsWith('type ')) await page.fill('#nAlfa', action.slice(5));
+            else await page.click(`#${action}`);
+        }
+        // Nothing has acted yet: the options and the tags are the run's.
+        await expect(page.locator('#opVoda input')).toBeChecked();
+        await expect(page.locator('#opMenší input')).toBeChecked();
+        await expect(page.locator('#nVoda')).toBeVisible();
+        await page.locator('#nAlfa').blur();
+        await page.keyboard.press('Escape');
+        await expect(root).toHaveAttribute('data-state', 'idle');
+        await expect(page.locator('#nIndex')).toHaveValue('1,5');
+        await expect(page.locator('#nAlfa')).toHaveValue(alfa);
+        await expect(page.locator(`#${angleOption} input`)).toBeChecked();
+        await expect(page.locator('#nSklo')).toBeVisible();
+        expect(errors).toEqual([]);
+    });
+}
+
+test('Konec during a run stops it and says so; what was held is dropped with it', async ({ page }) => {
+    const errors = await openPage(page);
+    await page.locator('#HScroll1').fill('100');
+    await page.click('#cmdStart');
+    const root = page.locator('#brontel');
+    await expect(root).toHaveAttribute('aria-busy', 'true');
+    await page.click('#opSklo');
+    await page.click('#cmdKonec');
+    await expect(root).toHaveAttribute('data-state', 'idle');
+    expect(Number(await root.getAttribute('data-steps'))).toBeLessThan(467);
+    await expect(page.locator('#dialog')).toContainText('Pokus je ukončen');
+    await expect(page.locator('#nIndex')).toHaveValue('1,33');
+    await expect(page.locator('#opVoda input')).toBeChecked();
     expect(errors).toEqual([]);
 });
 
