@@ -54,7 +54,9 @@ test: test-deps web
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer; any report fails them.
 SANITIZE_DIR ?= build-asan
-SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:detect_stack_use_after_return=1:check_initialization_order=1 \
+# A failed allocation gives null, as the C library's does, so that the program's own handling of
+# it (a picture too large for memory is refused) is what runs.
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1:halt_on_error=1:abort_on_error=0:detect_stack_use_after_return=1:check_initialization_order=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0
 

@@ -42,11 +42,16 @@ bool withinReach(const QRect& g)
     return true;
 }
 
+// A number of pixels as far as screens can reach; farther is a damaged file, and a rectangle
+// built of it could not even add its edges up.
 std::optional<int> readInt(const QSettings& settings, const QString& key)
 {
     bool ok = false;
     const int value = settings.value(key).toString().trimmed().toInt(&ok);
-    return ok ? std::optional(value) : std::nullopt;
+    if (!ok || value < -farthest || value > farthest) {
+        return std::nullopt;
+    }
+    return value;
 }
 } // namespace
 

@@ -224,10 +224,6 @@ void TestWindowScale::savedPlaceIsCheckedAgainstTheScreens_data()
     QTest::newRow("factor 1e9") << state({100, 80, 763, 575}, 1e9) << false;
     QTest::newRow("factor not a number") << state({100, 80, 763, 575}, nan) << false;
     // Whatever the file says, the title row and the control panel are on a screen.
-    QTest::newRow("x overflows past the right edge") << state({2147483000, 80, 763, 575}) << false;
-    QTest::newRow("y overflows past the bottom") << state({100, 2147483000, 763, 575}) << false;
-    QTest::newRow("both near the largest number")
-        << state({2147483000, 2147483000, 763, 575}) << false;
     QTest::newRow("control panel off the left edge") << state({-100, 80, 763, 575}) << false;
     QTest::newRow("right end of the title row off the last screen")
         << state({3000, 100, 763, 575}) << false;
@@ -257,6 +253,16 @@ void TestWindowScale::unreadableSettingsGiveNothing_data()
         << QByteArray("[window]\nx=10\ny=10\nwidth=763\nheight=575\nfullScreen=false\n");
     QTest::newRow("full screen neither true nor false")
         << QByteArray("[window]\nx=10\ny=10\nwidth=763\nheight=575\nfullScreen=maybe\nfactor=1\n");
+    // Places whose right or lower edge does not fit an int: no rectangle can even hold them.
+    QTest::newRow("x overflows past the right edge")
+        << QByteArray("[window]\nx=2147483000\ny=80\nwidth=763\nheight=575\n"
+                      "fullScreen=false\nfactor=1\n");
+    QTest::newRow("y overflows past the bottom")
+        << QByteArray("[window]\nx=100\ny=2147483000\nwidth=763\nheight=575\n"
+                      "fullScreen=false\nfactor=1\n");
+    QTest::newRow("width near the largest number")
+        << QByteArray("[window]\nx=100\ny=80\nwidth=2147483000\nheight=575\n"
+                      "fullScreen=false\nfactor=1\n");
     QTest::newRow("number too large for a pixel")
         << QByteArray("[window]\nx=99999999999999\ny=10\nwidth=763\nheight=575\n"
                       "fullScreen=false\nfactor=1\n");
