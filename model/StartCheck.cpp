@@ -11,26 +11,13 @@ std::variant<double, Refusal> readNumber(Control field, const std::string& text,
                                          const NumberFormat& format)
 {
     const ParsedNumber parsed = parseNumber(text, format);
-    switch (parsed.kind) {
-    case ParsedNumber::Kind::NotANumber:
+    if (parsed.kind == ParsedNumber::Kind::NotANumber) {
         return Refusal{field, Refusal::Reason::NotANumber, text, 0, {}, false};
-    case ParsedNumber::Kind::TooLarge:
-        return Refusal{field,
-                       Refusal::Reason::TooLarge,
-                       text,
-                       parsed.value,
-                       {-ranges::largestSetting, ranges::largestSetting},
-                       false};
-    case ParsedNumber::Kind::Number:
-        break;
     }
-    if (std::abs(parsed.value) > ranges::largestSetting) {
-        return Refusal{field,
-                       Refusal::Reason::TooLarge,
-                       text,
-                       parsed.value,
-                       {-ranges::largestSetting, ranges::largestSetting},
-                       false};
+    if (parsed.kind == ParsedNumber::Kind::TooLarge ||
+        std::abs(parsed.value) > ranges::largestSetting) {
+        return Refusal{field, Refusal::Reason::TooLarge, text, parsed.value,
+                       {-ranges::largestSetting, ranges::largestSetting}, false};
     }
     return parsed.value;
 }
