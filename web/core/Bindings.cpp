@@ -9,6 +9,7 @@
 #include "RunParameters.h"
 #include "RunSettings.h"
 #include "SweepSums.h"
+#include "TeachingOverlay.h"
 #include "WindowTexts.h"
 
 #include <emscripten/bind.h>
@@ -153,6 +154,89 @@ double timeSums(int repeats)
     return best;
 }
 
+// A phrase as the page translates it: its Czech words (context "TeachingOverlay") and the
+// numbers for %1, %2, ... with their decimals.
+emscripten::val phraseOf(const overlay::Phrase& phrase)
+{
+    emscripten::val numbers = emscripten::val::array();
+    for (const overlay::Number& n : phrase.numbers) {
+        emscripten::val number = emscripten::val::object();
+        number.set("value", n.value);
+        number.set("decimals", n.decimals);
+        numbers.call<void>("push", number);
+    }
+    emscripten::val out = emscripten::val::object();
+    out.set("words", std::string(phrase.words));
+    out.set("numbers", numbers);
+    return out;
+}
+
+emscripten::val textsOf(const std::vector<overlay::Text>& texts)
+{
+    constexpr const char* anchors[] = {"topLeft",     "topRight", "bottomLeft",
+                                       "bottomRight", "left",     "right"};
+    emscripten::val out = emscripten::val::array();
+    for (const overlay::Text& t : texts) {
+        emscripten::val text = emscripten::val::object();
+        text.set("x", t.at.x);
+        text.set("y", t.at.y);
+        text.set("anchor", anchors[static_cast<int>(t.anchor)]);
+        text.set("phrase", phraseOf(t.phrase));
+        out.call<void>("push", text);
+    }
+    return out;
+}
+
+emscripten::val panelOf(const std::vector<overlay::Phrase>& panel)
+{
+    emscripten::val out = emscripten::val::array();
+    for (const overlay::Phrase& phrase : panel) {
+        out.call<void>("push", phraseOf(phrase));
+    }
+    return out;
+}
+
+// The teaching overlay for the settings the picture shows, in twips.
+emscripten::val teachingOverlay(const PageCore& core)
+{
+    const overlay::Picture picture = overlay::teachingOverlay(core.shownSettings());
+    emscripten::val lines = emscripten::val::array();
+    for (const overlay::Line& l : picture.lines) {
+        emscripten::val line = emscripten::val::object();
+        line.set("x1", l.from.x);
+        line.set("y1", l.from.y);
+        line.set("x2", l.to.x);
+        line.set("y2", l.to.y);
+        line.set("critical", l.ink == overlay::Ink::Critical);
+        lines.call<void>("push", line);
+    }
+    emscripten::val arcs = emscripten::val::array();
+    for (const overlay::Arc& a : picture.arcs) {
+        emscripten::val arc = emscripten::val::object();
+        arc.set("x", a.centre.x);
+        arc.set("y", a.centre.y);
+        arc.set("radius", a.radius);
+        arc.set("startDegrees", a.startDegrees);
+        arc.set("spanDegrees", a.spanDegrees);
+        arcs.call<void>("push", arc);
+    }
+    emscripten::val out = emscripten::val::object();
+    out.set("lines", lines);
+    out.set("arcs", arcs);
+    out.set("texts", textsOf(picture.texts));
+    out.set("controlCaptions", textsOf(picture.controlCaptions));
+    out.set("panelX", picture.panelTopLeft.x);
+    out.set("panelY", picture.panelTopLeft.y);
+    out.set("panel", panelOf(picture.panel));
+    return out;
+}
+
+// What classical optics predicts for the settings the picture shows.
+emscripten::val theoryPanel(const PageCore& core)
+{
+    return panelOf(overlay::theoryPanel(core.shownSettings()));
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(brontel)
@@ -193,7 +277,9 @@ EMSCRIPTEN_BINDINGS(brontel)
         .function("pictureSize", &pictureSize)
         .function("pictureFrom", &pictureFrom)
         .function("detectorPlaces", &detectorPlaces)
-        .function("csv", &PageCore::csv);
+        .function("csv", &PageCore::csv)
+        .function("teachingOverlay", &teachingOverlay)
+        .function("theoryPanel", &theoryPanel);
     emscripten::function("timeSums", &timeSums);
     emscripten::function("windowTexts", &windowTexts);
 }

@@ -219,3 +219,21 @@ std::string PageCore::csv() const
     const std::optional<CurveRecord>& curves = m_model.lastCurves();
     return curvesCsv(curves ? *curves : CurveRecord{});
 }
+
+RunSettings PageCore::shownSettings() const
+{
+    const std::optional<CurveRecord>& curves = m_model.lastCurves();
+    if (curves && state() == RunState::Idle) {
+        return curves->settings;
+    }
+    const auto number = [this](Control control) {
+        const ParsedNumber n = parseNumber(m_model.state(control).text, m_model.numberFormat());
+        return n.kind == ParsedNumber::Kind::Number ? n.value : 0.0;
+    };
+    const auto key = [this](Control control) {
+        return m_model.state(control).text;
+    };
+    return RunSettings::fromFields(number(Control::nIndex), number(Control::nAlfa),
+                                   key(Control::nAlfaCaption), key(Control::nLátka),
+                                   key(Control::nDistance), number(Control::nDistance));
+}

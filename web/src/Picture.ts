@@ -4,7 +4,9 @@
 // Replays the core's drawing commands (seven numbers each: x1, y1, x2, y2 in twips, colour as
 // 0x00BBGGRR, width in design pixels, kind: 0 line, 1 coloured line, 2 circle) onto a canvas at
 // any scale, and writes them as SVG.
+import type { TeachingOverlay } from 'brontel-core';
 import { designHeight, designWidth, lineControls, twipsPerPixel } from './Design';
+import { drawOverlay, overlaySvg } from './Overlay';
 
 export const stride = 7;
 const circleKind = 2;
@@ -145,9 +147,10 @@ export function drawCaptions(context: CanvasRenderingContext2D, captions: Captio
     context.restore();
 }
 
-// The whole picture as the window shows it, at a multiple of the design's size.
+// The whole picture as the window shows it, at a multiple of the design's size, with the teaching
+// overlay when it is given.
 export function pictureCanvas(commands: Float32Array, markerY: number, captions: Caption[],
-    times: number): HTMLCanvasElement {
+    times: number, overlay?: TeachingOverlay): HTMLCanvasElement {
     const canvas = document.createElement('canvas');
     canvas.width = designWidth * times;
     canvas.height = designHeight * times;
@@ -158,6 +161,7 @@ export function pictureCanvas(commands: Float32Array, markerY: number, captions:
     drawLineControls(context, markerY, times);
     replay(context, commands, times);
     drawCaptions(context, captions, times);
+    if (overlay) drawOverlay(context, overlay, times, false);
     return canvas;
 }
 
@@ -165,7 +169,8 @@ const escapeXml = (text: string) =>
     text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
 
 // The same as a vector picture in twips, lines and circles as they are.
-export function pictureSvg(commands: Float32Array, markerY: number, captions: Caption[]): string {
+export function pictureSvg(commands: Float32Array, markerY: number, captions: Caption[],
+    overlay?: TeachingOverlay): string {
     const w = designWidth * twipsPerPixel;
     const h = designHeight * twipsPerPixel;
     const parts: string[] = [
@@ -202,6 +207,7 @@ export function pictureSvg(commands: Float32Array, markerY: number, captions: Ca
         const anchor = c.align === 'center' ? 'middle' : c.align === 'right' ? 'end' : 'start';
         parts.push(`<text x="${x}" y="${top + 15}" dominant-baseline="hanging" text-anchor="${anchor}" font-family="'Times New Roman', 'Liberation Serif', serif" font-weight="bold" font-size="${c.points * 20}">${escapeXml(c.text)}</text>`);
     }
+    if (overlay) parts.push(overlaySvg(overlay));
     parts.push('</svg>');
     return parts.join('\n');
 }

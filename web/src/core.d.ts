@@ -23,6 +23,30 @@ declare module 'brontel-core' {
         translated: boolean;
         toolTip: string | null;
     }
+    // Words of the teaching overlay (a Czech source in the context "TeachingOverlay") and the
+    // numbers for their %1, %2, ...
+    export interface Phrase {
+        words: string;
+        numbers: { value: number; decimals: number }[];
+    }
+    export type Anchor = 'topLeft' | 'topRight' | 'bottomLeft' | 'bottomRight' | 'left' | 'right';
+    export interface OverlayText {
+        x: number;
+        y: number;
+        anchor: Anchor;
+        phrase: Phrase;
+    }
+    // The teaching overlay in twips; arcs' angles as the screen has them (0 to the right, 90
+    // down, clockwise).
+    export interface TeachingOverlay {
+        lines: { x1: number; y1: number; x2: number; y2: number; critical: boolean }[];
+        arcs: { x: number; y: number; radius: number; startDegrees: number; spanDegrees: number }[];
+        texts: OverlayText[];
+        controlCaptions: OverlayText[];
+        panelX: number;
+        panelY: number;
+        panel: Phrase[];
+    }
     export type RunKey = 'stop' | 'pauseResume' | 'stepOnce';
     export interface PageCore {
         setDecimalComma(comma: boolean): void;
@@ -49,6 +73,8 @@ declare module 'brontel-core' {
         pictureFrom(from: number): Float32Array;
         detectorPlaces(): number[];
         csv(): string;
+        teachingOverlay(): TeachingOverlay;
+        theoryPanel(): Phrase[];
         delete(): void;
     }
     export interface CoreModule {

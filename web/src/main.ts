@@ -8,6 +8,7 @@ import createBrontelCore, { type ControlTexts, type PageCore, type Refusal, type
 import { type Control, controls, designHeight, designWidth, twipsPerPixel } from './Design';
 import { download, downloadCanvas } from './Downloads';
 import help from './generated/help.json';
+import { drawOverlay, overlayText, saveOverlay, savedOverlay } from './Overlay';
 import { Pacer } from './Pacer';
 import { type Caption, drawLineControls, pictureCanvas, pictureSvg, replay, serif } from './Picture';
 import { fill, type Language, language, pageText, saveLanguage, setLanguage, tr } from './Texts';
@@ -34,6 +35,12 @@ class Page {
     private readonly root = element('div', { id: 'brontel', role: 'application', 'aria-busy': 'false' }, this.stage);
     private readonly canvas = element('canvas', { id: 'picture', role: 'img', tabindex: '-1' });
     private readonly rings = element('canvas', { id: 'rings', 'aria-hidden': 'true' });
+    // The teaching overlay, over the picture and under the controls; never drawn into the picture.
+    private readonly overlay = element('canvas', { id: 'overlay', 'aria-hidden': 'true' });
+    // Its words for screen readers, which the canvas cannot give.
+    private readonly overlayWords = element('div', { id: 'overlayWords', class: 'unseen', role: 'note' });
+    private overlayOn = savedOverlay();
+    private shownOverlay = '';
     private readonly parts = new Map<string, HTMLElement>();
     private readonly inputs = new Map<string, HTMLInputElement>();
     private readonly menu = element('div', { id: 'menu', role: 'menu', hidden: '' });
@@ -61,7 +68,7 @@ class Page {
     private build(): void {
         const label = controls.find((c) => c.name === 'labKlepnete');
         if (label) this.addControl(label, this.root); // under the picture, as part of the window's surface
-        this.root.append(this.canvas, this.rings);
+        this.root.append(this.canvas, this.rings, this.overlay, this.overlayWords);
         for (const c of controls) {
             if (c.kind === 'label' || c.frame !== undefined) continue;
             this.addControl(c, this.root);
@@ -193,6 +200,40 @@ class Page {
         (this.parts.get('cmdStart') as HTMLButtonElement).disabled = running;
         this.drawPicture();
         this.drawRings();
+        this.drawOverlay();
+    }
+
+    // Redrawn only when what it shows changes: its settings, the language, the size.
+    private drawOverlay(all = false): void {
+        const context = this.overlay.getContext('2d');
+        if (context === null) return;
+        this.root.dataset.overlay = this.overlayOn ? 'on' : 'off';
+        const shown = this.overlayOn ? JSON.stringify([language(), this.core.teachingOverlay()]) : '';
+        if (!all && shown === this.shownOverlay) return;
+        this.shownOverlay = shown;
+        context.clearRect(0, 0, this.overlay.width, this.overlay.height);
+        const words: HTMLElement[] = [];
+        if (this.overlayOn) {
+            const overlay = this.core.teachingOverlay();
+            drawOverlay(context, overlay, this.pixelRatio, true);
+            for (const phrase of [...overlay.texts, ...overlay.controlCaptions].map((t) => t.phrase).concat(overlay.panel)) {
+                const line = element('p');
+                line.textContent = overlayText(phrase);
+                words.push(line);
+            }
+        }
+        this.overlayWords.replaceChildren(...words);
+    }
+
+    private switchOverlay(on: boolean): void {
+        this.overlayOn = on;
+        saveOverlay(on);
+        this.drawOverlay();
+    }
+
+    // The overlay for an exported picture, when it is on.
+    private exportedOverlay() {
+        return this.overlayOn ? this.core.teachingOverlay() : undefined;
     }
 
     private get pixelRatio(): number {
@@ -236,6 +277,7 @@ class Page {
         this.layout();
         this.drawPicture(true);
         this.drawRings();
+        this.drawOverlay(true);
     }
 
     private layout(): void {
@@ -246,7 +288,7 @@ class Page {
         // Setting a canvas's size, even to the same, gives it a new buffer, which at 4K costs
         // more than drawing the whole picture.
         const [w, h] = [Math.round(designWidth * this.pixelRatio), Math.round(designHeight * this.pixelRatio)];
-        for (const c of [this.canvas, this.rings]) {
+        for (const c of [this.canvas, this.rings, this.overlay]) {
             if (c.width !== w || c.height !== h) [c.width, c.height] = [w, h];
         }
         this.root.dataset.factor = String(this.factor);
@@ -364,7 +406,7 @@ class Page {
     }
 
     private picture(times: number): HTMLCanvasElement {
-        return pictureCanvas(this.core.pictureFrom(0), this.core.markerY(), this.captions(), times);
+        return pictureCanvas(this.core.pictureFrom(0), this.core.markerY(), this.captions(), times, this.exportedOverlay());
     }
 
     private openMenu(button: HTMLElement, x?: number, y?: number): void {
@@ -376,13 +418,19 @@ class Page {
                 this.closeMenu();
                 act();
             });
+            return b;
         };
         const png = tr('SceneMenu', 'Obrázek PNG (*.png)');
         for (const times of [1, 2, 4]) item(`${png} ${times}×`, () => downloadCanvas(`brontel-${times}x.png`, this.picture(times)));
         item(tr('SceneMenu', 'Vektorový obrázek SVG (*.svg)'), () => download('brontel.svg',
-            new Blob([pictureSvg(this.core.pictureFrom(0), this.core.markerY(), this.captions())], { type: 'image/svg+xml' })));
+            new Blob([pictureSvg(this.core.pictureFrom(0), this.core.markerY(), this.captions(), this.exportedOverlay())], { type: 'image/svg+xml' })));
         item(tr('SceneMenu', 'Uložit křivky jako CSV…'), () => download('brontel.csv', new Blob([this.core.csv()], { type: 'text/csv' })));
         item(tr('SceneMenu', 'Tisk…'), () => this.print());
+        const overlayItem = item(tr('SceneMenu', 'Výukové popisky v obrázku'), () => this.switchOverlay(!this.overlayOn));
+        overlayItem.setAttribute('role', 'menuitemcheckbox');
+        overlayItem.setAttribute('aria-checked', String(this.overlayOn));
+        overlayItem.id = 'overlayItem';
+        overlayItem.textContent = `${this.overlayOn ? '✓' : '\u2003'} ${overlayItem.textContent ?? ''}`;
         item(tr('SceneMenu', 'Nápověda'), () => this.showHelp());
         for (const [code, name] of [['cs', 'Čeština'], ['en', 'English']] as [Language, string][]) {
             item(name, () => this.switchLanguage(code));
