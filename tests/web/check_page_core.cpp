@@ -71,6 +71,37 @@ void checkWorkedValues(const PageCore& core)
     }
 }
 
+// The settings the teaching overlay is drawn for: the chosen ones until a run has ended, then
+// that run's, whatever is chosen after it, until the next run begins.
+void checkShownSettings()
+{
+    PageCore core;
+    RunSettings shown = core.shownSettings();
+    expect(shown.refrIndex == 1.33 && shown.alpha == 35 && shown.substance == Substance::Water &&
+               shown.detectorDistance == 750,
+           "before any run the overlay shows the start-up choice: water, 35, 750");
+    core.click("opSklo");
+    core.click("opMaláDistance");
+    shown = core.shownSettings();
+    expect(shown.refrIndex == 1.5 && shown.substance == Substance::Glass &&
+               shown.detectorDistance == 100,
+           "before any run it follows the options clicked: glass, 100");
+    core.type("nIndex", "x");
+    expect(core.shownSettings().refrIndex == 0, "an index that is no number counts as 0");
+    core.type("nIndex", "1,5");
+    core.start();
+    core.advance(467);
+    core.click("opVoda");
+    shown = core.shownSettings();
+    expect(core.field("nLátka") == "Voda" && shown.substance == Substance::Glass &&
+               shown.refrIndex == 1.5,
+           "after a run it shows the run's glass though water is chosen now");
+    core.start();
+    core.advance(3);
+    expect(core.shownSettings().substance == Substance::Water,
+           "during the next run it shows that run's water");
+}
+
 } // namespace
 
 int main()
@@ -159,6 +190,7 @@ int main()
     expect(core.end() && core.state() == RunState::Idle && core.field("nLátka") == "Voda",
            "Konec stops the run; what was held is dropped with it");
     expect(!core.end(), "Konec with no run stops none");
+    checkShownSettings();
 
     std::printf("%s\n",
                 failures == 0 ? "page core: all checks passed" : "page core: checks FAILED");
