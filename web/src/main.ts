@@ -476,6 +476,11 @@ class Page {
         const note = element('p', { class: 'pageNote' });
         note.textContent = pageText('helpNote');
         body.querySelector('h2')?.after(note);
+        // What classical optics predicts for the settings the picture shows, as the desktop's
+        // help window gives it.
+        const theory = element('div', { class: 'theory', id: 'helpTheory' });
+        for (const phrase of this.core.theoryPanel()) element('p', {}, theory).textContent = overlayText(phrase);
+        note.after(theory);
         const image = body.querySelector('img[data-run-picture]') as HTMLImageElement | null;
         if (image) {
             const sample = this.makeCore();

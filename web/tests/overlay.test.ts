@@ -153,3 +153,19 @@ for (const viewport of [{ width: 763, height: 575 }, { width: 1920, height: 1080
         expect(errors).toEqual([]);
     });
 }
+
+test('the help says what classical optics predicts for the settings the picture shows', async ({ page }) => {
+    const errors = await openPage(page);
+    await page.keyboard.press('F1');
+    const theory = page.locator('#helpTheory');
+    await expect(theory).toContainText('Snellův zákon: lom β = 49,69°');
+    await page.keyboard.press('Escape');
+    await page.click('#opSklo');
+    await page.click('#opVětší');
+    await page.click('#menuButton');
+    await page.getByRole('menuitem', { name: 'English' }).click();
+    await page.keyboard.press('F1');
+    await expect(theory).toContainText('θc = 41.81°');
+    await expect(theory).toContainText('total internal reflection');
+    expect(errors).toEqual([]);
+});
