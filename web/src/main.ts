@@ -508,8 +508,9 @@ async function main(): Promise<void> {
     const page = new Page(new module.PageCore(), () => new module.PageCore(), module.windowTexts());
     document.body.dataset.ready = 'true';
     performance.mark('brontel-ready');
-    // For the measuring script (web/measure.mjs), which times the core and the drawing.
-    Object.assign(globalThis, { brontel: { page, module } });
+    // For the measuring script (web/measure.mjs), which times the core and the drawing, and for
+    // the test that holds the fast drawing to a plain one.
+    Object.assign(globalThis, { brontel: { page, module, replay } });
     const manifest = document.querySelector('link[rel="manifest"]');
     if (manifest && location.protocol.startsWith('http') && 'serviceWorker' in navigator) {
         navigator.serviceWorker.register('sw.js').catch((e: unknown) => console.warn('Brontel: no offline copy', e));
