@@ -167,7 +167,7 @@ private:
     void endRun();
     // After input that steers the run (the run's keys, Konec, the close box).
     void afterSteering();
-    bool steersRun(QObject* receiver, const QEvent* event);
+    bool steersRun(const QEvent* event);
     void showPaused();
 
     void createControls();

@@ -7,6 +7,7 @@
 #include "CurvesCsv.h"
 #include "CurvesFormat.h"
 #include "DrawingList.h"
+#include "RefusalText.h"
 #include "ScenePicture.h"
 #include "WholeFiles.h"
 #include "WindowModel.h"
@@ -23,22 +24,6 @@ void printError(const QString& text)
     const QString prefix = QStringLiteral("brontel: ");
     std::fputs(qPrintable((text.startsWith(prefix) ? text : prefix + text) + QLatin1Char('\n')),
                stderr);
-}
-
-// A refusal in the command line's words, naming the option.
-QString refusalMessage(const Refusal& refusal, const NumberFormat& format)
-{
-    QString text =
-        QCoreApplication::translate(commandLineTextContext, refusalOnCommandLine(refusal));
-    const QString typed = refusal.reason == Refusal::Reason::OutOfRange
-                              ? QString::fromStdString(formatNumber(refusal.value, format))
-                              : QString::fromStdString(refusal.typed);
-    text.replace(QStringLiteral("%1"), typed);
-    text.replace(QStringLiteral("%2"),
-                 QString::fromStdString(formatNumber(refusal.range.lowest, format)));
-    text.replace(QStringLiteral("%3"),
-                 QString::fromStdString(formatNumber(refusal.range.highest, format)));
-    return text;
 }
 
 constexpr Control optionFor(Substance substance)
@@ -101,7 +86,9 @@ int writeFiles(const CommandLine& line)
     applyCommandLine(model, line);
     const auto checked = model.checkStart();
     if (const auto* refusal = std::get_if<Refusal>(&checked)) {
-        printError(refusalMessage(*refusal, model.numberFormat()));
+        // In the command line's words, naming the option.
+        printError(refusalText(commandLineTextContext, refusalOnCommandLine(*refusal), *refusal,
+                               model.numberFormat()));
         return 2;
     }
     // The run paints the whole picture over, as in the window.

@@ -13,6 +13,7 @@
 #include "InputRule.h"
 #include "NumberText.h"
 #include "PictureSurface.h"
+#include "RefusalText.h"
 #include "TextFit.h"
 #include "Twips.h"
 #include "WindowModel.h"
@@ -27,13 +28,6 @@
 #include <QPushButton>
 
 namespace {
-QString quoted(const std::string& typed)
-{
-    constexpr int longest = 40;
-    const QString text = QString::fromStdString(typed);
-    return text.size() > longest ? text.left(longest) + QStringLiteral("…") : text;
-}
-
 // Start presses: clicks of any kind, and the keys that press a focused button.
 InputKind kindOf(const QEvent* event)
 {
@@ -73,25 +67,11 @@ std::optional<RunKey> runKeyOf(const QKeyEvent& key)
 }
 } // namespace
 
-// A refusal in the window's words, with the numbers as the fields show them.
-QString refusalMessage(const Refusal& refusal, const NumberFormat& format)
-{
-    QString text = QCoreApplication::translate(windowTextContext, refusalInWindow(refusal));
-    const QString typed = refusal.reason == Refusal::Reason::OutOfRange
-                              ? QString::fromStdString(formatNumber(refusal.value, format))
-                              : quoted(refusal.typed);
-    text.replace(QStringLiteral("%1"), typed);
-    text.replace(QStringLiteral("%2"),
-                 QString::fromStdString(formatNumber(refusal.range.lowest, format)));
-    text.replace(QStringLiteral("%3"),
-                 QString::fromStdString(formatNumber(refusal.range.highest, format)));
-    text.replace(QStringLiteral("%4"), QString::fromStdString(formatNumber(1.33, format)));
-    return text;
-}
-
 void Brontel::complain(const Refusal& refusal)
 {
-    const QString message = refusalMessage(refusal, m_model->numberFormat());
+    constexpr qsizetype longestTyped = 40; // a pasted page is not repeated in a message box
+    const QString message = refusalText(windowTextContext, refusalInWindow(refusal), refusal,
+                                        m_model->numberFormat(), longestTyped);
     Q_EMIT runRefused(message);
     if (!m_refusalsShown) {
         return;
@@ -134,7 +114,7 @@ void Brontel::beginRun()
         if (widget == nullptr || widget->window() != this) {
             return InputHold::Verdict::Deliver;
         }
-        if (steersRun(receiver, event)) {
+        if (steersRun(event)) {
             return InputHold::Verdict::Drop;
         }
         std::optional<Control> target;
@@ -157,7 +137,7 @@ void Brontel::beginRun()
     m_stepTimer.start();
 }
 
-bool Brontel::steersRun(QObject*, const QEvent* event)
+bool Brontel::steersRun(const QEvent* event)
 {
     if (!m_model->running() ||
         (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)) {
