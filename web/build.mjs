@@ -55,7 +55,7 @@ function readTranslations(path) {
 
 // The help pages' bodies; their picture is drawn by the page itself from a run.
 function readHelp(language) {
-    const html = readFileSync(join(root, 'app/help', `help_${language}.html`), 'utf8');
+    const html = readFileSync(join(root, 'app/language/help', `help_${language}.html`), 'utf8');
     return /<body>([\s\S]*)<\/body>/.exec(html)[1].replace(/<img src="[^"]*"/g, '<img data-run-picture');
 }
 

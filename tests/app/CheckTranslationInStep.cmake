@@ -19,7 +19,7 @@ execute_process(
 if(NOT generated EQUAL 0)
     message(FATAL_ERROR "could not describe the sources to lupdate")
 endif()
-# As in app/CMakeLists.txt's LUPDATE_OPTIONS.
+# As in app/language/CMakeLists.txt's LUPDATE_OPTIONS.
 execute_process(
     COMMAND "${LUPDATE}" -project "${WORK}/project.json" -ts "${copy}"
             -source-language cs_CZ -no-obsolete -locations none

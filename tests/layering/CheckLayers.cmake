@@ -10,15 +10,33 @@
 # layers may include no Qt header, and their libraries may link no Qt module.
 cmake_minimum_required(VERSION 3.25)
 
-set(layers settings experiment model platform app)
+# The desktop program's rooms (app/*/) sit on platform/, each using only the rooms named for
+# it; app/ itself holds the program, which uses them all.
+set(layers settings experiment model platform
+    app/look app/size app/export app/language app/window app/commandline app)
 set(allowed_settings settings)
 set(allowed_experiment settings experiment)
 set(allowed_model settings experiment model)
 set(allowed_platform settings experiment model platform)
-set(allowed_app settings experiment model platform app)
+set(below_rooms settings experiment model platform)
+set(allowed_app/look ${below_rooms} app/look)
+set(allowed_app/size ${below_rooms} app/size)
+set(allowed_app/export ${below_rooms} app/look app/export)
+set(allowed_app/language ${below_rooms} app/look app/language)
+set(allowed_app/window ${below_rooms} app/look app/size app/export app/language app/window)
+set(allowed_app/commandline ${below_rooms} app/look app/export app/language app/commandline)
+set(allowed_app ${layers})
 set(qt_free settings experiment model)
 
 set(failures "")
+# A room added to app/ must be given its place above.
+file(GLOB rooms LIST_DIRECTORIES true RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/app/*")
+foreach(room IN LISTS rooms)
+    file(GLOB room_sources "${SOURCE_DIR}/${room}/*.h" "${SOURCE_DIR}/${room}/*.cpp")
+    if(IS_DIRECTORY "${SOURCE_DIR}/${room}" AND room_sources AND NOT room IN_LIST layers)
+        list(APPEND failures "${room}/ is a room with no place among the layers")
+    endif()
+endforeach()
 foreach(layer IN LISTS layers)
     file(GLOB sources "${SOURCE_DIR}/${layer}/*.h" "${SOURCE_DIR}/${layer}/*.cpp")
     foreach(source IN LISTS sources)
@@ -60,4 +78,4 @@ if(failures)
     list(JOIN failures "\n" report)
     message(FATAL_ERROR "Includes against the direction of the layers:\n${report}")
 endif()
-message(STATUS "Every include runs downwards: ${layers}, from the top, app/ last")
+message(STATUS "Every include runs downwards: ${layers}, from the bottom, the program last")

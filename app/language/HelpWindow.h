@@ -11,6 +11,8 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 class QTextBrowser;
 
@@ -18,8 +20,9 @@ class HelpWindow final : public QWidget
 {
     Q_OBJECT
 public:
-    // Shows owner's help window, made on the first call and kept (owned by owner) after.
-    static HelpWindow* showFor(QWidget& owner);
+    // Shows owner's help window, made on the first call and kept (owned by owner) after; with
+    // the theory panel for the settings chosen, if any are.
+    static HelpWindow* showFor(QWidget& owner, const std::optional<RunSettings>& chosen);
 
     QTextBrowser* browser() const { return m_browser; }
     // The theory panel: the numbers of classical optics for the settings last shown.

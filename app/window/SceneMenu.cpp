@@ -299,7 +299,8 @@ ScenePicture SceneMenu::sceneOf(const Brontel& window)
 
 void SceneMenu::showHelp()
 {
-    HelpWindow::showFor(m_window);
+    // The settings chosen now, which the next run will show.
+    HelpWindow::showFor(m_window, OverlaySwitch::chosenSettings(m_window));
 }
 
 QString SceneMenu::aboutText()

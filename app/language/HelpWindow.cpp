@@ -3,10 +3,8 @@
 
 #include "HelpWindow.h"
 
-#include "Brontel.h"
 #include "Language.h"
 #include "OverlayPainter.h"
-#include "OverlaySwitch.h"
 
 #include <QEvent>
 #include <QKeySequence>
@@ -37,15 +35,14 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     retranslate();
 }
 
-HelpWindow* HelpWindow::showFor(QWidget& owner)
+HelpWindow* HelpWindow::showFor(QWidget& owner, const std::optional<RunSettings>& chosen)
 {
     auto* help = owner.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (help == nullptr) {
         help = new HelpWindow(&owner);
     }
-    if (const auto* window = qobject_cast<const Brontel*>(&owner)) {
-        // The settings chosen now, which the next run will show.
-        help->showTheory(OverlaySwitch::chosenSettings(*window));
+    if (chosen) {
+        help->showTheory(*chosen);
     } else {
         help->m_theory->hide();
     }
