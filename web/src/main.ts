@@ -9,7 +9,7 @@ import { type Control, controls, designHeight, designWidth, twipsPerPixel } from
 import { download, downloadCanvas } from './Downloads';
 import help from './generated/help.json';
 import { drawOverlay, overlayText, saveOverlay, savedOverlay } from './Overlay';
-import { Pacer } from './Pacer';
+import { Pacer, frameBudgetMs } from './Pacer';
 import { type Caption, drawLineControls, pictureCanvas, pictureSvg, replay, serif } from './Picture';
 import { fill, type Language, language, pageText, saveLanguage, setLanguage, tr } from './Texts';
 
@@ -321,11 +321,12 @@ class Page {
         else next();
     }
 
-    // Draws the steps due by now, each one's pause as the core gives it.
+    // Draws the steps due by now, each one's pause as the core gives it, within a frame's budget.
     private frame(now: number): void {
         this.scheduled = false;
         let drawn = false;
-        while (this.core.state() === 'running' && this.pacer.due(now)) {
+        const until = performance.now() + frameBudgetMs;
+        while (this.core.state() === 'running' && this.pacer.due(now) && performance.now() < until) {
             const pause = this.core.step();
             if (pause === null) break;
             this.pacer.stepped(pause);
