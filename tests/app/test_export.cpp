@@ -3,11 +3,12 @@
 
 // The scene leaving the window: the vector file drawn back by Qt's own SVG renderer looks like
 // the picture rendered as pixels, files are written whole or not at all, and the menu offers
-// the curves only once there are some.
+// the curves only once there are some; a name without an ending gets the chosen filter's.
 
 #include "Brontel.h"
-#include "RunWait.h"
+#include "FilterEnding.h"
 #include "PictureSurface.h"
+#include "RunWait.h"
 #include "SceneMenu.h"
 #include "ScenePicture.h"
 #include "WholeFiles.h"
@@ -66,6 +67,8 @@ private Q_SLOTS:
     void failedWriteLeavesEarlierFilesIntact();
     void curvesOnlyAfterARun();
     void saveDialogOpensAtHomeWithoutDocuments();
+    void endingFollowsTheChosenFilter_data();
+    void endingFollowsTheChosenFilter();
 };
 
 void TestExport::svgLooksLikeThePng_data()
@@ -194,6 +197,61 @@ void TestExport::saveDialogOpensAtHomeWithoutDocuments()
     }
     QCOMPARE(withoutDocuments, home.filePath(QStringLiteral("brontel.png")));
     QCOMPARE(withDocuments, home.filePath(QStringLiteral("Documents/brontel.png")));
+}
+
+void TestExport::endingFollowsTheChosenFilter_data()
+{
+    // The save dialogs' filters as the menu offers them, in Czech and in English.
+    const QStringList pictures{QStringLiteral("Obrázek PNG (*.png)"),
+                               QStringLiteral("Vektorový obrázek SVG (*.svg)"),
+                               QStringLiteral("Dokument PDF (*.pdf)")};
+    const QStringList english{QStringLiteral("PNG image (*.png)"),
+                              QStringLiteral("SVG vector image (*.svg)"),
+                              QStringLiteral("PDF document (*.pdf)")};
+    const QStringList curves{QStringLiteral("Tabulka CSV (*.csv)"),
+                             QStringLiteral("CSV pro tabulkové procesory (*.csv)")};
+    QTest::addColumn<QStringList>("filters");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+
+    QTest::newRow("PNG chosen") << pictures << 0 << "/tmp/pokus"
+                                << "/tmp/pokus.png";
+    QTest::newRow("SVG chosen") << pictures << 1 << "/tmp/pokus"
+                                << "/tmp/pokus.svg";
+    QTest::newRow("PDF chosen") << pictures << 2 << "/tmp/pokus"
+                                << "/tmp/pokus.pdf";
+    QTest::newRow("English SVG") << english << 1 << "/tmp/run"
+                                 << "/tmp/run.svg";
+    // An ending of the dialog's own typed by the user wins over the filter.
+    QTest::newRow("SVG typed, PNG chosen") << pictures << 0 << "/tmp/pokus.svg"
+                                           << "/tmp/pokus.svg";
+    QTest::newRow("capitals kept") << pictures << 1 << "/tmp/POKUS.PDF"
+                                   << "/tmp/POKUS.PDF";
+    // Any other ending is part of the name.
+    QTest::newRow("foreign ending") << pictures << 0 << "/tmp/pokus.gif"
+                                    << "/tmp/pokus.gif.png";
+    QTest::newRow("dot in a folder") << pictures << 2 << "/tmp/moje.data/pokus"
+                                     << "/tmp/moje.data/pokus.pdf";
+    QTest::newRow("stray dot") << pictures << 1 << "/tmp/pokus."
+                               << "/tmp/pokus.svg";
+    QTest::newRow("curves, standard") << curves << 0 << "/tmp/křivky"
+                                      << "/tmp/křivky.csv";
+    QTest::newRow("curves, spreadsheet") << curves << 1 << "/tmp/křivky"
+                                         << "/tmp/křivky.csv";
+    QTest::newRow("curves typed") << curves << 1 << "/tmp/křivky.CSV"
+                                  << "/tmp/křivky.CSV";
+    QTest::newRow("curves as text") << curves << 0 << "/tmp/křivky.txt"
+                                    << "/tmp/křivky.txt.csv";
+}
+
+void TestExport::endingFollowsTheChosenFilter()
+{
+    QFETCH(QStringList, filters);
+    QFETCH(int, chosen);
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    QCOMPARE(withFilterEnding(typed, filters.at(chosen), filters), saved);
 }
 
 QTEST_MAIN(TestExport)

@@ -3,7 +3,8 @@
 
 // The window in Czech and in English: every visible control explained and named in the
 // language chosen, English captions whole in their boxes, a switch from the menu that acts at
-// once, keeps the settings' keys and is remembered, and the help with its picture.
+// once, keeps the settings' keys and is remembered, the help with its picture, and Czech
+// whole when the English translation cannot be loaded.
 
 #include "Brontel.h"
 #include "DesignScale.h"
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -89,6 +91,7 @@ private Q_SLOTS:
     void helpShowsItsPicture_data();
     void helpShowsItsPicture();
     void aboutNamesVersionLicenceAndHome();
+    void missingTranslationFallsBackToCzech();
 };
 
 void TestLanguage::initTestCase()
@@ -283,6 +286,36 @@ void TestLanguage::aboutNamesVersionLicenceAndHome()
         QVERIFY(about.contains(QStringLiteral("GPL-3.0-or-later")));
         QVERIFY(about.contains(QStringLiteral("https://brontel.example/")));
     }
+}
+
+void TestLanguage::missingTranslationFallsBackToCzech()
+{
+    // What Qt's own buttons say in Czech, whatever Qt translations the system has.
+    QVERIFY(installLanguage(Language::Czech));
+    const QString czechCancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+    // From English, as after a switch in the menu, so that the fall back is seen to act.
+    QVERIFY(installLanguage(Language::English));
+    QCOMPARE(QCoreApplication::translate("Brontel", "Konec"), QStringLiteral("Quit"));
+
+    const QTemporaryDir empty; // a folder without the translation
+    QVERIFY(empty.isValid());
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral(
+                             "^brontel: the translation brontel_en could not be loaded from .+; "
+                             "the interface stays Czech$")));
+    QVERIFY(!installLanguage(Language::English, empty.path()));
+
+    // Czech whole: the program's words, Qt's own, and what the menu marks as chosen.
+    QCOMPARE(currentLanguage(), Language::Czech);
+    QCOMPARE(QCoreApplication::translate("Brontel", "Konec"), QStringLiteral("Konec"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), czechCancel);
+    Brontel w(Countdown(0));
+    w.load();
+    QCOMPARE(w.cmdKonec->text(), QStringLiteral("Konec"));
+    QCOMPARE(w.opVoda->toolTip(), QStringLiteral("Voda, index lomu 1,33"));
+    auto* menu = w.findChild<SceneMenu*>();
+    QVERIFY(menu);
+    QVERIFY(menu->languageAction(Language::Czech)->isChecked());
 }
 
 int main(int argc, char* argv[])
