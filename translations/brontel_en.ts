@@ -555,42 +555,52 @@ Type a number from this range into the field and press Start again.</translation
     <name>WholeFiles</name>
     <message>
         <source>Soubor „%1“ se nepodařilo uložit: %2</source>
+        <extracomment>%1 is the file&apos;s name, %2 why it was not saved: one of the reasons in this context, or the system&apos;s own words for a failure they do not name.</extracomment>
         <translation>The file “%1” could not be saved: %2</translation>
     </message>
     <message>
         <source>jeho obsah se nepodařilo vytvořit, nejspíš pro nedostatek paměti</source>
+        <extracomment>Why, after &quot;Soubor „%1“ se nepodařilo uložit: …&quot;.</extracomment>
         <translation>its contents could not be made, most likely for lack of memory</translation>
     </message>
     <message>
         <source>je to odkaz na soubor, který neexistuje</source>
+        <extracomment>Why, after &quot;Soubor „%1“ se nepodařilo uložit: …&quot;.</extracomment>
         <translation>it is a link to a file that does not exist</translation>
     </message>
     <message>
         <source>není to obyčejný soubor (je to třeba složka nebo zařízení), a tak se nepřepisuje</source>
+        <extracomment>Why, after &quot;Soubor „%1“ se nepodařilo uložit: …&quot;.</extracomment>
         <translation>it is not a regular file (a folder or a device, say), so it is not replaced</translation>
     </message>
     <message>
         <source>Soubory „%1“ a „%2“ jsou jeden a týž soubor; nic se neuložilo.</source>
+        <extracomment>Two of the files to be saved at once name one file; %1 and %2 are their names.</extracomment>
         <translation>“%1” and “%2” are one and the same file; nothing was saved.</translation>
     </message>
     <message>
         <source>disk je plný</source>
+        <extracomment>Why, after &quot;Soubor „%1“ se nepodařilo uložit: …&quot;.</extracomment>
         <translation>the disk is full</translation>
     </message>
     <message>
         <source>k zápisu chybí oprávnění</source>
+        <extracomment>Why, after &quot;Soubor „%1“ se nepodařilo uložit: …&quot;.</extracomment>
         <translation>permission to write is missing</translation>
     </message>
     <message>
         <source>taková složka neexistuje</source>
+        <extracomment>Why, after &quot;Soubor „%1“ se nepodařilo uložit: …&quot;.</extracomment>
         <translation>no such folder exists</translation>
     </message>
     <message>
         <source>disk je jen pro čtení</source>
+        <extracomment>Why, after &quot;Soubor „%1“ se nepodařilo uložit: …&quot;.</extracomment>
         <translation>the disk is read-only</translation>
     </message>
     <message>
         <source>soubor by byl příliš velký</source>
+        <extracomment>Why, after &quot;Soubor „%1“ se nepodařilo uložit: …&quot;.</extracomment>
         <translation>the file would be too large</translation>
     </message>
 </context>
