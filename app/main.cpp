@@ -56,12 +56,8 @@ int main(int argc, char* argv[])
         QGuiApplication app(argc, argv);
         QGuiApplication::setOrganizationName(QStringLiteral("Brontel"));
         QSettings settings;
-        if (!installLanguage(
-                line.language.value_or(readLanguage(settings).value_or(Language::Czech)))) {
-            std::fputs("brontel: the English translation could not be loaded; the messages stay "
-                       "Czech\n",
-                       stderr);
-        }
+        // Falls back to Czech, and says so, if the translation cannot be loaded.
+        installLanguage(line.language.value_or(readLanguage(settings).value_or(Language::Czech)));
         return writeFiles(line);
     }
 
@@ -103,11 +99,7 @@ int main(int argc, char* argv[])
     QSettings settings;
     const Language language =
         line.language.value_or(readLanguage(settings).value_or(Language::Czech));
-    if (!installLanguage(language)) {
-        std::fputs("brontel: the English translation could not be loaded; the interface stays "
-                   "Czech\n",
-                   stderr);
-    }
+    installLanguage(language); // Czech, and a word on stderr, if the translation is missing
 
     // The pause after each sweep step counts decrements of about a microsecond on this machine.
     Brontel window(Countdown::calibrated());

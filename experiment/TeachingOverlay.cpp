@@ -14,32 +14,55 @@ namespace overlay {
 namespace {
 // The overlay's words. The scope is overlay::textScope, spelled out for lupdate.
 namespace words {
+//: Beside detector V's probe line, which runs down through the surface.
 constexpr std::string_view probeV = QT_TRANSLATE_NOOP("TeachingOverlay", "V: sonda skrz hladinu");
+//: Above detector H's line in the air; %1 is its height above the surface (100, 750 or
+//: 1500 twips).
 constexpr std::string_view airH =
     QT_TRANSLATE_NOOP("TeachingOverlay", "H: ve vzduchu, %1 twipů nad hladinou");
+//: Above detector L's line in the substance.
 constexpr std::string_view substanceL = QT_TRANSLATE_NOOP("TeachingOverlay", "L: v látce");
+//: Legend under the picture: each spiral is a chain of 1001 arrows, and each curve's bar is
+//: the squared length from the chain's start to its end.
 constexpr std::string_view spirals = QT_TRANSLATE_NOOP(
     "TeachingOverlay", "Spirály: 1001 šipek za sebou; sloupec = čtverec vzdálenosti začátek–konec");
+//: Left of the pace scroll bar at the top.
 constexpr std::string_view speed = QT_TRANSLATE_NOOP("TeachingOverlay", "Rychlost");
+//: On the normal to the surface drawn at the end of the lit stretch.
 constexpr std::string_view normal = QT_TRANSLATE_NOOP("TeachingOverlay", "normála");
+//: The angle of incidence on its arc, in degrees.
 constexpr std::string_view incidence = QT_TRANSLATE_NOOP("TeachingOverlay", "α = %1°");
+//: The angle of refraction on its arc, in degrees.
 constexpr std::string_view refraction = QT_TRANSLATE_NOOP("TeachingOverlay", "β = %1°");
+//: The critical angle at the end of its line, in degrees.
 constexpr std::string_view critical = QT_TRANSLATE_NOOP("TeachingOverlay", "θc = %1°");
+//: Heading of the box of what classical optics predicts, with the true pi (the run itself
+//: takes pi as 3.14).
 constexpr std::string_view heading =
     QT_TRANSLATE_NOOP("TeachingOverlay", "Klasická optika (skutečné stupně)");
+//: %1 the refractive index, %2 the sine of the critical angle.
 constexpr std::string_view indexLine =
     QT_TRANSLATE_NOOP("TeachingOverlay", "n = %1,  sin θc = 1/n = %2");
+//: %1 the critical angle, %2 the angle of incidence, in degrees.
 constexpr std::string_view anglesLine = QT_TRANSLATE_NOOP("TeachingOverlay", "θc = %1°,  α = %2°");
+//: %1 the angle of refraction by Snell's law, in degrees.
 constexpr std::string_view snellLine =
     QT_TRANSLATE_NOOP("TeachingOverlay", "Snellův zákon: lom β = %1°");
+//: In place of the angle of refraction when there is none.
 constexpr std::string_view totalLine =
     QT_TRANSLATE_NOOP("TeachingOverlay", "úplný odraz (n sin α > 1)");
+//: Fresnel's reflectances for s- and p-polarised light, in percent.
 constexpr std::string_view fresnelLine =
     QT_TRANSLATE_NOOP("TeachingOverlay", "Fresnel: Rs = %1 %,  Rp = %2 %");
+//: The evanescent wave's penetration depth into the air: %1 in twips, %2 in
+//: wavelengths.
 constexpr std::string_view depthLine =
     QT_TRANSLATE_NOOP("TeachingOverlay", "hloubka vniku %1 twipu = %2 λ");
+//: In place of the penetration depth when the light is refracted, not totally reflected.
 constexpr std::string_view noDepthLine =
     QT_TRANSLATE_NOOP("TeachingOverlay", "hloubka vniku: žádná, láme se");
+//: Under the heading when classical optics predicts nothing for the index and angle
+//: typed.
 constexpr std::string_view noPrediction =
     QT_TRANSLATE_NOOP("TeachingOverlay", "pro tento index a úhel nic");
 } // namespace words

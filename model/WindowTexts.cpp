@@ -16,64 +16,89 @@ constexpr bool indexedByControl()
 static_assert(indexedByControl());
 } // namespace
 
+// The sentences name each field in full, in a form of their own: the label beside a field may
+// be shortened where its box is narrow ("Refr. index"), a sentence may not. lupdate gives a
+// translator's comment to the one text after it, so each text has its own.
 const char* refusalInWindow(const Refusal& refusal)
 {
     const bool index = refusal.field == Control::nIndex;
     switch (refusal.reason) {
     case Refusal::Reason::NotANumber:
-        return index ? QT_TRANSLATE_NOOP("Brontel",
-                                         "V poli „Index lomu“ je „%1“, a to není číslo.\n\n"
-                                         "Zapište do pole číslo, například %4, a stiskněte "
-                                         "Start znovu.")
-                     : QT_TRANSLATE_NOOP("Brontel",
-                                         "V poli „Úhel dopadu“ je „%1“, a to není číslo.\n\n"
-                                         "Zapište do pole číslo, například %4, a stiskněte "
-                                         "Start znovu.");
+        if (index) {
+            //: A message box when Start is refused. %1 is what was typed, %4 an example of a
+            //: number as the fields take it; the field is named in full, in the language's
+            //: quotation marks. The blank line parts what is wrong from what to do.
+            return QT_TRANSLATE_NOOP("Brontel", "V poli „Index lomu“ je „%1“, a to není číslo.\n\n"
+                                                "Zapište do pole číslo, například %4, a stiskněte "
+                                                "Start znovu.");
+        }
+        //: As for the refractive index: %1 is what was typed, %4 an example of a number.
+        return QT_TRANSLATE_NOOP("Brontel", "V poli „Úhel dopadu“ je „%1“, a to není číslo.\n\n"
+                                            "Zapište do pole číslo, například %4, a stiskněte "
+                                            "Start znovu.");
     case Refusal::Reason::TooLarge:
-        return index ? QT_TRANSLATE_NOOP("Brontel",
-                                         "V poli „Index lomu“ je číslo „%1“, které je pro "
-                                         "výpočet příliš velké (nejvýše %3).\n\n"
-                                         "Zapište do pole menší číslo a stiskněte Start znovu.")
-                     : QT_TRANSLATE_NOOP("Brontel",
-                                         "V poli „Úhel dopadu“ je číslo „%1“, které je pro "
-                                         "výpočet příliš velké (nejvýše %3).\n\n"
-                                         "Zapište do pole menší číslo a stiskněte Start znovu.");
+        if (index) {
+            //: %1 is the number typed, %3 the largest number the run computes with.
+            return QT_TRANSLATE_NOOP("Brontel",
+                                     "V poli „Index lomu“ je číslo „%1“, které je pro "
+                                     "výpočet příliš velké (nejvýše %3).\n\n"
+                                     "Zapište do pole menší číslo a stiskněte Start znovu.");
+        }
+        //: %1 is the number typed, %3 the largest number the run computes with.
+        return QT_TRANSLATE_NOOP("Brontel", "V poli „Úhel dopadu“ je číslo „%1“, které je pro "
+                                            "výpočet příliš velké (nejvýše %3).\n\n"
+                                            "Zapište do pole menší číslo a stiskněte Start znovu.");
     case Refusal::Reason::OutOfRange:
-        return index ? QT_TRANSLATE_NOOP("Brontel",
-                                         "S číslem %1 v poli „Index lomu“ pokus nemá smysl: "
-                                         "index lomu musí být od %2 do %3.\n\n"
-                                         "Zapište do pole číslo z tohoto rozsahu a stiskněte "
-                                         "Start znovu.")
-                     : QT_TRANSLATE_NOOP("Brontel",
-                                         "S číslem %1 v poli „Úhel dopadu“ pokus nemá smysl: "
-                                         "úhel dopadu musí být od %2 do %3 stupňů.\n\n"
-                                         "Zapište do pole číslo z tohoto rozsahu a stiskněte "
-                                         "Start znovu.");
+        if (index) {
+            //: %1 is the number typed, %2 to %3 the refractive indices the experiment takes.
+            return QT_TRANSLATE_NOOP("Brontel",
+                                     "S číslem %1 v poli „Index lomu“ pokus nemá smysl: "
+                                     "index lomu musí být od %2 do %3.\n\n"
+                                     "Zapište do pole číslo z tohoto rozsahu a stiskněte "
+                                     "Start znovu.");
+        }
+        //: %1 is the number typed, %2 to %3 the angles the experiment takes, in degrees.
+        return QT_TRANSLATE_NOOP("Brontel", "S číslem %1 v poli „Úhel dopadu“ pokus nemá smysl: "
+                                            "úhel dopadu musí být od %2 do %3 stupňů.\n\n"
+                                            "Zapište do pole číslo z tohoto rozsahu a stiskněte "
+                                            "Start znovu.");
     }
     return "";
 }
 
+// The same refusals on the command line name the option given instead of the field; the option
+// names are the same in every language.
 const char* refusalOnCommandLine(const Refusal& refusal)
 {
     const bool index = refusal.field == Control::nIndex;
     switch (refusal.reason) {
     case Refusal::Reason::NotANumber:
-        return index ? QT_TRANSLATE_NOOP("CommandLine", "--index: „%1“ není číslo.")
-                     : QT_TRANSLATE_NOOP("CommandLine", "--alpha: „%1“ není číslo.");
+        if (index) {
+            //: Printed on the standard error output when a run from the command line is
+            //: refused; the option's name stays. %1 is the value given.
+            return QT_TRANSLATE_NOOP("CommandLine", "--index: „%1“ není číslo.");
+        }
+        //: As for --index; %1 is the value given.
+        return QT_TRANSLATE_NOOP("CommandLine", "--alpha: „%1“ není číslo.");
     case Refusal::Reason::TooLarge:
-        return index ? QT_TRANSLATE_NOOP("CommandLine",
-                                         "--index: číslo „%1“ je pro výpočet příliš velké "
-                                         "(nejvýše %3).")
-                     : QT_TRANSLATE_NOOP("CommandLine",
-                                         "--alpha: číslo „%1“ je pro výpočet příliš velké "
-                                         "(nejvýše %3).");
+        if (index) {
+            //: %1 is the value given, %3 the largest number the run computes with.
+            return QT_TRANSLATE_NOOP("CommandLine",
+                                     "--index: číslo „%1“ je pro výpočet příliš velké "
+                                     "(nejvýše %3).");
+        }
+        //: %1 is the value given, %3 the largest number the run computes with.
+        return QT_TRANSLATE_NOOP("CommandLine", "--alpha: číslo „%1“ je pro výpočet příliš velké "
+                                                "(nejvýše %3).");
     case Refusal::Reason::OutOfRange:
-        return index ? QT_TRANSLATE_NOOP("CommandLine",
-                                         "--index: s indexem lomu %1 pokus nemá smysl; "
-                                         "zadejte číslo od %2 do %3.")
-                     : QT_TRANSLATE_NOOP("CommandLine",
-                                         "--alpha: s úhlem dopadu %1° pokus nemá smysl; "
-                                         "zadejte číslo od %2 do %3.");
+        if (index) {
+            //: %1 is the value given, %2 to %3 the refractive indices the experiment takes.
+            return QT_TRANSLATE_NOOP("CommandLine", "--index: s indexem lomu %1 pokus nemá smysl; "
+                                                    "zadejte číslo od %2 do %3.");
+        }
+        //: %1 is the value given, %2 to %3 the angles the experiment takes, in degrees.
+        return QT_TRANSLATE_NOOP("CommandLine", "--alpha: s úhlem dopadu %1° pokus nemá smysl; "
+                                                "zadejte číslo od %2 do %3.");
     }
     return "";
 }

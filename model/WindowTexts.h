@@ -32,8 +32,12 @@ inline constexpr std::array<ControlTexts, controlCount> controlTexts{{
      QT_TRANSLATE_NOOP("Brontel", "Spustí pokus s nastavením vlevo")},
     {Control::nAlfa, nullptr, false,
      QT_TRANSLATE_NOOP("Brontel", "Úhel dopadu ve stupních; lze jej přepsat (0 až 90)")},
+    //: Title of the frame holding the angle options 35, 60 and "Mezní"; the
+    //: frame is narrow.
     {Control::frmDopad, QT_TRANSLATE_NOOP("Brontel", "Úhel dopadu"), true,
      QT_TRANSLATE_NOOP("Brontel", "Úhel, pod kterým světlo dopadá na hladinu")},
+    //: Option beside "60" and "35": the substance's critical angle. One short
+    //: word.
     {Control::opMezní, QT_TRANSLATE_NOOP("Brontel", "Mezní"), true,
      QT_TRANSLATE_NOOP("Brontel", "Mezní úhel látky: lomený paprsek se klouže po hladině")},
     {Control::opVětší, "60", false, QT_TRANSLATE_NOOP("Brontel", "Úhel dopadu 60°: úplný odraz")},
@@ -41,15 +45,22 @@ inline constexpr std::array<ControlTexts, controlCount> controlTexts{{
      QT_TRANSLATE_NOOP("Brontel", "Úhel dopadu 35°: světlo se láme do vzduchu i odráží")},
     {Control::nAlfaCaption, nullptr, false, nullptr},
     {Control::nLátka, nullptr, false, nullptr},
+    //: Tooltip of the refractive index field; write the range's numbers as the
+    //: language does.
     {Control::nIndex, nullptr, false,
      QT_TRANSLATE_NOOP("Brontel", "Index lomu látky; lze jej přepsat (0,5 až 1 000 000)")},
+    //: Title of the frame holding the substance options (water, glass).
     {Control::frmLátka, QT_TRANSLATE_NOOP("Brontel", "Látka"), true,
      QT_TRANSLATE_NOOP("Brontel", "Látka pod hladinou, vzduch je nad ní")},
+    //: The option's caption, and the tag that names the substance on the picture.
+    //: The settings line under an exported picture names it in a text of its own.
     {Control::opVoda, QT_TRANSLATE_NOOP("Brontel", "Voda"), true,
      QT_TRANSLATE_NOOP("Brontel", "Voda, index lomu 1,33")},
     {Control::opSklo, QT_TRANSLATE_NOOP("Brontel", "Sklo"), true,
      QT_TRANSLATE_NOOP("Brontel", "Sklo, index lomu 1,5")},
     {Control::nDistance, nullptr, false, nullptr},
+    //: Title of the frame holding the options 1500, 750 and 100: how high
+    //: detector H moves above the surface, in twips.
     {Control::frmDistance, QT_TRANSLATE_NOOP("Brontel", "Distance detektoru"), true,
      QT_TRANSLATE_NOOP("Brontel", "Výška dráhy detektoru H nad hladinou, v twipech")},
     {Control::opVelkáDistance, "1500", false,
@@ -58,21 +69,32 @@ inline constexpr std::array<ControlTexts, controlCount> controlTexts{{
      QT_TRANSLATE_NOOP("Brontel", "Detektor H 750 twipů nad hladinou")},
     {Control::opMaláDistance, "100", false,
      QT_TRANSLATE_NOOP("Brontel", "Detektor H 100 twipů nad hladinou")},
+    //: Label above the refractive index field, in a box 73 pixels wide at the
+    //: window's design size: shorten it where needed. The refusal sentences name the field in full,
+    //: in texts of their own.
     {Control::nTextIndex, QT_TRANSLATE_NOOP("Brontel", "Index lomu"), true,
      QT_TRANSLATE_NOOP("Brontel", "Index lomu látky pod hladinou")},
+    //: Caption on the picture. The letter is the detector's name in every language: H
+    //: moves horizontally in the air.
     {Control::nDetektorH, QT_TRANSLATE_NOOP("Brontel", "Detektor H"), true,
      QT_TRANSLATE_NOOP("Brontel", "Detektor H jede vodorovně vpravo ve vzduchu nad hladinou")},
+    //: Caption on the picture; L (Czech "látka", substance) is the detector's name in every
+    //: language: it moves in the substance.
     {Control::nDetektorS, QT_TRANSLATE_NOOP("Brontel", "Detektor L"), true,
      QT_TRANSLATE_NOOP("Brontel", "Detektor L jede vodorovně vpravo v látce pod hladinou")},
+    //: Caption on the picture; V (vertical) is the detector's name in every language.
     {Control::nDetektorV, QT_TRANSLATE_NOOP("Brontel", "Detektor V"), true,
      QT_TRANSLATE_NOOP("Brontel", "Detektor V jede svisle dolů po sondě skrz hladinu")},
+    //: Caption over the Cornu spirals drawn for detector V.
     {Control::nCornuovySpirály, QT_TRANSLATE_NOOP("Brontel", "Cornuovy spirály"), true,
      QT_TRANSLATE_NOOP("Brontel", "Cornuovy spirály detektoru V: řetězy 1001 šipek")},
+    //: Caption over the bars of the three probability curves.
     {Control::nPravd2podobnost, QT_TRANSLATE_NOOP("Brontel", "Pravděpodobnost"), true,
      QT_TRANSLATE_NOOP("Brontel",
                        "Sloupce: pravděpodobnost, že světlo dorazí k detektoru, v každém kroku")},
     {Control::cmdKonec, QT_TRANSLATE_NOOP("Brontel", "Konec"), true,
      QT_TRANSLATE_NOOP("Brontel", "Ukončí program (během pokusu po dokreslení kroku)")},
+    //: The line under the title before a run; "Start" is the button's caption.
     {Control::labKlepnete, QT_TRANSLATE_NOOP("Brontel", "Klepněte na tlačítko Start"), true,
      QT_TRANSLATE_NOOP("Brontel", "Start spustí pokus; pravé tlačítko myši otevře nabídku")},
     {Control::nSklo, QT_TRANSLATE_NOOP("Brontel", "Sklo"), true,
@@ -82,6 +104,8 @@ inline constexpr std::array<ControlTexts, controlCount> controlTexts{{
     {Control::nCornuLatka, QT_TRANSLATE_NOOP("Brontel", "Cornuovy spirály"), true,
      QT_TRANSLATE_NOOP("Brontel", "Cornuovy spirály detektoru L v látce")},
     {Control::nSpomaleni, nullptr, false, nullptr},
+    //: Title of the frame holding the pace options; "Rychlá" (fast),
+    //: "Pomalejší" (slower) and "Pomalá" (slow) follow.
     {Control::frmAnimace, QT_TRANSLATE_NOOP("Brontel", "Animace"), true,
      QT_TRANSLATE_NOOP("Brontel", "Rychlost animace")},
     {Control::opRychlá, QT_TRANSLATE_NOOP("Brontel", "Rychlá"), true,
@@ -100,7 +124,9 @@ constexpr const ControlTexts& textsOf(Control control)
 }
 
 // Shown beside the title while the teacher has paused a run (P), with how to go on.
+//: Shown beside the title while a run is paused by the key P.
 inline constexpr const char* pausedText = QT_TRANSLATE_NOOP("Brontel", "Pozastaveno");
+//: Tooltip of "Pozastaveno": the keys P and the Right arrow, named as the keyboard names them.
 inline constexpr const char* pausedToolTip =
     QT_TRANSLATE_NOOP("Brontel", "P: pokus pokračuje; šipka vpravo: nakreslí jeden krok");
 

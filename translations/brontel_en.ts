@@ -36,22 +36,27 @@
     <name>Brontel</name>
     <message>
         <source>Index lomu</source>
+        <extracomment>Label above the refractive index field, in a box 73 pixels wide at the window&apos;s design size: shorten it where needed. The refusal sentences name the field in full, in texts of their own.</extracomment>
         <translation>Refr. index</translation>
     </message>
     <message>
         <source>Úhel dopadu</source>
+        <extracomment>Title of the frame holding the angle options 35, 60 and &quot;Mezní&quot;; the frame is narrow.</extracomment>
         <translation>Incidence</translation>
     </message>
     <message>
         <source>Distance detektoru</source>
+        <extracomment>Title of the frame holding the options 1500, 750 and 100: how high detector H moves above the surface, in twips.</extracomment>
         <translation>Detector distance</translation>
     </message>
     <message>
         <source>Animace</source>
+        <extracomment>Title of the frame holding the pace options; &quot;Rychlá&quot; (fast), &quot;Pomalejší&quot; (slower) and &quot;Pomalá&quot; (slow) follow.</extracomment>
         <translation>Animation</translation>
     </message>
     <message>
         <source>Klepněte na tlačítko Start</source>
+        <extracomment>The line under the title before a run; &quot;Start&quot; is the button&apos;s caption.</extracomment>
         <translation>Click the Start button</translation>
     </message>
     <message>
@@ -64,10 +69,12 @@
     </message>
     <message>
         <source>Látka</source>
+        <extracomment>Title of the frame holding the substance options (water, glass).</extracomment>
         <translation>Substance</translation>
     </message>
     <message>
         <source>Mezní</source>
+        <extracomment>Option beside &quot;60&quot; and &quot;35&quot;: the substance&apos;s critical angle. One short word.</extracomment>
         <translation>Critical</translation>
     </message>
     <message>
@@ -84,22 +91,27 @@
     </message>
     <message>
         <source>Detektor V</source>
+        <extracomment>Caption on the picture; V (vertical) is the detector&apos;s name in every language.</extracomment>
         <translation>Detector V</translation>
     </message>
     <message>
         <source>Detektor H</source>
+        <extracomment>Caption on the picture. The letter is the detector&apos;s name in every language: H moves horizontally in the air.</extracomment>
         <translation>Detector H</translation>
     </message>
     <message>
         <source>Detektor L</source>
+        <extracomment>Caption on the picture; L (Czech &quot;látka&quot;, substance) is the detector&apos;s name in every language: it moves in the substance.</extracomment>
         <translation>Detector L</translation>
     </message>
     <message>
         <source>Pravděpodobnost</source>
+        <extracomment>Caption over the bars of the three probability curves.</extracomment>
         <translation>Probability</translation>
     </message>
     <message>
         <source>Cornuovy spirály</source>
+        <extracomment>Caption over the Cornu spirals drawn for detector V.</extracomment>
         <translation>Cornu spirals</translation>
     </message>
     <message>
@@ -124,6 +136,7 @@
     </message>
     <message>
         <source>Index lomu látky; lze jej přepsat (0,5 až 1 000 000)</source>
+        <extracomment>Tooltip of the refractive index field; write the range&apos;s numbers as the language does.</extracomment>
         <translation>Refractive index of the substance; can be typed over (0.5 to 1,000,000)</translation>
     </message>
     <message>
@@ -232,6 +245,7 @@
     </message>
     <message>
         <source>Voda</source>
+        <extracomment>The option&apos;s caption, and the tag that names the substance on the picture. The settings line under an exported picture names it in a text of its own.</extracomment>
         <translation>Water</translation>
     </message>
     <message>
@@ -242,6 +256,7 @@
         <source>V poli „Index lomu“ je „%1“, a to není číslo.
 
 Zapište do pole číslo, například %4, a stiskněte Start znovu.</source>
+        <extracomment>A message box when Start is refused. %1 is what was typed, %4 an example of a number as the fields take it; the field is named in full, in the language&apos;s quotation marks. The blank line parts what is wrong from what to do.</extracomment>
         <translation>The field “Refractive index” holds “%1”, which is not a number.
 
 Type a number into the field, for example %4, and press Start again.</translation>
@@ -250,6 +265,7 @@ Type a number into the field, for example %4, and press Start again.</translatio
         <source>V poli „Úhel dopadu“ je „%1“, a to není číslo.
 
 Zapište do pole číslo, například %4, a stiskněte Start znovu.</source>
+        <extracomment>As for the refractive index: %1 is what was typed, %4 an example of a number.</extracomment>
         <translation>The field “Angle of incidence” holds “%1”, which is not a number.
 
 Type a number into the field, for example %4, and press Start again.</translation>
@@ -258,6 +274,7 @@ Type a number into the field, for example %4, and press Start again.</translatio
         <source>V poli „Index lomu“ je číslo „%1“, které je pro výpočet příliš velké (nejvýše %3).
 
 Zapište do pole menší číslo a stiskněte Start znovu.</source>
+        <extracomment>%1 is the number typed, %3 the largest number the run computes with.</extracomment>
         <translation>The field “Refractive index” holds the number “%1”, which is too large to compute with (at most %3).
 
 Type a smaller number into the field and press Start again.</translation>
@@ -266,6 +283,7 @@ Type a smaller number into the field and press Start again.</translation>
         <source>V poli „Úhel dopadu“ je číslo „%1“, které je pro výpočet příliš velké (nejvýše %3).
 
 Zapište do pole menší číslo a stiskněte Start znovu.</source>
+        <extracomment>%1 is the number typed, %3 the largest number the run computes with.</extracomment>
         <translation>The field “Angle of incidence” holds the number “%1”, which is too large to compute with (at most %3).
 
 Type a smaller number into the field and press Start again.</translation>
@@ -274,6 +292,7 @@ Type a smaller number into the field and press Start again.</translation>
         <source>S číslem %1 v poli „Index lomu“ pokus nemá smysl: index lomu musí být od %2 do %3.
 
 Zapište do pole číslo z tohoto rozsahu a stiskněte Start znovu.</source>
+        <extracomment>%1 is the number typed, %2 to %3 the refractive indices the experiment takes.</extracomment>
         <translation>With the number %1 in the field “Refractive index” the experiment makes no sense: the refractive index must be from %2 to %3.
 
 Type a number from this range into the field and press Start again.</translation>
@@ -282,16 +301,19 @@ Type a number from this range into the field and press Start again.</translation
         <source>S číslem %1 v poli „Úhel dopadu“ pokus nemá smysl: úhel dopadu musí být od %2 do %3 stupňů.
 
 Zapište do pole číslo z tohoto rozsahu a stiskněte Start znovu.</source>
+        <extracomment>%1 is the number typed, %2 to %3 the angles the experiment takes, in degrees.</extracomment>
         <translation>With the number %1 in the field “Angle of incidence” the experiment makes no sense: the angle of incidence must be from %2 to %3 degrees.
 
 Type a number from this range into the field and press Start again.</translation>
     </message>
     <message>
         <source>Pozastaveno</source>
+        <extracomment>Shown beside the title while a run is paused by the key P.</extracomment>
         <translation>Paused</translation>
     </message>
     <message>
         <source>P: pokus pokračuje; šipka vpravo: nakreslí jeden krok</source>
+        <extracomment>Tooltip of &quot;Pozastaveno&quot;: the keys P and the Right arrow, named as the keyboard names them.</extracomment>
         <translation>P: the experiment goes on; Right arrow: draws one step</translation>
     </message>
 </context>
@@ -299,26 +321,32 @@ Type a number from this range into the field and press Start again.</translation
     <name>CommandLine</name>
     <message>
         <source>--index: „%1“ není číslo.</source>
+        <extracomment>Printed on the standard error output when a run from the command line is refused; the option&apos;s name stays. %1 is the value given.</extracomment>
         <translation>--index: &apos;%1&apos; is not a number.</translation>
     </message>
     <message>
         <source>--alpha: „%1“ není číslo.</source>
+        <extracomment>As for --index; %1 is the value given.</extracomment>
         <translation>--alpha: &apos;%1&apos; is not a number.</translation>
     </message>
     <message>
         <source>--index: číslo „%1“ je pro výpočet příliš velké (nejvýše %3).</source>
+        <extracomment>%1 is the value given, %3 the largest number the run computes with.</extracomment>
         <translation>--index: the number &apos;%1&apos; is too large to compute with (at most %3).</translation>
     </message>
     <message>
         <source>--alpha: číslo „%1“ je pro výpočet příliš velké (nejvýše %3).</source>
+        <extracomment>%1 is the value given, %3 the largest number the run computes with.</extracomment>
         <translation>--alpha: the number &apos;%1&apos; is too large to compute with (at most %3).</translation>
     </message>
     <message>
         <source>--index: s indexem lomu %1 pokus nemá smysl; zadejte číslo od %2 do %3.</source>
+        <extracomment>%1 is the value given, %2 to %3 the refractive indices the experiment takes.</extracomment>
         <translation>--index: a refractive index of %1 makes no sense for the experiment; give a number from %2 to %3.</translation>
     </message>
     <message>
         <source>--alpha: s úhlem dopadu %1° pokus nemá smysl; zadejte číslo od %2 do %3.</source>
+        <extracomment>%1 is the value given, %2 to %3 the angles the experiment takes, in degrees.</extracomment>
         <translation>--alpha: an angle of incidence of %1° makes no sense for the experiment; give a number from %2 to %3.</translation>
     </message>
 </context>
@@ -413,81 +441,113 @@ Type a number from this range into the field and press Start again.</translation
     <name>ScenePicture</name>
     <message>
         <source>%1, index lomu %2, úhel dopadu %3°, detektor H %4 twipů nad hladinou</source>
+        <extracomment>The settings line under an exported picture. %1 the substance, %2 the refractive index, %3 the angle of incidence in degrees, %4 detector H&apos;s height in twips.</extracomment>
         <translation>%1, refractive index %2, angle of incidence %3°, detector H %4 twips above the surface</translation>
+    </message>
+</context>
+<context>
+    <name>SubstanceCaption</name>
+    <message>
+        <source>Voda</source>
+        <extracomment>The substance as the first word of the settings line under an exported picture: &quot;Voda, index lomu 1,33, úhel dopadu 35°, …&quot;.</extracomment>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>Sklo</source>
+        <extracomment>The substance as the first word of the settings line under an exported picture: &quot;Sklo, index lomu 1,5, úhel dopadu 35°, …&quot;.</extracomment>
+        <translation>Glass</translation>
     </message>
 </context>
 <context>
     <name>TeachingOverlay</name>
     <message>
         <source>V: sonda skrz hladinu</source>
+        <extracomment>Beside detector V&apos;s probe line, which runs down through the surface.</extracomment>
         <translation>V: probe through the surface</translation>
     </message>
     <message>
         <source>H: ve vzduchu, %1 twipů nad hladinou</source>
+        <extracomment>Above detector H&apos;s line in the air; %1 is its height above the surface (100, 750 or 1500 twips).</extracomment>
         <translation>H: in the air, %1 twips above</translation>
     </message>
     <message>
         <source>L: v látce</source>
+        <extracomment>Above detector L&apos;s line in the substance.</extracomment>
         <translation>L: in the substance</translation>
     </message>
     <message>
         <source>Spirály: 1001 šipek za sebou; sloupec = čtverec vzdálenosti začátek–konec</source>
+        <extracomment>Legend under the picture: each spiral is a chain of 1001 arrows, and each curve&apos;s bar is the squared length from the chain&apos;s start to its end.</extracomment>
         <translation>Spirals: 1001 arrows head to tail; bar = squared distance from start to end</translation>
     </message>
     <message>
         <source>Rychlost</source>
+        <extracomment>Left of the pace scroll bar at the top.</extracomment>
         <translation>Speed</translation>
     </message>
     <message>
         <source>normála</source>
+        <extracomment>On the normal to the surface drawn at the end of the lit stretch.</extracomment>
         <translation>normal</translation>
     </message>
     <message>
         <source>α = %1°</source>
+        <extracomment>The angle of incidence on its arc, in degrees.</extracomment>
         <translation>α = %1°</translation>
     </message>
     <message>
         <source>β = %1°</source>
+        <extracomment>The angle of refraction on its arc, in degrees.</extracomment>
         <translation>β = %1°</translation>
     </message>
     <message>
         <source>θc = %1°</source>
+        <extracomment>The critical angle at the end of its line, in degrees.</extracomment>
         <translation>θc = %1°</translation>
     </message>
     <message>
         <source>Klasická optika (skutečné stupně)</source>
+        <extracomment>Heading of the box of what classical optics predicts, with the true pi (the run itself takes pi as 3.14).</extracomment>
         <translation>Classical optics (true degrees)</translation>
     </message>
     <message>
         <source>n = %1,  sin θc = 1/n = %2</source>
+        <extracomment>%1 the refractive index, %2 the sine of the critical angle.</extracomment>
         <translation>n = %1,  sin θc = 1/n = %2</translation>
     </message>
     <message>
         <source>θc = %1°,  α = %2°</source>
+        <extracomment>%1 the critical angle, %2 the angle of incidence, in degrees.</extracomment>
         <translation>θc = %1°,  α = %2°</translation>
     </message>
     <message>
         <source>Snellův zákon: lom β = %1°</source>
+        <extracomment>%1 the angle of refraction by Snell&apos;s law, in degrees.</extracomment>
         <translation>Snell&apos;s law: refraction β = %1°</translation>
     </message>
     <message>
         <source>úplný odraz (n sin α &gt; 1)</source>
+        <extracomment>In place of the angle of refraction when there is none.</extracomment>
         <translation>total internal reflection (n sin α &gt; 1)</translation>
     </message>
     <message>
         <source>Fresnel: Rs = %1 %,  Rp = %2 %</source>
+        <extracomment>Fresnel&apos;s reflectances for s- and p-polarised light, in percent.</extracomment>
         <translation>Fresnel: Rs = %1 %,  Rp = %2 %</translation>
     </message>
     <message>
         <source>hloubka vniku %1 twipu = %2 λ</source>
+        <extracomment>The evanescent wave&apos;s penetration depth into the air: %1 in twips, %2 in wavelengths.</extracomment>
         <translation>penetration depth %1 twips = %2 λ</translation>
     </message>
     <message>
         <source>hloubka vniku: žádná, láme se</source>
+        <extracomment>In place of the penetration depth when the light is refracted, not totally reflected.</extracomment>
         <translation>penetration depth: none, it refracts</translation>
     </message>
     <message>
         <source>pro tento index a úhel nic</source>
+        <extracomment>Under the heading when classical optics predicts nothing for the index and angle typed.</extracomment>
         <translation>nothing for this index and angle</translation>
     </message>
 </context>
@@ -495,42 +555,52 @@ Type a number from this range into the field and press Start again.</translation
     <name>WholeFiles</name>
     <message>
         <source>Soubor „%1“ se nepodařilo uložit: %2</source>
+        <extracomment>%1 is the file&apos;s name, %2 why it was not saved: one of the reasons in this context, or the system&apos;s own words for a failure they do not name.</extracomment>
         <translation>The file “%1” could not be saved: %2</translation>
     </message>
     <message>
         <source>jeho obsah se nepodařilo vytvořit, nejspíš pro nedostatek paměti</source>
+        <extracomment>Why, after &quot;Soubor „%1“ se nepodařilo uložit: …&quot;.</extracomment>
         <translation>its contents could not be made, most likely for lack of memory</translation>
     </message>
     <message>
         <source>je to odkaz na soubor, který neexistuje</source>
+        <extracomment>Why, after &quot;Soubor „%1“ se nepodařilo uložit: …&quot;.</extracomment>
         <translation>it is a link to a file that does not exist</translation>
     </message>
     <message>
         <source>není to obyčejný soubor (je to třeba složka nebo zařízení), a tak se nepřepisuje</source>
+        <extracomment>Why, after &quot;Soubor „%1“ se nepodařilo uložit: …&quot;.</extracomment>
         <translation>it is not a regular file (a folder or a device, say), so it is not replaced</translation>
     </message>
     <message>
         <source>Soubory „%1“ a „%2“ jsou jeden a týž soubor; nic se neuložilo.</source>
+        <extracomment>Two of the files to be saved at once name one file; %1 and %2 are their names.</extracomment>
         <translation>“%1” and “%2” are one and the same file; nothing was saved.</translation>
     </message>
     <message>
         <source>disk je plný</source>
+        <extracomment>Why, after &quot;Soubor „%1“ se nepodařilo uložit: …&quot;.</extracomment>
         <translation>the disk is full</translation>
     </message>
     <message>
         <source>k zápisu chybí oprávnění</source>
+        <extracomment>Why, after &quot;Soubor „%1“ se nepodařilo uložit: …&quot;.</extracomment>
         <translation>permission to write is missing</translation>
     </message>
     <message>
         <source>taková složka neexistuje</source>
+        <extracomment>Why, after &quot;Soubor „%1“ se nepodařilo uložit: …&quot;.</extracomment>
         <translation>no such folder exists</translation>
     </message>
     <message>
         <source>disk je jen pro čtení</source>
+        <extracomment>Why, after &quot;Soubor „%1“ se nepodařilo uložit: …&quot;.</extracomment>
         <translation>the disk is read-only</translation>
     </message>
     <message>
         <source>soubor by byl příliš velký</source>
+        <extracomment>Why, after &quot;Soubor „%1“ se nepodařilo uložit: …&quot;.</extracomment>
         <translation>the file would be too large</translation>
     </message>
 </context>

@@ -74,6 +74,8 @@ QFont fontInDesignPixels(QFont font)
 QString describe(const QString& substance, const QString& index, const QString& alpha,
                  const QString& distance)
 {
+    //: The settings line under an exported picture. %1 the substance, %2 the refractive
+    //: index, %3 the angle of incidence in degrees, %4 detector H's height in twips.
     return QCoreApplication::translate(
                "ScenePicture",
                "%1, index lomu %2, úhel dopadu %3°, detektor H %4 twipů nad hladinou")

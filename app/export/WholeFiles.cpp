@@ -26,6 +26,8 @@ QString shown(const QString& path)
 
 QString failure(const QString& path, const QString& reason)
 {
+    //: %1 is the file's name, %2 why it was not saved: one of the reasons in this context, or the
+    //: system's own words for a failure they do not name.
     return QCoreApplication::translate("WholeFiles", "Soubor „%1“ se nepodařilo uložit: %2")
         .arg(shown(path), reason);
 }
@@ -196,6 +198,7 @@ std::optional<QString> refusal(std::vector<Pending>& pending)
         Pending& p = pending[i];
         const QString& path = p.file->path;
         if (p.file->bytes.isEmpty()) {
+            //: Why, after "Soubor „%1“ se nepodařilo uložit: …".
             return failure(path, QCoreApplication::translate(
                                      "WholeFiles", "jeho obsah se nepodařilo vytvořit, nejspíš pro "
                                                    "nedostatek paměti"));
@@ -208,11 +211,13 @@ std::optional<QString> refusal(std::vector<Pending>& pending)
         {};
         p.existed = ::stat(native.constData(), &target) == 0;
         if (named && !p.existed) {
+            //: Why, after "Soubor „%1“ se nepodařilo uložit: …".
             return failure(path, QCoreApplication::translate(
                                      "WholeFiles", "je to odkaz na soubor, který neexistuje"));
         }
         if (p.existed && !S_ISREG(target.st_mode)) {
             return failure(path,
+                           //: Why, after "Soubor „%1“ se nepodařilo uložit: …".
                            QCoreApplication::translate(
                                "WholeFiles", "není to obyčejný soubor (je to třeba složka nebo "
                                              "zařízení), a tak se nepřepisuje"));
@@ -226,6 +231,7 @@ std::optional<QString> refusal(std::vector<Pending>& pending)
                               (p.existed && ::stat(pending[j].real.constData(), &earlier) == 0 &&
                                earlier.st_dev == target.st_dev && earlier.st_ino == target.st_ino);
             if (same) {
+                //: Two of the files to be saved at once name one file; %1 and %2 are their names.
                 return QCoreApplication::translate(
                            "WholeFiles",
                            "Soubory „%1“ a „%2“ jsou jeden a týž soubor; nic se neuložilo.")
@@ -242,16 +248,21 @@ QString whyNotWritten(int error)
     switch (error) {
     case ENOSPC:
     case EDQUOT:
+        //: Why, after "Soubor „%1“ se nepodařilo uložit: …".
         return QCoreApplication::translate("WholeFiles", "disk je plný");
     case EACCES:
     case EPERM:
+        //: Why, after "Soubor „%1“ se nepodařilo uložit: …".
         return QCoreApplication::translate("WholeFiles", "k zápisu chybí oprávnění");
     case ENOENT:
     case ENOTDIR:
+        //: Why, after "Soubor „%1“ se nepodařilo uložit: …".
         return QCoreApplication::translate("WholeFiles", "taková složka neexistuje");
     case EROFS:
+        //: Why, after "Soubor „%1“ se nepodařilo uložit: …".
         return QCoreApplication::translate("WholeFiles", "disk je jen pro čtení");
     case EFBIG:
+        //: Why, after "Soubor „%1“ se nepodařilo uložit: …".
         return QCoreApplication::translate("WholeFiles", "soubor by byl příliš velký");
     default:
         return QString::fromLocal8Bit(std::strerror(error));

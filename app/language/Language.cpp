@@ -4,6 +4,7 @@
 #include "Language.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
@@ -63,28 +64,39 @@ void writeLanguage(QSettings& settings, Language language)
     settings.setValue(languageKey, languageCode(language));
 }
 
-bool installLanguage(Language language)
+namespace {
+// Qt's own dialogs and buttons speak the interface's language too; without Debian's Qt
+// translations they stay in Qt's English, which is no reason to refuse a language.
+void installQtTranslation(Installed& state, Language language)
 {
-    Installed& state = installed();
-    remove(state.program);
-    remove(state.qt);
-    state.language = Language::Czech;
-
-    // Qt's own dialogs and buttons speak the interface's language too; without Debian's Qt
-    // translations they stay in Qt's English, which is no reason to refuse the switch.
     auto qt = std::make_unique<QTranslator>();
     if (qt->load(QStringLiteral("qtbase_") + languageCode(language),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qt.get());
         state.qt = std::move(qt);
     }
+}
+} // namespace
+
+bool installLanguage(Language language, const QString& folder)
+{
+    Installed& state = installed();
+    remove(state.program);
+    remove(state.qt);
+    state.language = Language::Czech;
     if (language == Language::Czech) {
+        installQtTranslation(state, language);
         return true; // the program's own texts are Czech
     }
     auto program = std::make_unique<QTranslator>();
-    if (!program->load(QStringLiteral(":/i18n/brontel_") + languageCode(language))) {
+    if (!program->load(QStringLiteral("brontel_") + languageCode(language), folder)) {
+        installQtTranslation(state, Language::Czech);
+        qWarning().noquote() << QStringLiteral("brontel: the translation brontel_%1 could not be "
+                                               "loaded from %2; the interface stays Czech")
+                                    .arg(languageCode(language), folder);
         return false;
     }
+    installQtTranslation(state, language);
     QCoreApplication::installTranslator(program.get());
     state.program = std::move(program);
     state.language = language;

@@ -27,9 +27,11 @@ std::optional<Language> languageFromCode(const QString& code);
 std::optional<Language> readLanguage(const QSettings& settings);
 void writeLanguage(QSettings& settings, Language language);
 
-// Installs the program's and Qt's own translations for language in place of those installed
-// before; every widget is then told by a LanguageChange event. False if the program's own
-// translation could not be loaded (the interface then stays Czech).
-bool installLanguage(Language language);
+// Installs the program's and Qt's own translations for language, the program's read from folder
+// (built in as brontel_<code>.qm), in place of those installed before; every widget is then told
+// by a LanguageChange event. If the program's own translation cannot be loaded, the interface
+// falls back to Czech whole (Qt's dialogs too, not Czech captions over English buttons), a
+// warning says so on the standard error output, and the result is false.
+bool installLanguage(Language language, const QString& folder = QStringLiteral(":/i18n"));
 // The language installed last; Czech before any.
 Language currentLanguage();

@@ -6,6 +6,7 @@
 #include "Brontel.h"
 #include "CurvesCsv.h"
 #include "CurvesFormat.h"
+#include "FilterEnding.h"
 #include "HelpWindow.h"
 #include "HomePage.h"
 #include "OverlaySwitch.h"
@@ -166,19 +167,17 @@ void SceneMenu::savePicture()
     const QString png = tr("Obrázek PNG (*.png)");
     const QString svg = tr("Vektorový obrázek SVG (*.svg)");
     const QString pdf = tr("Dokument PDF (*.pdf)");
+    const QStringList filters{png, svg, pdf};
     QString filter = png;
-    QString path = QFileDialog::getSaveFileName(
-        &m_window, tr("Uložit obrázek"), suggestedPath(QStringLiteral("brontel.png")),
-        QStringList{png, svg, pdf}.join(QStringLiteral(";;")), &filter);
+    QString path = QFileDialog::getSaveFileName(&m_window, tr("Uložit obrázek"),
+                                                suggestedPath(QStringLiteral("brontel.png")),
+                                                filters.join(QStringLiteral(";;")), &filter);
     if (path.isEmpty()) {
         return;
     }
-    if (!pictureFormatOf(path)) {
-        path += filter == svg   ? QStringLiteral(".svg")
-                : filter == pdf ? QStringLiteral(".pdf")
-                                : QStringLiteral(".png");
-    }
-    const PictureFormat format = *pictureFormatOf(path);
+    path = withFilterEnding(path, filter, filters);
+    // Every filter names its ending; PNG should a translation ever lose one.
+    const PictureFormat format = pictureFormatOf(path).value_or(PictureFormat::Png);
     double scale = 1;
     if (format == PictureFormat::Png) {
         const QStringList scales{QStringLiteral("1×"), QStringLiteral("2×"), QStringLiteral("4×")};
@@ -215,9 +214,7 @@ void SceneMenu::saveCurves()
     if (path.isEmpty()) {
         return;
     }
-    if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
-        path += QStringLiteral(".csv");
-    }
+    path = withFilterEnding(path, chosenFilter, {standard, forSpreadsheets});
     const CurvesFormat format =
         chosenFilter == forSpreadsheets ? CurvesFormat::Locale : CurvesFormat::Standard;
     const QByteArray csv =

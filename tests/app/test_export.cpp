@@ -3,11 +3,13 @@
 
 // The scene leaving the window: the vector file drawn back by Qt's own SVG renderer looks like
 // the picture rendered as pixels, files are written whole or not at all, and the menu offers
-// the curves only once there are some.
+// the curves only once there are some; a name without an ending gets the chosen filter's, and
+// a print fills the page as far as it can, centred, in the picture's own proportions.
 
 #include "Brontel.h"
-#include "RunWait.h"
+#include "FilterEnding.h"
 #include "PictureSurface.h"
+#include "RunWait.h"
 #include "SceneMenu.h"
 #include "ScenePicture.h"
 #include "WholeFiles.h"
@@ -16,11 +18,18 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cmath>
+#include <optional>
 
 namespace {
 ScenePicture sceneOf(const Brontel& window)
@@ -53,6 +62,73 @@ double likeness(const QImage& a, const QImage& b)
     }
     return double(alike) / blocks;
 }
+
+QByteArray fileContents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The first filled rectangle of a PDF written by Qt: its size as drawn, and where it lands on
+// the page, in points from the page's top left corner. Qt's PDF engine writes a page's drawing
+// as one deflated stream that opens with the page's matrix ("a 0 0 d e f cm", device pixels to
+// points, y upwards) and draws each filled rectangle under a matrix of its own:
+// "a 0 0 d e f cm" then "x y w h re" and "f".
+struct PdfRectangle
+{
+    QSizeF drawn;
+    QRectF onPage;
+};
+
+std::optional<PdfRectangle> pdfGround(const QByteArray& pdf)
+{
+    const QRegularExpression mediaBox(QStringLiteral(R"(/MediaBox \[0 0 (\S+) (\S+)\])"));
+    const auto box = mediaBox.match(QString::fromLatin1(pdf));
+    if (!box.hasMatch()) {
+        return std::nullopt;
+    }
+    const double pageHeight = box.captured(2).toDouble();
+    const QString number = QStringLiteral(R"((-?[\d.]+))");
+    const QRegularExpression matrix(QStringLiteral("%1 0 0 %1 %1 %1 cm\n").arg(number));
+    const QRegularExpression filled(
+        QStringLiteral("%1 0 0 %1 %1 %1 cm\n%1 %1 %1 %1 re\nf\n").arg(number));
+    qsizetype at = 0;
+    while ((at = pdf.indexOf("stream\n", at)) >= 0) {
+        at += 7;
+        const qsizetype end = pdf.indexOf("endstream", at);
+        if (end < 0) {
+            break;
+        }
+        // qUncompress wants the zlib data after a guess at its length, which it outgrows.
+        QByteArray packed = pdf.mid(at, end - at);
+        const quint32 guess = quint32(packed.size()) * 8;
+        packed.prepend(char(guess & 0xff)).prepend(char((guess >> 8) & 0xff));
+        packed.prepend(char((guess >> 16) & 0xff)).prepend(char(guess >> 24));
+        const QString content = QString::fromLatin1(qUncompress(packed));
+        const auto page = matrix.match(content);
+        const auto fill = filled.match(content);
+        if (!page.hasMatch() || !fill.hasMatch()) {
+            continue;
+        }
+        const auto value = [](const QRegularExpressionMatch& m, int i) {
+            return m.captured(i).toDouble();
+        };
+        // Through the rectangle's matrix, then the page's, into points with y upwards.
+        const auto toPage = [&](double x, double y) {
+            const double deviceX = value(fill, 1) * x + value(fill, 3);
+            const double deviceY = value(fill, 2) * y + value(fill, 4);
+            return QPointF(value(page, 1) * deviceX + value(page, 3),
+                           pageHeight - (value(page, 2) * deviceY + value(page, 4)));
+        };
+        const double x = value(fill, 5);
+        const double y = value(fill, 6);
+        const double width = value(fill, 7);
+        const double height = value(fill, 8);
+        return PdfRectangle{{width, height},
+                            QRectF(toPage(x, y), toPage(x + width, y + height)).normalized()};
+    }
+    return std::nullopt;
+}
 } // namespace
 
 class TestExport : public QObject
@@ -66,6 +142,10 @@ private Q_SLOTS:
     void failedWriteLeavesEarlierFilesIntact();
     void curvesOnlyAfterARun();
     void saveDialogOpensAtHomeWithoutDocuments();
+    void endingFollowsTheChosenFilter_data();
+    void endingFollowsTheChosenFilter();
+    void printFitsThePage_data();
+    void printFitsThePage();
 };
 
 void TestExport::svgLooksLikeThePng_data()
@@ -194,6 +274,125 @@ void TestExport::saveDialogOpensAtHomeWithoutDocuments()
     }
     QCOMPARE(withoutDocuments, home.filePath(QStringLiteral("brontel.png")));
     QCOMPARE(withDocuments, home.filePath(QStringLiteral("Documents/brontel.png")));
+}
+
+void TestExport::endingFollowsTheChosenFilter_data()
+{
+    // The save dialogs' filters as the menu offers them, in Czech and in English.
+    const QStringList pictures{QStringLiteral("Obrázek PNG (*.png)"),
+                               QStringLiteral("Vektorový obrázek SVG (*.svg)"),
+                               QStringLiteral("Dokument PDF (*.pdf)")};
+    const QStringList english{QStringLiteral("PNG image (*.png)"),
+                              QStringLiteral("SVG vector image (*.svg)"),
+                              QStringLiteral("PDF document (*.pdf)")};
+    const QStringList curves{QStringLiteral("Tabulka CSV (*.csv)"),
+                             QStringLiteral("CSV pro tabulkové procesory (*.csv)")};
+    QTest::addColumn<QStringList>("filters");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+
+    QTest::newRow("PNG chosen") << pictures << 0 << "/tmp/pokus"
+                                << "/tmp/pokus.png";
+    QTest::newRow("SVG chosen") << pictures << 1 << "/tmp/pokus"
+                                << "/tmp/pokus.svg";
+    QTest::newRow("PDF chosen") << pictures << 2 << "/tmp/pokus"
+                                << "/tmp/pokus.pdf";
+    QTest::newRow("English SVG") << english << 1 << "/tmp/run"
+                                 << "/tmp/run.svg";
+    // An ending of the dialog's own typed by the user wins over the filter.
+    QTest::newRow("SVG typed, PNG chosen") << pictures << 0 << "/tmp/pokus.svg"
+                                           << "/tmp/pokus.svg";
+    QTest::newRow("capitals kept") << pictures << 1 << "/tmp/POKUS.PDF"
+                                   << "/tmp/POKUS.PDF";
+    // Any other ending is part of the name.
+    QTest::newRow("foreign ending") << pictures << 0 << "/tmp/pokus.gif"
+                                    << "/tmp/pokus.gif.png";
+    QTest::newRow("dot in a folder") << pictures << 2 << "/tmp/moje.data/pokus"
+                                     << "/tmp/moje.data/pokus.pdf";
+    QTest::newRow("stray dot") << pictures << 1 << "/tmp/pokus."
+                               << "/tmp/pokus.svg";
+    QTest::newRow("curves, standard") << curves << 0 << "/tmp/křivky"
+                                      << "/tmp/křivky.csv";
+    QTest::newRow("curves, spreadsheet") << curves << 1 << "/tmp/křivky"
+                                         << "/tmp/křivky.csv";
+    QTest::newRow("curves typed") << curves << 1 << "/tmp/křivky.CSV"
+                                  << "/tmp/křivky.CSV";
+    QTest::newRow("curves as text") << curves << 0 << "/tmp/křivky.txt"
+                                    << "/tmp/křivky.txt.csv";
+}
+
+void TestExport::endingFollowsTheChosenFilter()
+{
+    QFETCH(QStringList, filters);
+    QFETCH(int, chosen);
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    QCOMPARE(withFilterEnding(typed, filters.at(chosen), filters), saved);
+}
+
+void TestExport::printFitsThePage_data()
+{
+    QTest::addColumn<QPageSize::PageSizeId>("page");
+    QTest::addColumn<QPageLayout::Orientation>("orientation");
+    // Upright pages are filled across, lying ones from top to bottom.
+    QTest::newRow("A4 portrait") << QPageSize::A4 << QPageLayout::Portrait;
+    QTest::newRow("A4 landscape") << QPageSize::A4 << QPageLayout::Landscape;
+    QTest::newRow("Letter portrait") << QPageSize::Letter << QPageLayout::Portrait;
+    QTest::newRow("A5 landscape") << QPageSize::A5 << QPageLayout::Landscape;
+    QTest::newRow("A3 portrait") << QPageSize::A3 << QPageLayout::Portrait;
+}
+
+void TestExport::printFitsThePage()
+{
+    QFETCH(QPageSize::PageSizeId, page);
+    QFETCH(QPageLayout::Orientation, orientation);
+    Brontel w(Countdown(0));
+    w.load();
+    auto* menu = w.findChild<SceneMenu*>();
+    QVERIFY(menu);
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("print.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(page));
+    printer.setPageOrientation(orientation);
+    QVERIFY(!menu->printOn(printer));
+
+    // The picture's grey ground, the first thing printed, as it lands on the page.
+    const auto ground = pdfGround(fileContents(path));
+    QVERIFY(ground);
+    const QSizeF picture = ScenePicture(w.model(), w.picture().drawing()).size();
+    QCOMPARE(ground->drawn, picture);
+    const QRectF printed = ground->onPage;
+    const QRectF paper = printer.pageLayout().paintRect(QPageLayout::Point);
+    // The printer's page is whole device pixels: its edges may round by one each.
+    const double pixel = 72.0 / printer.resolution(); // in points
+    const auto near = [pixel](double a, double b) {
+        return std::abs(a - b) <= 2 * pixel;
+    };
+    const QString what = QStringLiteral("printed %1 x %2 at %3, %4 on %5 x %6 at %7, %8")
+                             .arg(printed.width())
+                             .arg(printed.height())
+                             .arg(printed.x())
+                             .arg(printed.y())
+                             .arg(paper.width())
+                             .arg(paper.height())
+                             .arg(paper.x())
+                             .arg(paper.y());
+    // As large as the page takes: it fills the paper's width or its height, and is centred.
+    QVERIFY2(near(printed.width(), paper.width()) || near(printed.height(), paper.height()),
+             qPrintable(what));
+    QVERIFY2(printed.width() <= paper.width() + 2 * pixel &&
+                 printed.height() <= paper.height() + 2 * pixel,
+             qPrintable(what));
+    QVERIFY2(near(printed.center().x(), paper.center().x()), qPrintable(what));
+    QVERIFY2(near(printed.center().y(), paper.center().y()), qPrintable(what));
+    // Scaled alike in both directions.
+    QVERIFY2(std::abs(printed.width() / printed.height() - picture.width() / picture.height()) <
+                 1e-4,
+             qPrintable(what));
 }
 
 QTEST_MAIN(TestExport)

@@ -3,15 +3,19 @@
 
 // The window in Czech and in English: every visible control explained and named in the
 // language chosen, English captions whole in their boxes, a switch from the menu that acts at
-// once, keeps the settings' keys and is remembered, and the help with its picture.
+// once, keeps the settings' keys and is remembered, the help with its picture, and Czech
+// whole when the English translation cannot be loaded; refusals name their field in full.
 
 #include "Brontel.h"
 #include "DesignScale.h"
 #include "HelpWindow.h"
 #include "Language.h"
 #include "OptionButton.h"
+#include "RefusalText.h"
 #include "SceneMenu.h"
+#include "StartCheck.h"
 #include "TextFit.h"
+#include "WindowTexts.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -22,6 +26,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -89,6 +94,9 @@ private Q_SLOTS:
     void helpShowsItsPicture_data();
     void helpShowsItsPicture();
     void aboutNamesVersionLicenceAndHome();
+    void missingTranslationFallsBackToCzech();
+    void refusalsNameTheFieldInFull_data();
+    void refusalsNameTheFieldInFull();
 };
 
 void TestLanguage::initTestCase()
@@ -282,6 +290,95 @@ void TestLanguage::aboutNamesVersionLicenceAndHome()
         QVERIFY(about.contains(QStringLiteral("Brontel 7.8.9")));
         QVERIFY(about.contains(QStringLiteral("GPL-3.0-or-later")));
         QVERIFY(about.contains(QStringLiteral("https://brontel.example/")));
+    }
+}
+
+void TestLanguage::missingTranslationFallsBackToCzech()
+{
+    // What Qt's own buttons say in Czech, whatever Qt translations the system has.
+    QVERIFY(installLanguage(Language::Czech));
+    const QString czechCancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+    // From English, as after a switch in the menu, so that the fall back is seen to act.
+    QVERIFY(installLanguage(Language::English));
+    QCOMPARE(QCoreApplication::translate("Brontel", "Konec"), QStringLiteral("Quit"));
+
+    const QTemporaryDir empty; // a folder without the translation
+    QVERIFY(empty.isValid());
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral(
+                             "^brontel: the translation brontel_en could not be loaded from .+; "
+                             "the interface stays Czech$")));
+    QVERIFY(!installLanguage(Language::English, empty.path()));
+
+    // Czech whole: the program's words, Qt's own, and what the menu marks as chosen.
+    QCOMPARE(currentLanguage(), Language::Czech);
+    QCOMPARE(QCoreApplication::translate("Brontel", "Konec"), QStringLiteral("Konec"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), czechCancel);
+    Brontel w(Countdown(0));
+    w.load();
+    QCOMPARE(w.cmdKonec->text(), QStringLiteral("Konec"));
+    QCOMPARE(w.opVoda->toolTip(), QStringLiteral("Voda, index lomu 1,33"));
+    auto* menu = w.findChild<SceneMenu*>();
+    QVERIFY(menu);
+    QVERIFY(menu->languageAction(Language::Czech)->isChecked());
+}
+
+void TestLanguage::refusalsNameTheFieldInFull_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("index");
+    QTest::addColumn<QString>("alpha");
+    QTest::addColumn<QStringList>("says");
+    // As Start refuses them: the field named in full (never the label's short English form),
+    // what was typed in the language's own quotation marks, the range filled in.
+    QTest::newRow("cs, index not a number")
+        << Language::Czech << "abc"
+        << "35" << QStringList{"„Index lomu“", "„abc“", "například 1.33"};
+    QTest::newRow("en, index not a number")
+        << Language::English << "abc"
+        << "35" << QStringList{"“Refractive index”", "“abc”", "for example 1.33"};
+    QTest::newRow("en, angle not a number") << Language::English << "1.5"
+                                            << "x" << QStringList{"“Angle of incidence”", "“x”"};
+    QTest::newRow("cs, index too large")
+        << Language::Czech << "1e400"
+        << "35" << QStringList{"„Index lomu“", "„1e400“", "nejvýše 1000000"};
+    QTest::newRow("en, index too large")
+        << Language::English << "1e400"
+        << "35" << QStringList{"“Refractive index”", "“1e400”", "at most 1000000"};
+    QTest::newRow("cs, index out of range")
+        << Language::Czech << "0.1"
+        << "35" << QStringList{"„Index lomu“", "index lomu musí být od 0.5 do 1000000"};
+    QTest::newRow("en, index out of range")
+        << Language::English << "0.1"
+        << "35"
+        << QStringList{"“Refractive index”", "the refractive index must be from 0.5 to 1000000"};
+    QTest::newRow("en, angle out of range")
+        << Language::English << "1.33"
+        << "95" << QStringList{"number 95", "“Angle of incidence”", "from 0 to 90 degrees"};
+}
+
+void TestLanguage::refusalsNameTheFieldInFull()
+{
+    QFETCH(Language, language);
+    QFETCH(QString, index);
+    QFETCH(QString, alpha);
+    QFETCH(QStringList, says);
+    QVERIFY(installLanguage(language));
+    const NumberFormat format{"."};
+    const auto checked = checkStart({index.toStdString(), alpha.toStdString(), AngleCase::Angle35,
+                                     Substance::Water, DetectorDistance::Middle},
+                                    format);
+    const auto* refusal = std::get_if<Refusal>(&checked);
+    QVERIFY(refusal);
+    const QString message =
+        refusalText(windowTextContext, refusalInWindow(*refusal), *refusal, format);
+    for (const QString& part : says) {
+        QVERIFY2(message.contains(part), qPrintable(message));
+    }
+    const QString label = QCoreApplication::translate(windowTextContext, "Index lomu");
+    if (language == Language::English) {
+        QVERIFY2(!looksCzech(message) && !message.contains(QChar(u'„')), qPrintable(message));
+        QVERIFY2(!message.contains(label, Qt::CaseInsensitive), qPrintable(message));
     }
 }
 
