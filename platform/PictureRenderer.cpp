@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 QColor toQColor(Colour colour)
@@ -30,6 +31,12 @@ struct Segment
 // on the edge that cut it, so far-away ends lose no precision where the line is seen.
 std::optional<Segment> clipped(Segment s, const QRectF& box)
 {
+    const auto inside = [&box](double x, double y) {
+        return x >= box.left() && x <= box.right() && y >= box.top() && y <= box.bottom();
+    };
+    if (inside(s.x1, s.y1) && inside(s.x2, s.y2)) {
+        return s; // the common case, and nothing to cut
+    }
     if (!std::isfinite(s.x1) || !std::isfinite(s.y1) || !std::isfinite(s.x2) ||
         !std::isfinite(s.y2)) {
         return std::nullopt;
@@ -115,14 +122,43 @@ void drawThinLine(QImage& image, const Segment& s, Colour colour)
     }
 }
 
+// The part drawn on, grown by plain comparisons: it is grown once for each of tens of
+// thousands of lines.
+class Bounds
+{
+public:
+    void add(double left, double top, double right, double bottom)
+    {
+        m_left = std::min(m_left, left);
+        m_top = std::min(m_top, top);
+        m_right = std::max(m_right, right);
+        m_bottom = std::max(m_bottom, bottom);
+    }
+    QRectF rect() const
+    {
+        return m_left < m_right ? QRectF(QPointF(m_left, m_top), QPointF(m_right, m_bottom))
+                                : QRectF();
+    }
+
+private:
+    double m_left = std::numeric_limits<double>::infinity();
+    double m_top = std::numeric_limits<double>::infinity();
+    double m_right = -std::numeric_limits<double>::infinity();
+    double m_bottom = -std::numeric_limits<double>::infinity();
+};
+
 // Draws the commands one by one, keeping the pen between commands of the same colour and
-// width. Coordinates are design pixels; the painter (when there is one) is scaled by factor.
+// width. Coordinates are design pixels, handed to the painter multiplied by scale: the painter
+// draws unscaled, because Qt's rasteriser strokes wide lines about twice as fast without a
+// scaling transform.
 class Replay
 {
 public:
-    Replay(QPainter* painter, QImage* thinTarget, double deviceScale, const QRectF& clip,
-           QImage* image = nullptr)
-        : m_painter(painter), m_thinTarget(thinTarget), m_deviceScale(deviceScale), m_clip(clip)
+    // scale: painter units per design pixel; deviceScale: device pixels per design pixel.
+    Replay(QPainter* painter, QImage* thinTarget, double scale, double deviceScale,
+           const QRectF& clip, QImage* image = nullptr)
+        : m_painter(painter), m_thinTarget(thinTarget), m_scale(scale), m_deviceScale(deviceScale),
+          m_clip(clip)
     {
         if (image && image->format() == QImage::Format_ARGB32_Premultiplied) {
             m_rings.emplace(*image);
@@ -138,7 +174,7 @@ public:
         }
     }
 
-    QRectF dirty() const { return m_dirty; }
+    QRectF dirty() const { return m_dirty.rect(); }
 
     void flush()
     {
@@ -163,11 +199,11 @@ private:
             flush(); // what was gathered lies under this line
             drawThinLine(*m_thinTarget, *s, c.colour);
         } else {
-            batch(c.colour, c.width).add(QLineF(s->x1, s->y1, s->x2, s->y2));
+            batch(c.colour, c.width)
+                .add(QLineF(s->x1 * m_scale, s->y1 * m_scale, s->x2 * m_scale, s->y2 * m_scale));
         }
-        m_dirty |=
-            QRectF(QPointF(std::min(s->x1, s->x2) - margin, std::min(s->y1, s->y2) - margin),
-                   QPointF(std::max(s->x1, s->x2) + margin, std::max(s->y1, s->y2) + margin));
+        m_dirty.add(std::min(s->x1, s->x2) - margin, std::min(s->y1, s->y2) - margin,
+                    std::max(s->x1, s->x2) + margin, std::max(s->y1, s->y2) + margin);
     }
 
     void circle(const DrawCommand& c)
@@ -181,12 +217,14 @@ private:
         flush();
         QPainter& painter = usePen(c.colour, c.width);
         const bool wide = std::round(c.width * m_deviceScale) >= 2;
+        const QPointF centre(cx * m_scale, cy * m_scale);
+        const double radius = r * m_scale;
         if (!m_rings || !wide ||
-            !m_rings->stamp(painter.deviceTransform(), QPointF(cx, cy), r, painter.pen())) {
-            painter.drawEllipse(QPointF(cx, cy), r, r);
+            !m_rings->stamp(painter.deviceTransform(), centre, radius, painter.pen())) {
+            painter.drawEllipse(centre, radius, radius);
         }
         const double margin = r + c.width;
-        m_dirty |= QRectF(cx - margin, cy - margin, 2 * margin, 2 * margin);
+        m_dirty.add(cx - margin, cy - margin, cx + margin, cy + margin);
     }
 
     // The batch for lines of this colour and width; the lines gathered so far are drawn first
@@ -197,7 +235,7 @@ private:
             flush();
             usePen(colour, width);
             const double pen = m_painter->pen().widthF();
-            m_batch.emplace(pen, pen * m_deviceScale);
+            m_batch.emplace(pen, pen * m_deviceScale / m_scale);
         }
         return *m_batch;
     }
@@ -206,9 +244,9 @@ private:
     {
         if (!m_penSet || colour != m_penColour || width != m_penWidth) {
             // Whole device pixels: the pen is as wide as the rounded device width, given in
-            // the painter's scaled units.
+            // the painter's units.
             const double deviceWidth = std::max(1.0, std::round(width * m_deviceScale));
-            QPen pen(toQColor(colour), deviceWidth / m_deviceScale);
+            QPen pen(toQColor(colour), deviceWidth * m_scale / m_deviceScale);
             pen.setCapStyle(Qt::FlatCap);
             m_painter->setPen(pen);
             m_penColour = colour;
@@ -222,23 +260,24 @@ private:
     std::optional<LineBatch> m_batch;
     std::optional<RingStamps> m_rings;
     QImage* m_thinTarget;
+    double m_scale;
     double m_deviceScale;
     QRectF m_clip;
-    QRectF m_dirty;
+    Bounds m_dirty;
     bool m_penSet = false;
     Colour m_penColour = 0;
     int m_penWidth = 0;
 };
 
+// scale: painter units per design pixel.
 QRectF replay(QPainter& painter, QImage* thinTarget, const DrawingList& list, std::size_t from,
-              std::size_t to, double factor, const QRectF& clip, QImage* image = nullptr)
+              std::size_t to, double scale, const QRectF& clip, QImage* image = nullptr)
 {
     painter.save();
-    painter.scale(factor, factor);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
-    const double deviceScale = factor * painter.device()->devicePixelRatio();
-    Replay r(&painter, thinTarget, deviceScale, clip, image);
+    const double deviceScale = scale * painter.device()->devicePixelRatio();
+    Replay r(&painter, thinTarget, scale, deviceScale, clip, image);
     for (std::size_t i = from; i < std::min(to, list.size()); ++i) {
         r.draw(list[i]);
     }
@@ -279,13 +318,17 @@ QRectF PictureRenderer::render(QImage& image, const DrawingList& list, std::size
             onlyThin = list[i].kind != DrawCommand::Kind::Circle && list[i].width == 1;
         }
         if (onlyThin) {
-            Replay r(nullptr, &image, 1, clip);
+            Replay r(nullptr, &image, 1, 1, clip);
             for (std::size_t i = from; i < std::min(to, list.size()); ++i) {
                 r.draw(list[i]);
             }
             return r.dirty();
         }
     }
-    QPainter painter(&image);
-    return replay(painter, thin ? &image : nullptr, list, from, to, factor, clip, &image);
+    // The same pixels seen at ratio 1, so that the painter draws in device pixels unscaled.
+    QImage pixels(image.bits(), image.width(), image.height(), image.bytesPerLine(),
+                  image.format());
+    QPainter painter(&pixels);
+    return replay(painter, thin ? &pixels : nullptr, list, from, to,
+                  factor * image.devicePixelRatio(), clip, &pixels);
 }
