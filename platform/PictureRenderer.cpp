@@ -147,6 +147,28 @@ private:
     double m_bottom = -std::numeric_limits<double>::infinity();
 };
 
+// A ring of a one-pixel pen straight into the image, centred on a pixel corner: the pixels whose
+// centres lie within half a pixel of the circle. Between the design's size and 1.5 times it the
+// run's markers are so small that the painter draws them as three pixels of an L whose short leg
+// comes and goes with the place; a column of such markers a pixel or two apart gave a beaded
+// line. Drawn so, the marker is the same block of pixels wherever it stands.
+void drawThinRing(QImage& image, QPointF corner, double radius, Colour colour)
+{
+    const QRgb rgb = toQColor(colour).rgba();
+    const int reach = int(std::ceil(radius)) + 1;
+    const int cx = int(corner.x());
+    const int cy = int(corner.y());
+    for (int y = std::max(0, cy - reach); y < std::min(image.height(), cy + reach); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = std::max(0, cx - reach); x < std::min(image.width(), cx + reach); ++x) {
+            const double d = std::hypot(x + 0.5 - cx, y + 0.5 - cy);
+            if (std::abs(d - radius) <= 0.5) {
+                row[x] = rgb;
+            }
+        }
+    }
+}
+
 // Draws the commands one by one, keeping the pen between commands of the same colour and
 // width. Coordinates are design pixels, handed to the painter multiplied by scale: the painter
 // draws unscaled, because Qt's rasteriser strokes wide lines about twice as fast without a
@@ -158,7 +180,8 @@ public:
     Replay(QPainter* painter, QImage* thinTarget, double scale, double deviceScale,
            const QRectF& clip, QImage* image = nullptr)
         : m_painter(painter), m_thinTarget(thinTarget), m_scale(scale), m_deviceScale(deviceScale),
-          m_clip(clip)
+          m_clip(clip),
+          m_snap(scale == deviceScale && std::abs(deviceScale - std::round(deviceScale)) > 1e-9)
     {
         if (image && image->format() == QImage::Format_ARGB32_Premultiplied) {
             m_rings.emplace(*image);
@@ -195,12 +218,14 @@ private:
         if (!s) {
             return;
         }
+        const Segment scaled{s->x1 * m_scale, s->y1 * m_scale, s->x2 * m_scale, s->y2 * m_scale};
         if (m_thinTarget && c.width == 1) {
             flush(); // what was gathered lies under this line
-            drawThinLine(*m_thinTarget, *s, c.colour);
+            drawThinLine(*m_thinTarget, scaled, c.colour);
         } else {
-            batch(c.colour, c.width)
-                .add(QLineF(s->x1 * m_scale, s->y1 * m_scale, s->x2 * m_scale, s->y2 * m_scale));
+            LineBatch& lines = batch(c.colour, c.width);
+            lines.add(m_snap ? snappedLine(scaled, m_painter->pen().widthF())
+                             : QLineF(scaled.x1, scaled.y1, scaled.x2, scaled.y2));
         }
         m_dirty.add(std::min(s->x1, s->x2) - margin, std::min(s->y1, s->y2) - margin,
                     std::max(s->x1, s->x2) + margin, std::max(s->y1, s->y2) + margin);
@@ -215,16 +240,49 @@ private:
             return;
         }
         flush();
+        const double margin = r + c.width;
+        m_dirty.add(cx - margin, cy - margin, cx + margin, cy + margin);
+        if (m_snap && m_thinTarget && std::round(c.width * m_deviceScale) <= 1) {
+            const double x = std::round(cx * m_scale);
+            const double y = std::round(cy * m_scale);
+            if (std::abs(x) < 1e6 && std::abs(y) < 1e6) {
+                drawThinRing(*m_thinTarget, QPointF(x, y), r * m_scale, c.colour);
+            }
+            return;
+        }
         QPainter& painter = usePen(c.colour, c.width);
         const bool wide = std::round(c.width * m_deviceScale) >= 2;
-        const QPointF centre(cx * m_scale, cy * m_scale);
+        const double w = painter.pen().widthF();
+        const QPointF centre(snapped(cx * m_scale, w), snapped(cy * m_scale, w));
         const double radius = r * m_scale;
         if (!m_rings || !wide ||
             !m_rings->stamp(painter.deviceTransform(), centre, radius, painter.pen())) {
             painter.drawEllipse(centre, radius, radius);
         }
-        const double margin = r + c.width;
-        m_dirty.add(cx - margin, cy - margin, cx + margin, cy + margin);
+    }
+
+    // Where the factor does not map the design's pixels onto whole device pixels, a pen of
+    // width w is put where its edges fall on pixel edges: a line then keeps one width along
+    // its length and rings along a line are all alike.
+    double snapped(double p, double w) const { return m_snap ? std::round(p - w / 2) + w / 2 : p; }
+
+    // A level or upright line so across, its ends on pixel edges, so that a bar ends on its
+    // axis' pixels and never a pixel beyond; a sloped line with its ends on pixel corners.
+    static QLineF snappedLine(const Segment& s, double w)
+    {
+        const auto edge = [](double p) {
+            return std::round(p);
+        };
+        const auto across = [w](double p) {
+            return std::round(p - w / 2) + w / 2;
+        };
+        if (s.y1 == s.y2) {
+            return {edge(s.x1), across(s.y1), edge(s.x2), across(s.y2)};
+        }
+        if (s.x1 == s.x2) {
+            return {across(s.x1), edge(s.y1), across(s.x2), edge(s.y2)};
+        }
+        return {edge(s.x1), edge(s.y1), edge(s.x2), edge(s.y2)};
     }
 
     // The batch for lines of this colour and width; the lines gathered so far are drawn first
@@ -263,6 +321,7 @@ private:
     double m_scale;
     double m_deviceScale;
     QRectF m_clip;
+    bool m_snap;
     Bounds m_dirty;
     bool m_penSet = false;
     Colour m_penColour = 0;
@@ -309,8 +368,10 @@ QRectF PictureRenderer::render(QImage& image, const DrawingList& list, std::size
     }
     const QSizeF logical = image.deviceIndependentSize();
     const QRectF clip(0, 0, logical.width() / factor, logical.height() / factor);
-    const bool thin = factor == 1 && image.devicePixelRatio() == 1 &&
-                      image.format() == QImage::Format_ARGB32_Premultiplied;
+    const double deviceScale = factor * image.devicePixelRatio();
+    // Where one-pixel lines stay one device pixel wide (from the design's size up to 1.5 times
+    // it), they are set straight into the pixels.
+    const bool thin = deviceScale < 1.5 && image.format() == QImage::Format_ARGB32_Premultiplied;
     // One-pixel lines alone need no painter; it is begun only when something else comes.
     if (thin) {
         bool onlyThin = true;
@@ -318,7 +379,7 @@ QRectF PictureRenderer::render(QImage& image, const DrawingList& list, std::size
             onlyThin = list[i].kind != DrawCommand::Kind::Circle && list[i].width == 1;
         }
         if (onlyThin) {
-            Replay r(nullptr, &image, 1, 1, clip);
+            Replay r(nullptr, &image, deviceScale, deviceScale, clip);
             for (std::size_t i = from; i < std::min(to, list.size()); ++i) {
                 r.draw(list[i]);
             }
@@ -329,6 +390,5 @@ QRectF PictureRenderer::render(QImage& image, const DrawingList& list, std::size
     QImage pixels(image.bits(), image.width(), image.height(), image.bytesPerLine(),
                   image.format());
     QPainter painter(&pixels);
-    return replay(painter, thin ? &pixels : nullptr, list, from, to,
-                  factor * image.devicePixelRatio(), clip, &pixels);
+    return replay(painter, thin ? &pixels : nullptr, list, from, to, deviceScale, clip, &pixels);
 }
