@@ -267,7 +267,7 @@ private:
     double snapped(double p, double w) const { return m_snap ? std::round(p - w / 2) + w / 2 : p; }
 
     // A level or upright line so across, its ends on pixel edges, so that a bar ends on its
-    // axis' pixels and never a pixel beyond; a sloped line with its ends on pixel corners.
+    // axis' pixels and never a pixel beyond.
     static QLineF snappedLine(const Segment& s, double w)
     {
         const auto edge = [](double p) {
@@ -282,7 +282,17 @@ private:
         if (s.x1 == s.x2) {
             return {across(s.x1), edge(s.y1), across(s.x2), edge(s.y2)};
         }
-        return {edge(s.x1), edge(s.y1), edge(s.x2), edge(s.y2)};
+        // A sloped line shorter than its pen is drawn as a blot, which a pixel's fraction does
+        // not change to the eye; its ends go to pixel corners, where the many such strokes of
+        // a chain fall on one another or shrink to nothing and are drawn once. Longer sloped
+        // lines keep their places: snapped, a sweep of them would break into steps that are
+        // no longer parallel and could not be filled at once.
+        const double dx = s.x2 - s.x1;
+        const double dy = s.y2 - s.y1;
+        if (dx * dx + dy * dy < w * w) {
+            return {edge(s.x1), edge(s.y1), edge(s.x2), edge(s.y2)};
+        }
+        return {s.x1, s.y1, s.x2, s.y2};
     }
 
     // The batch for lines of this colour and width; the lines gathered so far are drawn first
