@@ -14,8 +14,9 @@
 //
 // Into an image at a factor that does not map design pixels onto whole device pixels (125 %,
 // 150 %, full screen), places are snapped to the device's pixels: a level or upright line's
-// edges and ends fall on pixel edges, a ring's centre where its pen's edges do, and one-pixel
-// lines and rings are set straight into the pixels. A line then keeps one width, markers along
+// edges and ends fall on pixel edges, every ring of one pen is centred alike within its pixel,
+// a sloped stroke shorter than its pen has its ends on pixel corners, and one-pixel lines and
+// rings are set straight into the pixels. A line then keeps one width, markers along
 // a line are alike, and a bar ends on its axis.
 //
 // The whole picture afresh at f times the design's size, as a saved PNG has it:
