@@ -54,6 +54,9 @@ bool LineBatch::continuesSweep(const QLineF& next) const
 
 void LineBatch::add(const QLineF& line)
 {
+    if (m_count > 0 && line == m_last) {
+        return; // lines put on the same pixels set nothing new
+    }
     if (m_wide && m_count > 0 && continuesSweep(line)) {
         if (m_side == 0) {
             m_side = cross(m_last.p2() - m_last.p1(), line.p1() - m_last.p1()) > 0 ? 1 : -1;

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 QColor toQColor(Colour colour)
@@ -30,6 +31,12 @@ struct Segment
 // on the edge that cut it, so far-away ends lose no precision where the line is seen.
 std::optional<Segment> clipped(Segment s, const QRectF& box)
 {
+    const auto inside = [&box](double x, double y) {
+        return x >= box.left() && x <= box.right() && y >= box.top() && y <= box.bottom();
+    };
+    if (inside(s.x1, s.y1) && inside(s.x2, s.y2)) {
+        return s; // the common case, and nothing to cut
+    }
     if (!std::isfinite(s.x1) || !std::isfinite(s.y1) || !std::isfinite(s.x2) ||
         !std::isfinite(s.y2)) {
         return std::nullopt;
@@ -115,14 +122,66 @@ void drawThinLine(QImage& image, const Segment& s, Colour colour)
     }
 }
 
+// The part drawn on, grown by plain comparisons: it is grown once for each of tens of
+// thousands of lines.
+class Bounds
+{
+public:
+    void add(double left, double top, double right, double bottom)
+    {
+        m_left = std::min(m_left, left);
+        m_top = std::min(m_top, top);
+        m_right = std::max(m_right, right);
+        m_bottom = std::max(m_bottom, bottom);
+    }
+    QRectF rect() const
+    {
+        return m_left < m_right ? QRectF(QPointF(m_left, m_top), QPointF(m_right, m_bottom))
+                                : QRectF();
+    }
+
+private:
+    double m_left = std::numeric_limits<double>::infinity();
+    double m_top = std::numeric_limits<double>::infinity();
+    double m_right = -std::numeric_limits<double>::infinity();
+    double m_bottom = -std::numeric_limits<double>::infinity();
+};
+
+// A ring of a one-pixel pen straight into the image, centred on a pixel corner: the pixels whose
+// centres lie within half a pixel of the circle. Between the design's size and 1.5 times it the
+// run's markers are so small that the painter draws them as three pixels of an L whose short leg
+// comes and goes with the place; a column of such markers a pixel or two apart gave a beaded
+// line. Drawn so, the marker is the same block of pixels wherever it stands.
+void drawThinRing(QImage& image, QPointF corner, double radius, Colour colour)
+{
+    const QRgb rgb = toQColor(colour).rgba();
+    const int reach = int(std::ceil(radius)) + 1;
+    const int cx = int(corner.x());
+    const int cy = int(corner.y());
+    for (int y = std::max(0, cy - reach); y < std::min(image.height(), cy + reach); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = std::max(0, cx - reach); x < std::min(image.width(), cx + reach); ++x) {
+            const double d = std::hypot(x + 0.5 - cx, y + 0.5 - cy);
+            if (std::abs(d - radius) <= 0.5) {
+                row[x] = rgb;
+            }
+        }
+    }
+}
+
 // Draws the commands one by one, keeping the pen between commands of the same colour and
-// width. Coordinates are design pixels; the painter (when there is one) is scaled by factor.
+// width. Coordinates are design pixels, handed to the painter multiplied by scale: the painter
+// draws unscaled, because Qt's rasteriser strokes wide lines about twice as fast without a
+// scaling transform.
 class Replay
 {
 public:
-    Replay(QPainter* painter, QImage* thinTarget, double deviceScale, const QRectF& clip,
-           QImage* image = nullptr)
-        : m_painter(painter), m_thinTarget(thinTarget), m_deviceScale(deviceScale), m_clip(clip)
+    // scale: painter units per design pixel; deviceScale: device pixels per design pixel.
+    Replay(QPainter* painter, QImage* thinTarget, double scale, double deviceScale,
+           const QRectF& clip, QImage* image = nullptr)
+        : m_painter(painter), m_thinTarget(thinTarget), m_scale(scale), m_deviceScale(deviceScale),
+          m_clip(clip),
+          m_snap(scale == deviceScale && std::abs(deviceScale - std::round(deviceScale)) > 1e-9)
     {
         if (image && image->format() == QImage::Format_ARGB32_Premultiplied) {
             m_rings.emplace(*image);
@@ -138,7 +197,7 @@ public:
         }
     }
 
-    QRectF dirty() const { return m_dirty; }
+    QRectF dirty() const { return m_dirty.rect(); }
 
     void flush()
     {
@@ -159,15 +218,17 @@ private:
         if (!s) {
             return;
         }
+        const Segment scaled{s->x1 * m_scale, s->y1 * m_scale, s->x2 * m_scale, s->y2 * m_scale};
         if (m_thinTarget && c.width == 1) {
             flush(); // what was gathered lies under this line
-            drawThinLine(*m_thinTarget, *s, c.colour);
+            drawThinLine(*m_thinTarget, scaled, c.colour);
         } else {
-            batch(c.colour, c.width).add(QLineF(s->x1, s->y1, s->x2, s->y2));
+            LineBatch& lines = batch(c.colour, c.width);
+            lines.add(m_snap ? snappedLine(scaled, m_painter->pen().widthF())
+                             : QLineF(scaled.x1, scaled.y1, scaled.x2, scaled.y2));
         }
-        m_dirty |=
-            QRectF(QPointF(std::min(s->x1, s->x2) - margin, std::min(s->y1, s->y2) - margin),
-                   QPointF(std::max(s->x1, s->x2) + margin, std::max(s->y1, s->y2) + margin));
+        m_dirty.add(std::min(s->x1, s->x2) - margin, std::min(s->y1, s->y2) - margin,
+                    std::max(s->x1, s->x2) + margin, std::max(s->y1, s->y2) + margin);
     }
 
     void circle(const DrawCommand& c)
@@ -179,14 +240,59 @@ private:
             return;
         }
         flush();
+        const double margin = r + c.width;
+        m_dirty.add(cx - margin, cy - margin, cx + margin, cy + margin);
+        if (m_snap && m_thinTarget && std::round(c.width * m_deviceScale) <= 1) {
+            const double x = std::round(cx * m_scale);
+            const double y = std::round(cy * m_scale);
+            if (std::abs(x) < 1e6 && std::abs(y) < 1e6) {
+                drawThinRing(*m_thinTarget, QPointF(x, y), r * m_scale, c.colour);
+            }
+            return;
+        }
         QPainter& painter = usePen(c.colour, c.width);
         const bool wide = std::round(c.width * m_deviceScale) >= 2;
+        const double w = painter.pen().widthF();
+        const QPointF centre(snapped(cx * m_scale, w), snapped(cy * m_scale, w));
+        const double radius = r * m_scale;
         if (!m_rings || !wide ||
-            !m_rings->stamp(painter.deviceTransform(), QPointF(cx, cy), r, painter.pen())) {
-            painter.drawEllipse(QPointF(cx, cy), r, r);
+            !m_rings->stamp(painter.deviceTransform(), centre, radius, painter.pen())) {
+            painter.drawEllipse(centre, radius, radius);
         }
-        const double margin = r + c.width;
-        m_dirty |= QRectF(cx - margin, cy - margin, 2 * margin, 2 * margin);
+    }
+
+    // Where the factor does not map the design's pixels onto whole device pixels, a pen of
+    // width w is put where its edges fall on pixel edges: a line then keeps one width along
+    // its length and rings along a line are all alike.
+    double snapped(double p, double w) const { return m_snap ? std::round(p - w / 2) + w / 2 : p; }
+
+    // A level or upright line so across, its ends on pixel edges, so that a bar ends on its
+    // axis' pixels and never a pixel beyond.
+    static QLineF snappedLine(const Segment& s, double w)
+    {
+        const auto edge = [](double p) {
+            return std::round(p);
+        };
+        const auto across = [w](double p) {
+            return std::round(p - w / 2) + w / 2;
+        };
+        if (s.y1 == s.y2) {
+            return {edge(s.x1), across(s.y1), edge(s.x2), across(s.y2)};
+        }
+        if (s.x1 == s.x2) {
+            return {across(s.x1), edge(s.y1), across(s.x2), edge(s.y2)};
+        }
+        // A sloped line shorter than its pen is drawn as a blot, which a pixel's fraction does
+        // not change to the eye; its ends go to pixel corners, where the many such strokes of
+        // a chain fall on one another or shrink to nothing and are drawn once. Longer sloped
+        // lines keep their places: snapped, a sweep of them would break into steps that are
+        // no longer parallel and could not be filled at once.
+        const double dx = s.x2 - s.x1;
+        const double dy = s.y2 - s.y1;
+        if (dx * dx + dy * dy < w * w) {
+            return {edge(s.x1), edge(s.y1), edge(s.x2), edge(s.y2)};
+        }
+        return {s.x1, s.y1, s.x2, s.y2};
     }
 
     // The batch for lines of this colour and width; the lines gathered so far are drawn first
@@ -197,7 +303,7 @@ private:
             flush();
             usePen(colour, width);
             const double pen = m_painter->pen().widthF();
-            m_batch.emplace(pen, pen * m_deviceScale);
+            m_batch.emplace(pen, pen * m_deviceScale / m_scale);
         }
         return *m_batch;
     }
@@ -206,9 +312,9 @@ private:
     {
         if (!m_penSet || colour != m_penColour || width != m_penWidth) {
             // Whole device pixels: the pen is as wide as the rounded device width, given in
-            // the painter's scaled units.
+            // the painter's units.
             const double deviceWidth = std::max(1.0, std::round(width * m_deviceScale));
-            QPen pen(toQColor(colour), deviceWidth / m_deviceScale);
+            QPen pen(toQColor(colour), deviceWidth * m_scale / m_deviceScale);
             pen.setCapStyle(Qt::FlatCap);
             m_painter->setPen(pen);
             m_penColour = colour;
@@ -222,23 +328,25 @@ private:
     std::optional<LineBatch> m_batch;
     std::optional<RingStamps> m_rings;
     QImage* m_thinTarget;
+    double m_scale;
     double m_deviceScale;
     QRectF m_clip;
-    QRectF m_dirty;
+    bool m_snap;
+    Bounds m_dirty;
     bool m_penSet = false;
     Colour m_penColour = 0;
     int m_penWidth = 0;
 };
 
+// scale: painter units per design pixel.
 QRectF replay(QPainter& painter, QImage* thinTarget, const DrawingList& list, std::size_t from,
-              std::size_t to, double factor, const QRectF& clip, QImage* image = nullptr)
+              std::size_t to, double scale, const QRectF& clip, QImage* image = nullptr)
 {
     painter.save();
-    painter.scale(factor, factor);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
-    const double deviceScale = factor * painter.device()->devicePixelRatio();
-    Replay r(&painter, thinTarget, deviceScale, clip, image);
+    const double deviceScale = scale * painter.device()->devicePixelRatio();
+    Replay r(&painter, thinTarget, scale, deviceScale, clip, image);
     for (std::size_t i = from; i < std::min(to, list.size()); ++i) {
         r.draw(list[i]);
     }
@@ -270,8 +378,10 @@ QRectF PictureRenderer::render(QImage& image, const DrawingList& list, std::size
     }
     const QSizeF logical = image.deviceIndependentSize();
     const QRectF clip(0, 0, logical.width() / factor, logical.height() / factor);
-    const bool thin = factor == 1 && image.devicePixelRatio() == 1 &&
-                      image.format() == QImage::Format_ARGB32_Premultiplied;
+    const double deviceScale = factor * image.devicePixelRatio();
+    // Where one-pixel lines stay one device pixel wide (from the design's size up to 1.5 times
+    // it), they are set straight into the pixels.
+    const bool thin = deviceScale < 1.5 && image.format() == QImage::Format_ARGB32_Premultiplied;
     // One-pixel lines alone need no painter; it is begun only when something else comes.
     if (thin) {
         bool onlyThin = true;
@@ -279,13 +389,16 @@ QRectF PictureRenderer::render(QImage& image, const DrawingList& list, std::size
             onlyThin = list[i].kind != DrawCommand::Kind::Circle && list[i].width == 1;
         }
         if (onlyThin) {
-            Replay r(nullptr, &image, 1, clip);
+            Replay r(nullptr, &image, deviceScale, deviceScale, clip);
             for (std::size_t i = from; i < std::min(to, list.size()); ++i) {
                 r.draw(list[i]);
             }
             return r.dirty();
         }
     }
-    QPainter painter(&image);
-    return replay(painter, thin ? &image : nullptr, list, from, to, factor, clip, &image);
+    // The same pixels seen at ratio 1, so that the painter draws in device pixels unscaled.
+    QImage pixels(image.bits(), image.width(), image.height(), image.bytesPerLine(),
+                  image.format());
+    QPainter painter(&pixels);
+    return replay(painter, thin ? &pixels : nullptr, list, from, to, deviceScale, clip, &pixels);
 }

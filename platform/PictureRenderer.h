@@ -12,6 +12,13 @@
 // at factor 1 on a ratio-2 device. Everything is cut to the clip rectangle (in design pixels)
 // first, so coordinates far off the picture never reach the painter.
 //
+// Into an image at a factor that does not map design pixels onto whole device pixels (125 %,
+// 150 %, full screen), places are snapped to the device's pixels: a level or upright line's
+// edges and ends fall on pixel edges, every ring of one pen is centred alike within its pixel,
+// a sloped stroke shorter than its pen has its ends on pixel corners, and one-pixel lines and
+// rings are set straight into the pixels. A line then keeps one width, markers along
+// a line are alike, and a bar ends on its axis.
+//
 // The whole picture afresh at f times the design's size, as a saved PNG has it:
 //
 //     QImage image((PictureRenderer::designArea().size() * f).toSize(),
@@ -43,9 +50,10 @@ public:
     static QRectF render(QPainter& painter, const DrawingList& list, std::size_t from,
                          std::size_t to, double factor, const QRectF& clip = designArea());
 
-    // The same into image, honouring its device pixel ratio, clipped to the image. At factor 1
-    // on a ratio-1 image, one-pixel lines are set straight into the pixels, several times
-    // faster than the painter and without gaps between rays a fraction of a pixel apart.
+    // The same into image, honouring its device pixel ratio, clipped to the image. Up to 1.5
+    // device pixels per design pixel, one-pixel lines are set straight into the pixels, several
+    // times faster than the painter and without gaps between rays a fraction of a pixel apart.
+    // At factor 1 on a ratio-1 image that is the picture as designed, pixel for pixel.
     static QRectF render(QImage& image, const DrawingList& list, std::size_t from, std::size_t to,
                          double factor);
 };
