@@ -138,6 +138,8 @@ public:
     QLineEdit* nSpomaleni = nullptr;
 
 Q_SIGNALS:
+    // A run has begun; input to the window waits for its end, the run's keys aside.
+    void runStarted();
     // A sweep step of a run has been drawn and shown, before its pause.
     void stepShown();
     // Start found settings it cannot run; message says why, in the window's words.

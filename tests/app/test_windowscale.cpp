@@ -329,12 +329,8 @@ void TestWindowScale::sizeKeysStepTheRightWay()
     for (const QKeyCombination key : keys) {
         QTest::keyClick(w.nAlfa, key.key(), key.keyboardModifiers());
     }
-    // A known fault: leaving full screen right after entering it, before the window system has
-    // answered, leaves the window full screen (F11) or at the screen's size (Esc).
-    QEXPECT_FAIL("F11 again leaves it", "the window system's late answer wins", Abort);
     QTRY_COMPARE(w.isFullScreen(), fullScreen);
     if (factor > 0) {
-        QEXPECT_FAIL("Esc leaves full screen", "the window's own place is lost", Abort);
         QTRY_COMPARE(w.factor(), factor);
     }
 }
