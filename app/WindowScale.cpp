@@ -45,6 +45,8 @@ void Brontel::showFullScreenEverywhere()
 {
     if (!isFullScreen()) {
         m_normalGeometry = isMaximized() ? normalGeometry() : geometry();
+    } else if (!m_normalGeometry.isValid()) {
+        m_normalGeometry = normalGeometry(); // full screen as restored at start
     }
     setWindowState(windowState() | Qt::WindowFullScreen);
     show();
