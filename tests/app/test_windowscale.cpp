@@ -11,6 +11,7 @@
 #include "OptionButton.h"
 #include "PictureLayer.h"
 #include "PictureSurface.h"
+#include "RunWait.h"
 #include "TextFit.h"
 #include "Twips.h"
 #include "WindowMemory.h"
@@ -68,6 +69,9 @@ private Q_SLOTS:
     void hostileRecordsGiveAWindowOnTheScreen();
     void sizeKeysStepTheRightWay_data();
     void sizeKeysStepTheRightWay();
+    void escDuringARunStopsTheRunNotFullScreen();
+    void sizeKeysDuringARunActAfterIt_data();
+    void sizeKeysDuringARunActAfterIt();
 };
 
 void TestWindowScale::factorFitsTheWindow_data()
@@ -486,6 +490,12 @@ void TestWindowScale::sizeKeysStepTheRightWay_data()
     QTest::newRow("F11: full screen") << QList{f11} << -1.0 << true;
     QTest::newRow("Esc leaves full screen") << QList{f11, escape} << 1.0 << false;
     QTest::newRow("F11 again leaves it") << QList{f11, f11} << 1.0 << false;
+    QTest::newRow("F11 three times: full screen") << QList{f11, f11, f11} << -1.0 << true;
+    QTest::newRow("Esc twice: out and no more") << QList{f11, escape, escape} << 1.0 << false;
+    QTest::newRow("Ctrl+minus in full screen: a smaller window")
+        << QList{f11, minus} << 0.75 << false;
+    QTest::newRow("smaller, full screen and back: still smaller")
+        << QList{minus, f11, f11} << 0.75 << false;
 }
 
 void TestWindowScale::sizeKeysStepTheRightWay()
@@ -495,15 +505,89 @@ void TestWindowScale::sizeKeysStepTheRightWay()
     QFETCH(bool, fullScreen);
     Brontel w(Countdown(0));
     w.load();
+    w.move(12, 34); // a place of its own, to come back to
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.factor(), 1.0);
+    const QPoint corner = w.geometry().topLeft();
     for (const QKeyCombination key : keys) {
         QTest::keyClick(w.nAlfa, key.key(), key.keyboardModifiers());
     }
     QTRY_COMPARE(w.isFullScreen(), fullScreen);
     if (factor > 0) {
         QTRY_COMPARE(w.factor(), factor);
+        // The window's own place, at the size the keys asked for.
+        QTRY_COMPARE(w.geometry(), QRect(corner, designscale::scaledSize(factor)));
+    } else {
+        QTRY_COMPARE(w.geometry(), w.screen()->geometry());
+        QCOMPARE(w.normalPlace(), QRect(corner, designscale::designSize()));
+    }
+}
+
+void TestWindowScale::escDuringARunStopsTheRunNotFullScreen()
+{
+    Brontel w(Countdown(0));
+    w.load();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.toggleFullScreen();
+    QTRY_VERIFY(w.isFullScreen());
+    int steps = 0;
+    bool fullScreenAfterEsc = false;
+    const auto pressing = QObject::connect(&w, &Brontel::stepShown, &w, [&] {
+        if (++steps == 10) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            fullScreenAfterEsc = w.isFullScreen();
+        }
+    });
+    QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QVERIFY(waitForRunEnd(w));
+    QObject::disconnect(pressing);
+    QVERIFY2(steps < 467, "Esc stops the run");
+    QVERIFY(fullScreenAfterEsc);
+    QCoreApplication::processEvents();
+    QVERIFY(w.isFullScreen()); // nor after the run: that Esc was the run's
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!w.isFullScreen());
+}
+
+void TestWindowScale::sizeKeysDuringARunActAfterIt_data()
+{
+    QTest::addColumn<QKeyCombination>("key");
+    QTest::addColumn<double>("factor"); // after the run; none for full screen
+    QTest::newRow("F11") << QKeyCombination(Qt::Key_F11) << -1.0;
+    QTest::newRow("Ctrl+minus") << QKeyCombination(Qt::ControlModifier, Qt::Key_Minus) << 0.75;
+}
+
+void TestWindowScale::sizeKeysDuringARunActAfterIt()
+{
+    QFETCH(QKeyCombination, key);
+    QFETCH(double, factor);
+    Brontel w(Countdown(0));
+    w.load();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    int steps = 0;
+    QSize sizeDuringRun;
+    bool fullScreenDuringRun = true;
+    const auto pressing = QObject::connect(&w, &Brontel::stepShown, &w, [&] {
+        if (++steps == 10) {
+            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        } else if (steps == 20) {
+            sizeDuringRun = w.size();
+            fullScreenDuringRun = w.isFullScreen();
+        }
+    });
+    QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QVERIFY(waitForRunEnd(w));
+    QObject::disconnect(pressing);
+    QCOMPARE(steps, 467);
+    QCOMPARE(sizeDuringRun, designscale::designSize());
+    QVERIFY(!fullScreenDuringRun);
+    if (factor > 0) {
+        QTRY_COMPARE(w.factor(), factor);
+    } else {
+        QTRY_VERIFY(w.isFullScreen());
     }
 }
 
