@@ -107,18 +107,17 @@ std::optional<WindowState> usableWindowState(const WindowState& saved, const QLi
     return std::nullopt;
 }
 
-std::optional<QRect> startPlace(const QRect& available, int titleBar)
+std::optional<QRect> startPlace(const QRect& available, const QMargins& frame)
 {
-    const QSize room(available.width(), available.height() - titleBar);
+    const QRect room = available.marginsRemoved(frame);
     const QSize design = designscale::designSize();
     if (design.width() <= room.width() && design.height() <= room.height()) {
         return std::nullopt;
     }
-    const QSize size = designscale::scaledSize(designscale::fittingFactor(room));
-    const QPoint corner(available.left() + std::max(0, (room.width() - size.width()) / 2),
-                        available.top() + titleBar +
-                            std::max(0, (room.height() - size.height()) / 2));
-    return QRect(corner, size);
+    const QSize size = designscale::scaledSize(designscale::fittingFactor(room.size()));
+    return QRect(room.topLeft() + QPoint(std::max(0, (room.width() - size.width()) / 2),
+                                         std::max(0, (room.height() - size.height()) / 2)),
+                 size);
 }
 
 void saveWindow(QSettings& settings, const QWidget& window, double normalFactor)
@@ -131,9 +130,14 @@ void saveWindow(QSettings& settings, const QWidget& window, double normalFactor)
 }
 
 namespace {
-int titleBarHeight(const QWidget& window)
+// The frame a window manager draws is not known before the window is shown: the style's own
+// window frame stands for it.
+QMargins frameOf(const QWidget& window)
 {
-    return window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    const QStyle* style = window.style();
+    const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, &window);
+    const int title = style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    return {border, title + border, border, border};
 }
 
 QList<QRect> availableAreas()
@@ -155,7 +159,7 @@ void placeAtStart(QWidget& window)
         return;
     }
     const QRect free = screen->availableGeometry();
-    if (const auto place = startPlace(free, titleBarHeight(window))) {
+    if (const auto place = startPlace(free, frameOf(window))) {
         window.setGeometry(*place);
     } else if (window.testAttribute(Qt::WA_Moved)) {
         // A rejected record may have moved the window already: it starts centred instead.

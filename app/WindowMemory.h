@@ -12,6 +12,7 @@
 // once; the next save replaces them.
 
 #include <QList>
+#include <QMargins>
 #include <QRect>
 
 #include <optional>
@@ -37,10 +38,9 @@ std::optional<WindowState> readWindowState(const QSettings& settings);
 std::optional<WindowState> usableWindowState(const WindowState& saved, const QList<QRect>& screens);
 
 // Where the window starts when nothing usable is saved, on a screen whose free area is
-// available, with a title bar titleBar pixels high above the window: nothing, where the design's
-// size fits (the window system places the window as it likes), else scaled down to fit and
-// centred in the free area.
-std::optional<QRect> startPlace(const QRect& available, int titleBar);
+// available, with a window frame of frame around it: nothing, where the design's size fits (the
+// window system places the window as it likes), else scaled down to fit and centred.
+std::optional<QRect> startPlace(const QRect& available, const QMargins& frame);
 
 // Saves window's place and normalFactor, the factor its normal window shows.
 void saveWindow(QSettings& settings, const QWidget& window, double normalFactor);

@@ -63,6 +63,8 @@ private Q_SLOTS:
     void unreadableSettingsGiveNothing_data();
     void unreadableSettingsGiveNothing();
     void savedStateReadsBack();
+    void startPlaceFitsTheScreen_data();
+    void startPlaceFitsTheScreen();
     void restoresWhatWasSaved_data();
     void restoresWhatWasSaved();
     void hostileRecordsGiveAWindowOnTheScreen_data();
@@ -320,6 +322,33 @@ void TestWindowScale::savedStateReadsBack()
     QVERIFY(!settings.contains(QStringLiteral("window/x")));
     QVERIFY(!settings.contains(QStringLiteral("window/fullScreen")));
     QVERIFY(settings.contains(QStringLiteral("window/geometry")));
+}
+
+void TestWindowScale::startPlaceFitsTheScreen_data()
+{
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QRect>("place"); // none: the design as it is, where the window system likes
+    QTest::newRow("1280 x 1024") << QRect(0, 0, 1280, 1024) << QRect();
+    QTest::newRow("800 x 603: just fits") << QRect(0, 0, 800, 603) << QRect();
+    // 640 x 480 less the frame leaves 632 x 452: the height decides, 452 / 575.
+    QTest::newRow("640 x 480") << QRect(0, 0, 640, 480)
+                               << QRect(QPoint(4 + (632 - 600) / 2, 24), QSize(600, 452));
+    QTest::newRow("800 x 602: one pixel short")
+        << QRect(0, 0, 800, 602) << QRect(QPoint(4 + (792 - 762) / 2, 24), QSize(762, 574));
+    QTest::newRow("a panel above, a second screen to the right")
+        << QRect(1280, 30, 640, 450) << QRect(QPoint(1284 + (632 - 560) / 2, 54), QSize(560, 422));
+}
+
+void TestWindowScale::startPlaceFitsTheScreen()
+{
+    QFETCH(QRect, available);
+    QFETCH(QRect, place);
+    const auto start = startPlace(available, QMargins(4, 24, 4, 4));
+    QCOMPARE(start.has_value(), place.isValid());
+    if (start) {
+        QCOMPARE(*start, place);
+        QVERIFY(available.contains(start->marginsAdded(QMargins(4, 24, 4, 4))));
+    }
 }
 
 void TestWindowScale::restoresWhatWasSaved_data()
