@@ -6,13 +6,14 @@
 // the curves only once there are some.
 
 #include "Brontel.h"
-#include "RunWait.h"
 #include "PictureSurface.h"
+#include "RunWait.h"
 #include "SceneMenu.h"
 #include "ScenePicture.h"
 #include "WholeFiles.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -66,6 +67,9 @@ private Q_SLOTS:
     void failedWriteLeavesEarlierFilesIntact();
     void curvesOnlyAfterARun();
     void saveDialogOpensAtHomeWithoutDocuments();
+    void menuOffersTheWindowsSize();
+    void contextMenuOpens_data();
+    void contextMenuOpens();
 };
 
 void TestExport::svgLooksLikeThePng_data()
@@ -194,6 +198,80 @@ void TestExport::saveDialogOpensAtHomeWithoutDocuments()
     }
     QCOMPARE(withoutDocuments, home.filePath(QStringLiteral("brontel.png")));
     QCOMPARE(withDocuments, home.filePath(QStringLiteral("Documents/brontel.png")));
+}
+
+void TestExport::menuOffersTheWindowsSize()
+{
+    Brontel w(Countdown(0));
+    w.load();
+    auto* menu = w.findChild<SceneMenu*>();
+    QVERIFY(menu);
+    QStringList texts;
+    for (const QAction* action : menu->menu()->actions()) {
+        texts << action->text() + QLatin1Char(' ') + action->shortcut().toString();
+    }
+    // After the files, a separator, then the window's size.
+    QCOMPARE(texts.mid(5, 4), QStringList({"Celá obrazovka F11", "Zvětšit Ctrl++", "Zmenšit Ctrl+-",
+                                           "Původní velikost Ctrl+0"}));
+    // Each of them is the window's own as well, so its keys work without the menu.
+    for (QAction* action : menu->menu()->actions()) {
+        if (!action->shortcut().isEmpty()) {
+            QVERIFY2(w.actions().contains(action), qPrintable(action->text()));
+            QCOMPARE(action->shortcutContext(), Qt::WindowShortcut);
+        }
+    }
+}
+
+void TestExport::contextMenuOpens_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("at"); // the control clicked, or focused for the Menu key
+    QTest::newRow("right click on the picture") << "right click"
+                                                << "picture";
+    QTest::newRow("right click on Start") << "right click"
+                                          << "cmdStart";
+    QTest::newRow("Menu key on Start") << "Menu key"
+                                       << "cmdStart";
+    QTest::newRow("Menu key on an option") << "Menu key"
+                                           << "opSklo";
+}
+
+void TestExport::contextMenuOpens()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, at);
+    Brontel w(Countdown(0));
+    w.load();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* menu = w.findChild<SceneMenu*>();
+    QVERIFY(menu);
+    QVERIFY(!menu->menu()->isVisible());
+    auto* target = w.findChild<QWidget*>(at);
+    QVERIFY(target);
+    // The picture's air, where no control stands in front of it and the menu fits beside.
+    const QPoint point = at == QLatin1String("picture")
+                             ? QPoint(4500 / 15, 3000 / 15)
+                             : target->mapTo(&w, target->rect().center());
+    if (how == QLatin1String("right click")) {
+        // Through the window, as the window system delivers a click.
+        QTest::mouseClick(w.windowHandle(), Qt::RightButton, {}, point);
+    } else {
+        // The window system turns the Menu key into a request from the keyboard, to the window;
+        // the window hands it to the control with the focus.
+        target->setFocus(Qt::TabFocusReason);
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        QCoreApplication::sendEvent(w.windowHandle(), &menuKey);
+    }
+    QTRY_VERIFY(menu->menu()->isVisible());
+    // It opens at the click, or at the control with the focus.
+    const int margin = 20;
+    const QRect near = how == QLatin1String("right click")
+                           ? QRect(w.mapToGlobal(point), QSize(1, 1))
+                           : QRect(target->mapToGlobal(QPoint()), target->size());
+    QVERIFY2(near.adjusted(-margin, -margin, margin, margin).contains(menu->menu()->pos()),
+             qPrintable(QStringLiteral("%1,%2").arg(menu->menu()->x()).arg(menu->menu()->y())));
+    menu->menu()->close();
 }
 
 QTEST_MAIN(TestExport)
