@@ -73,6 +73,7 @@ public:
     // A point of the design, in twips, as logical pixels of the window at the current size:
     // where the picture has drawn it, for whatever is laid over the picture.
     QPointF toWidgetPixels(QPointF twips) const;
+    // Full screen, or back to the window's own place (maximised again if it was).
     void toggleFullScreen();
     // The window's place when it is neither full screen nor maximised.
     QRect normalPlace() const;
