@@ -46,5 +46,7 @@ std::optional<QRect> startPlace(const QRect& available, const QMargins& frame);
 void saveWindow(QSettings& settings, const QWidget& window, double normalFactor);
 
 // Gives window its saved place before it is first shown, or the design's start place; true if
-// the saved place was full screen (the window is then full screen, to be shown so).
+// the saved place was full screen (the window is then full screen, to be shown so). The saved
+// factor comes back as the normal window's size where the record's size shows another and the
+// factor's size fits the screens.
 bool restoreWindow(QWidget& window, const QSettings& settings);
