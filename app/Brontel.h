@@ -82,7 +82,7 @@ public:
     // Resizes the window one size step up (+1) or down (-1), as far as the screen allows; in
     // full screen or maximised, the window returns to a normal window first.
     void stepSize(int direction);
-    // The design's own size, 100 %.
+    // The design's own size, 100 %, or as large as fits a screen smaller than the design.
     void resetSize();
 
     // Gives every caption, tooltip and accessible name its words in the interface's language,

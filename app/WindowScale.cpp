@@ -76,7 +76,14 @@ void Brontel::stepSize(int direction)
 
 void Brontel::resetSize()
 {
-    showAtFactor(1);
+    // On a screen smaller than the design, as large as fits: the title bar stays on it.
+    double factor = 1;
+    if (const QScreen* screen = this->screen()) {
+        const QSize frame = frameGeometry().size() - geometry().size();
+        factor = std::min(factor,
+                          designscale::fittingFactor(screen->availableGeometry().size() - frame));
+    }
+    showAtFactor(factor);
 }
 
 void Brontel::showAtFactor(double factor)

@@ -3,7 +3,8 @@
 
 // A screen smaller than the design, 640 x 480 (CTest gives the off-screen platform one): the
 // window opens wholly on it, scaled down to fit and centred, its title bar on the screen; the
-// size keys still step it down, and full screen comes back to the same place.
+// size keys still step it down, full screen comes back to the same place, and Ctrl+0 gives as
+// much of the design's size as fits.
 
 #include "Brontel.h"
 #include "DesignScale.h"
@@ -79,10 +80,16 @@ void TestSmallScreen::sizeKeysStepDownAndFullScreenReturns()
     QTRY_COMPARE(w->factor(), designscale::previousStep(opened));
     QVERIFY(w->factor() < opened);
     const QRect smaller = w->geometry();
+    const double smallerFactor = w->factor();
     QTest::keyClick(w->nAlfa, Qt::Key_F11);
     QTRY_COMPARE(w->geometry(), QRect(0, 0, 640, 480));
     QTest::keyClick(w->nAlfa, Qt::Key_Escape);
     QTRY_COMPARE(w->geometry(), smaller);
+    // The design's size does not fit: Ctrl+0 gives as much of it as fits, wholly on the screen.
+    QTest::keyClick(w->nAlfa, Qt::Key_0, Qt::ControlModifier);
+    QTRY_VERIFY(w->factor() > smallerFactor);
+    QVERIFY(w->factor() < 1);
+    QVERIFY(w->screen()->availableGeometry().contains(w->frameGeometry()));
 }
 
 QTEST_MAIN(TestSmallScreen)
