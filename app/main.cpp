@@ -8,6 +8,7 @@
 #include "Brontel.h"
 #include "CommandLine.h"
 #include "CommandLineRun.h"
+#include "DesignScale.h"
 #include "Language.h"
 #include "NativeFileName.h"
 #include "RuntimeFolderNotice.h"
@@ -113,6 +114,6 @@ int main(int argc, char* argv[])
         window.show();
     }
     const int status = QApplication::exec();
-    writeWindowState(settings, {window.normalPlace(), window.isFullScreen(), window.factor()});
+    saveWindow(settings, window, designscale::fittingFactor(window.normalPlace().size()));
     return status;
 }

@@ -604,4 +604,28 @@ Type a number from this range into the field and press Start again.</translation
         <translation>the file would be too large</translation>
     </message>
 </context>
+<context>
+    <name>WindowSizeKeys</name>
+    <message>
+        <source>Celá obrazovka</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Zvětšit</source>
+        <translation>Larger</translation>
+    </message>
+    <message>
+        <source>Zmenšit</source>
+        <translation>Smaller</translation>
+    </message>
+    <message>
+        <source>Původní velikost</source>
+        <extracomment>Back to the window&apos;s designed size, 100 %.</extracomment>
+        <translation>Design size</translation>
+    </message>
+    <message>
+        <source>Opustit celou obrazovku</source>
+        <translation>Leave full screen</translation>
+    </message>
+</context>
 </TS>

@@ -79,9 +79,9 @@ Brontel::Brontel(Countdown countdown, QWidget* parent)
     // Start is what a newcomer wants first, not a caret blinking in the title.
     cmdStart->setFocus(Qt::OtherFocusReason);
     enableKeyboardAccess(*this);
-    new PictureClipboard(this);
-    new SceneMenu(*this);
-    new WindowSizeKeys(this);
+    auto* clipboard = new PictureClipboard(*this);
+    auto* sizeKeys = new WindowSizeKeys(*this);
+    new SceneMenu(*this, *clipboard, *sizeKeys);
     // Texts that do not fit their boxes as designed get their fitting size from the start.
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         connect(box, &QLineEdit::textChanged, this, [this, box] { fitFont(box, factor()); });

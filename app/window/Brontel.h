@@ -73,6 +73,7 @@ public:
     // A point of the design, in twips, as logical pixels of the window at the current size:
     // where the picture has drawn it, for whatever is laid over the picture.
     QPointF toWidgetPixels(QPointF twips) const;
+    // Full screen, or back to the window's own place (maximised again if it was).
     void toggleFullScreen();
     // The window's place when it is neither full screen nor maximised.
     QRect normalPlace() const;
@@ -81,7 +82,7 @@ public:
     // Resizes the window one size step up (+1) or down (-1), as far as the screen allows; in
     // full screen or maximised, the window returns to a normal window first.
     void stepSize(int direction);
-    // The design's own size, 100 %.
+    // The design's own size, 100 %, or as large as fits a screen smaller than the design.
     void resetSize();
 
     // Gives every caption, tooltip and accessible name its words in the interface's language,
@@ -138,6 +139,8 @@ public:
     QLineEdit* nSpomaleni = nullptr;
 
 Q_SIGNALS:
+    // A run has begun; input to the window waits for its end, the run's keys aside.
+    void runStarted();
     // A sweep step of a run has been drawn and shown, before its pause.
     void stepShown();
     // Start found settings it cannot run; message says why, in the window's words.

@@ -7,44 +7,42 @@
 #include "SceneMenu.h"
 #include "ScenePicture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPixmap>
-#include <QWidget>
 
-PictureClipboard::PictureClipboard(Brontel* window) : QObject(window), m_window(window)
+PictureClipboard::PictureClipboard(Brontel& window) : QObject(&window), m_window(window)
 {
-    // A focused text box takes Ctrl+C for itself before any shortcut sees it, so the key is
-    // watched application-wide and only text with a selection is left to the text box.
-    QCoreApplication::instance()->installEventFilter(this);
-}
-
-PictureClipboard::~PictureClipboard()
-{
-    QCoreApplication::instance()->removeEventFilter(this);
+    m_copy = new QAction(this);
+    m_copy->setObjectName(QStringLiteral("copyAction"));
+    m_copy->setShortcuts(QKeySequence::Copy);
+    m_copy->setShortcutContext(Qt::WindowShortcut);
+    connect(m_copy, &QAction::triggered, this, &PictureClipboard::copy);
+    m_window.addAction(m_copy);
+    // A focused text box claims Ctrl+C before any shortcut sees it; it keeps the key only when
+    // it has selected text to copy.
+    for (QLineEdit* box : m_window.findChildren<QLineEdit*>()) {
+        box->installEventFilter(this);
+    }
 }
 
 void PictureClipboard::copy()
 {
-    QApplication::clipboard()->setImage(SceneMenu::sceneOf(*m_window).image(m_window->factor()));
+    QApplication::clipboard()->setImage(SceneMenu::sceneOf(m_window).image(m_window.factor()));
 }
 
 bool PictureClipboard::eventFilter(QObject* receiver, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress ||
+    if (event->type() != QEvent::ShortcutOverride ||
         !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
         return false;
     }
-    auto* widget = qobject_cast<QWidget*>(receiver);
-    if (widget == nullptr || (widget != m_window && !m_window->isAncestorOf(widget))) {
+    const auto* box = qobject_cast<const QLineEdit*>(receiver);
+    if (box == nullptr || box->hasSelectedText()) {
         return false;
     }
-    if (const auto* text = qobject_cast<const QLineEdit*>(widget);
-        text && text->hasSelectedText()) {
-        return false;
-    }
-    copy();
+    event->ignore(); // not the text box's: the shortcut goes to the copy action
     return true;
 }

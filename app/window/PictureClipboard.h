@@ -9,15 +9,16 @@
 #include <QObject>
 
 class Brontel;
+class QAction;
 
 class PictureClipboard final : public QObject
 {
     Q_OBJECT
 public:
-    // Watches the keys that reach window or any of its controls; owned by window.
-    explicit PictureClipboard(Brontel* window);
-    ~PictureClipboard() override;
+    // Adds the copy action (Ctrl+C) to window; owned by window.
+    explicit PictureClipboard(Brontel& window);
 
+    QAction* copyAction() const { return m_copy; }
     // Puts the scene on the clipboard now.
     void copy();
 
@@ -25,5 +26,6 @@ protected:
     bool eventFilter(QObject* receiver, QEvent* event) override;
 
 private:
-    Brontel* m_window;
+    Brontel& m_window;
+    QAction* m_copy = nullptr;
 };

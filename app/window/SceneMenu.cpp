@@ -15,11 +15,11 @@
 #include "ScenePicture.h"
 #include "TeachingOverlayLayer.h"
 #include "WholeFiles.h"
+#include "WindowSizeKeys.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QBuffer>
-#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -34,23 +34,33 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-SceneMenu::SceneMenu(Brontel& window) : QObject(&window), m_window(window)
+SceneMenu::SceneMenu(Brontel& window, PictureClipboard& clipboard, WindowSizeKeys& sizeKeys)
+    : QObject(&window), m_window(window), m_clipboard(clipboard)
 {
     setObjectName(QStringLiteral("sceneMenu"));
     m_menu = new QMenu(&window);
     m_menu->setObjectName(QStringLiteral("sceneContextMenu"));
 
+    // Every action with keys is also the window's, so the keys work without the menu open.
     const auto action = [this](const QKeySequence& keys, auto slot) {
         auto* a = new QAction(this);
         a->setShortcut(keys);
         connect(a, &QAction::triggered, this, slot);
         m_menu->addAction(a);
+        if (!keys.isEmpty()) {
+            a->setShortcutContext(Qt::WindowShortcut);
+            m_window.addAction(a);
+        }
         return a;
     };
-    m_copy = action(QKeySequence::Copy, &SceneMenu::copy);
-    m_savePicture = action(QKeySequence(QStringLiteral("Ctrl+S")), &SceneMenu::savePicture);
-    m_saveCurves = action(QKeySequence(QStringLiteral("Ctrl+E")), &SceneMenu::saveCurves);
-    m_print = action(QKeySequence(QStringLiteral("Ctrl+P")), &SceneMenu::print);
+    m_copy = m_clipboard.copyAction();
+    m_menu->addAction(m_copy);
+    m_savePicture = action(QKeySequence::Save, &SceneMenu::savePicture);
+    m_saveCurves = action(QKeySequence(Qt::CTRL | Qt::Key_E), &SceneMenu::saveCurves);
+    m_print = action(QKeySequence::Print, &SceneMenu::print);
+    m_menu->addSeparator();
+    m_menu->addActions({sizeKeys.fullScreenAction(), sizeKeys.largerAction(),
+                        sizeKeys.smallerAction(), sizeKeys.designSizeAction()});
     m_menu->addSeparator();
     m_overlaySwitch = new OverlaySwitch(window);
     m_overlay = new QAction(this);
@@ -60,7 +70,7 @@ SceneMenu::SceneMenu(Brontel& window) : QObject(&window), m_window(window)
     connect(m_overlay, &QAction::toggled, m_overlaySwitch, &OverlaySwitch::setOn);
     m_menu->addAction(m_overlay);
     m_menu->addSeparator();
-    m_help = action(QKeySequence(Qt::Key_F1), &SceneMenu::showHelp);
+    m_help = action(QKeySequence::HelpContents, &SceneMenu::showHelp);
     m_about = action(QKeySequence(), &SceneMenu::showAbout);
     m_menu->addSeparator();
 
@@ -78,12 +88,10 @@ SceneMenu::SceneMenu(Brontel& window) : QObject(&window), m_window(window)
     m_czech = language(QStringLiteral("Čeština"), Language::Czech);
     m_english = language(QStringLiteral("English"), Language::English);
 
-    // Ctrl+C is watched by the clipboard itself, which leaves selected text to its text box;
-    // the others are shortcuts of the whole window.
-    for (QAction* a : {m_savePicture, m_saveCurves, m_print, m_help}) {
-        a->setShortcutContext(Qt::WindowShortcut);
-        m_window.addAction(a);
-    }
+    // A right click, or the Menu key (the desktop turns it into the same request at the focus).
+    m_window.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&m_window, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { menu()->popup(m_window.mapToGlobal(at)); });
     connect(&m_window, &Brontel::runEnded, this, &SceneMenu::refresh);
     retranslate();
     refresh();
@@ -124,11 +132,6 @@ bool SceneMenu::eventFilter(QObject* receiver, QEvent* event)
         retranslate();
         return false;
     }
-    if (receiver == &m_window && event->type() == QEvent::ContextMenu) {
-        const auto* request = static_cast<QContextMenuEvent*>(event);
-        menu()->popup(request->globalPos());
-        return true;
-    }
     return false;
 }
 
@@ -145,13 +148,6 @@ QString SceneMenu::suggestedPath(const QString& fileName) const
         }
     }
     return folder.isEmpty() ? fileName : QDir(folder).filePath(fileName);
-}
-
-void SceneMenu::copy()
-{
-    if (auto* clipboard = m_window.findChild<PictureClipboard*>()) {
-        clipboard->copy();
-    }
 }
 
 void SceneMenu::reportFailure(const QString& message)

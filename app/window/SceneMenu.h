@@ -4,9 +4,10 @@
 #pragma once
 // The picture's context menu (right click, or the Menu key): copy, save the picture, save the
 // curves as CSV, print; the teaching overlay on or off; the help and the program's facts; the
-// interface's language. Its actions are also the window's shortcuts Ctrl+S, Ctrl+E, Ctrl+P and F1
-// (Ctrl+C is the clipboard's own). They act on the last run, finished or stopped; before any run
-// the curves cannot be saved and the picture is the empty scene.
+// interface's language; the window's size. Its actions are also the window's own, so their keys
+// (Ctrl+C, Ctrl+S, Ctrl+E, Ctrl+P, F1, F11, Ctrl+plus, Ctrl+minus, Ctrl+0) work without the menu.
+// They act on the last run, finished or stopped; before any run the curves cannot be saved and
+// the picture is the empty scene.
 
 #include "Language.h"
 
@@ -18,16 +19,18 @@
 
 class Brontel;
 class OverlaySwitch;
+class PictureClipboard;
 class QAction;
 class QMenu;
 class QPrinter;
+class WindowSizeKeys;
 
 class SceneMenu final : public QObject
 {
     Q_OBJECT
 public:
-    // Owned by window.
-    explicit SceneMenu(Brontel& window);
+    // Owned by window; offers the clipboard's copy and the window's size actions too.
+    SceneMenu(Brontel& window, PictureClipboard& clipboard, WindowSizeKeys& sizeKeys);
 
     // The menu as it would open now.
     QMenu* menu();
@@ -56,7 +59,6 @@ protected:
     bool eventFilter(QObject* receiver, QEvent* event) override;
 
 private:
-    void copy();
     void savePicture();
     void saveCurves();
     void print();
@@ -70,6 +72,7 @@ private:
     void reportFailure(const QString& message);
 
     Brontel& m_window;
+    PictureClipboard& m_clipboard;
     QString m_lastFolder; // of the last file saved in this session
     QMenu* m_menu = nullptr;
     QAction* m_copy = nullptr;

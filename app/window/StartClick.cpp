@@ -19,6 +19,7 @@
 #include "WindowModel.h"
 #include "WindowTexts.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -109,6 +110,12 @@ void Brontel::beginRun()
         m_rings->stackUnder(nuBrontel); // just above the picture layer
     }
     m_hold = std::make_unique<InputHold>(this, [this](QObject* receiver, const QEvent* event) {
+        // The window's own shortcuts (save, print, help, the window's size) wait as any other
+        // key typed into the window does.
+        if (auto* action = qobject_cast<QAction*>(receiver);
+            action != nullptr && event->type() == QEvent::Shortcut && actions().contains(action)) {
+            return InputHold::Verdict::Hold;
+        }
         const auto* widget = qobject_cast<const QWidget*>(receiver);
         // Other windows (help, dialogs) are not the run's business.
         if (widget == nullptr || widget->window() != this) {
@@ -135,6 +142,7 @@ void Brontel::beginRun()
         return InputHold::Verdict::Hold;
     });
     m_stepTimer.start();
+    Q_EMIT runStarted();
 }
 
 bool Brontel::steersRun(const QEvent* event)

@@ -21,12 +21,15 @@ QPointF Brontel::toWidgetPixels(QPointF twips) const
 
 void Brontel::toggleFullScreen()
 {
-    if (isFullScreen()) {
-        const QRect normal = m_normalGeometry.isValid() ? m_normalGeometry : normalGeometry();
-        showNormal();
-        setGeometry(normal);
-    } else {
+    if (!isFullScreen()) {
         showFullScreenEverywhere();
+        return;
+    }
+    // Through the window's state, keeping maximised if it was: a window manager then restores
+    // the place it kept; without one the window takes its own place back itself.
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
+    if (!isMaximized() && m_normalGeometry.isValid()) {
+        setGeometry(m_normalGeometry);
     }
 }
 
@@ -40,12 +43,18 @@ QRect Brontel::normalPlace() const
 
 void Brontel::showFullScreenEverywhere()
 {
-    m_normalGeometry = isMaximized() ? normalGeometry() : geometry();
-    showFullScreen();
-    // Without a window manager (a kiosk, a bare projector session) nobody resizes a window
-    // that asks for full screen; it takes the screen itself.
-    if (const QScreen* screen = this->screen(); screen && geometry() != screen->geometry()) {
-        setGeometry(screen->geometry());
+    if (!isFullScreen()) {
+        m_normalGeometry = isMaximized() ? normalGeometry() : geometry();
+    } else if (!m_normalGeometry.isValid()) {
+        m_normalGeometry = normalGeometry(); // full screen as restored at start
+    }
+    setWindowState(windowState() | Qt::WindowFullScreen);
+    show();
+    // Without a window manager (a kiosk, a bare projector session) nobody resizes a window that
+    // asks for full screen; it takes the screen itself. Set on the window system's window: the
+    // widget's own setGeometry would end its full-screen state, and leaving it would be lost.
+    if (QWindow* window = windowHandle(); window != nullptr && window->screen() != nullptr) {
+        window->setGeometry(window->screen()->geometry());
     }
 }
 
@@ -67,7 +76,14 @@ void Brontel::stepSize(int direction)
 
 void Brontel::resetSize()
 {
-    showAtFactor(1);
+    // On a screen smaller than the design, as large as fits: the title bar stays on it.
+    double factor = 1;
+    if (const QScreen* screen = this->screen()) {
+        const QSize frame = frameGeometry().size() - geometry().size();
+        factor = std::min(factor,
+                          designscale::fittingFactor(screen->availableGeometry().size() - frame));
+    }
+    showAtFactor(factor);
 }
 
 void Brontel::showAtFactor(double factor)

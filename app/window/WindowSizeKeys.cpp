@@ -5,63 +5,83 @@
 
 #include "Brontel.h"
 
-#include <QCoreApplication>
-#include <QKeyEvent>
+#include <QAction>
+#include <QEvent>
+#include <QKeySequence>
 
-WindowSizeKeys::WindowSizeKeys(Brontel* window) : QObject(window), m_window(window)
+namespace {
+// The desktop's own keys for a standard action, and the program's usual ones besides: some
+// platforms name no full-screen key at all, and "+" without Shift is "=" on US keyboards.
+QList<QKeySequence> keysFor(QKeySequence::StandardKey standard, const QList<QKeySequence>& usual)
 {
-    // Text boxes see keys before the window does, so the keys are watched application-wide.
-    QCoreApplication::instance()->installEventFilter(this);
+    QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+    for (const QKeySequence& key : usual) {
+        if (!keys.contains(key)) {
+            keys.append(key);
+        }
+    }
+    return keys;
 }
+} // namespace
 
-WindowSizeKeys::~WindowSizeKeys()
+WindowSizeKeys::WindowSizeKeys(Brontel& window) : QObject(&window), m_window(window)
 {
-    QCoreApplication::instance()->removeEventFilter(this);
+    setObjectName(QStringLiteral("windowSizeKeys"));
+    const auto action = [this](const char* name, const QList<QKeySequence>& keys, auto slot) {
+        auto* a = new QAction(this);
+        a->setObjectName(QLatin1String(name));
+        a->setShortcuts(keys);
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, &m_window, slot);
+        m_window.addAction(a);
+        return a;
+    };
+    m_fullScreen =
+        action("fullScreenAction", keysFor(QKeySequence::FullScreen, {QKeySequence(Qt::Key_F11)}),
+               [this] { m_window.toggleFullScreen(); });
+    m_fullScreen->setCheckable(true);
+    m_larger = action("largerAction",
+                      keysFor(QKeySequence::ZoomIn, {QKeySequence(Qt::CTRL | Qt::Key_Equal)}),
+                      [this] { m_window.stepSize(+1); });
+    m_smaller = action("smallerAction", keysFor(QKeySequence::ZoomOut, {}),
+                       [this] { m_window.stepSize(-1); });
+    m_designSize = action("designSizeAction", {QKeySequence(Qt::CTRL | Qt::Key_0)},
+                          [this] { m_window.resetSize(); });
+    m_leaveFullScreen = action("leaveFullScreenAction", {QKeySequence(Qt::Key_Escape)}, [this] {
+        if (m_window.isFullScreen() && !m_window.isRunning()) {
+            m_window.toggleFullScreen();
+        }
+    });
+    // A run's keys reach the run only while no action claims them.
+    connect(&m_window, &Brontel::runStarted, this, &WindowSizeKeys::update);
+    connect(&m_window, &Brontel::runEnded, this, &WindowSizeKeys::update);
+    m_window.installEventFilter(this);
+    update();
+    retranslate();
 }
 
 bool WindowSizeKeys::eventFilter(QObject* receiver, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress) {
-        return false;
+    if (receiver == &m_window && event->type() == QEvent::WindowStateChange) {
+        update();
+    } else if (receiver == &m_window && event->type() == QEvent::LanguageChange) {
+        retranslate();
     }
-    auto* widget = qobject_cast<QWidget*>(receiver);
-    if (widget == nullptr || (widget != m_window && !m_window->isAncestorOf(widget))) {
-        return false;
-    }
-    const auto* key = static_cast<QKeyEvent*>(event);
-    return handle(key->key(), key->modifiers());
+    return false;
 }
 
-bool WindowSizeKeys::handle(int key, Qt::KeyboardModifiers modifiers)
+void WindowSizeKeys::update()
 {
-    // The keypad's keys count as well; Shift is what "+" takes on many layouts.
-    const Qt::KeyboardModifiers held = modifiers & ~(Qt::KeypadModifier | Qt::ShiftModifier);
-    if (held == Qt::NoModifier) {
-        if (key == Qt::Key_F11) {
-            m_window->toggleFullScreen();
-            return true;
-        }
-        if (key == Qt::Key_Escape && m_window->isFullScreen() && !m_window->isRunning()) {
-            m_window->toggleFullScreen();
-            return true;
-        }
-        return false;
-    }
-    if (held != Qt::ControlModifier) {
-        return false;
-    }
-    switch (key) {
-    case Qt::Key_Plus:
-    case Qt::Key_Equal: // "+" without Shift on US keyboards
-        m_window->stepSize(+1);
-        return true;
-    case Qt::Key_Minus:
-        m_window->stepSize(-1);
-        return true;
-    case Qt::Key_0:
-        m_window->resetSize();
-        return true;
-    default:
-        return false;
-    }
+    m_fullScreen->setChecked(m_window.isFullScreen());
+    m_leaveFullScreen->setEnabled(m_window.isFullScreen() && !m_window.isRunning());
+}
+
+void WindowSizeKeys::retranslate()
+{
+    m_fullScreen->setText(tr("Celá obrazovka"));
+    m_larger->setText(tr("Zvětšit"));
+    m_smaller->setText(tr("Zmenšit"));
+    //: Back to the window's designed size, 100 %.
+    m_designSize->setText(tr("Původní velikost"));
+    m_leaveFullScreen->setText(tr("Opustit celou obrazovku"));
 }

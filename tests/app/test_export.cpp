@@ -15,6 +15,7 @@
 #include "WholeFiles.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -146,6 +147,9 @@ private Q_SLOTS:
     void endingFollowsTheChosenFilter();
     void printFitsThePage_data();
     void printFitsThePage();
+    void menuOffersTheWindowsSize();
+    void contextMenuOpens_data();
+    void contextMenuOpens();
 };
 
 void TestExport::svgLooksLikeThePng_data()
@@ -393,6 +397,80 @@ void TestExport::printFitsThePage()
     QVERIFY2(std::abs(printed.width() / printed.height() - picture.width() / picture.height()) <
                  1e-4,
              qPrintable(what));
+}
+
+void TestExport::menuOffersTheWindowsSize()
+{
+    Brontel w(Countdown(0));
+    w.load();
+    auto* menu = w.findChild<SceneMenu*>();
+    QVERIFY(menu);
+    QStringList texts;
+    for (const QAction* action : menu->menu()->actions()) {
+        texts << action->text() + QLatin1Char(' ') + action->shortcut().toString();
+    }
+    // After the files, a separator, then the window's size.
+    QCOMPARE(texts.mid(5, 4), QStringList({"Celá obrazovka F11", "Zvětšit Ctrl++", "Zmenšit Ctrl+-",
+                                           "Původní velikost Ctrl+0"}));
+    // Each of them is the window's own as well, so its keys work without the menu.
+    for (QAction* action : menu->menu()->actions()) {
+        if (!action->shortcut().isEmpty()) {
+            QVERIFY2(w.actions().contains(action), qPrintable(action->text()));
+            QCOMPARE(action->shortcutContext(), Qt::WindowShortcut);
+        }
+    }
+}
+
+void TestExport::contextMenuOpens_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("at"); // the control clicked, or focused for the Menu key
+    QTest::newRow("right click on the picture") << "right click"
+                                                << "picture";
+    QTest::newRow("right click on Start") << "right click"
+                                          << "cmdStart";
+    QTest::newRow("Menu key on Start") << "Menu key"
+                                       << "cmdStart";
+    QTest::newRow("Menu key on an option") << "Menu key"
+                                           << "opSklo";
+}
+
+void TestExport::contextMenuOpens()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, at);
+    Brontel w(Countdown(0));
+    w.load();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* menu = w.findChild<SceneMenu*>();
+    QVERIFY(menu);
+    QVERIFY(!menu->menu()->isVisible());
+    auto* target = w.findChild<QWidget*>(at);
+    QVERIFY(target);
+    // The picture's air, where no control stands in front of it and the menu fits beside.
+    const QPoint point = at == QLatin1String("picture")
+                             ? QPoint(4500 / 15, 3000 / 15)
+                             : target->mapTo(&w, target->rect().center());
+    if (how == QLatin1String("right click")) {
+        // Through the window, as the window system delivers a click.
+        QTest::mouseClick(w.windowHandle(), Qt::RightButton, {}, point);
+    } else {
+        // The window system turns the Menu key into a request from the keyboard, to the window;
+        // the window hands it to the control with the focus.
+        target->setFocus(Qt::TabFocusReason);
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        QCoreApplication::sendEvent(w.windowHandle(), &menuKey);
+    }
+    QTRY_VERIFY(menu->menu()->isVisible());
+    // It opens at the click, or at the control with the focus.
+    const int margin = 20;
+    const QRect near = how == QLatin1String("right click")
+                           ? QRect(w.mapToGlobal(point), QSize(1, 1))
+                           : QRect(target->mapToGlobal(QPoint()), target->size());
+    QVERIFY2(near.adjusted(-margin, -margin, margin, margin).contains(menu->menu()->pos()),
+             qPrintable(QStringLiteral("%1,%2").arg(menu->menu()->x()).arg(menu->menu()->y())));
+    menu->menu()->close();
 }
 
 QTEST_MAIN(TestExport)

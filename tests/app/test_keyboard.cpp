@@ -6,8 +6,9 @@
 // runs the same handler a click does.
 
 #include "Brontel.h"
-#include "RunWait.h"
+#include "HelpWindow.h"
 #include "OptionButton.h"
+#include "RunWait.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <memory>
 
@@ -34,6 +36,9 @@ private Q_SLOTS:
     void keysPressKonec();
     void arrowsMoveTheScrollBar_data();
     void arrowsMoveTheScrollBar();
+    void helpOpensOnF1AndClosesOnEsc_data();
+    void helpOpensOnF1AndClosesOnEsc();
+    void windowShortcutsDuringARunActAfterIt();
 
 private:
     std::unique_ptr<Brontel> m_window;
@@ -161,7 +166,7 @@ void TestKeyboard::keysPressStart()
     m_window->cmdStart->setFocus(Qt::TabFocusReason);
     QTest::keyClick(m_window->cmdStart, key);
     QVERIFY(waitForRunEnd(*m_window));
-    QTest::qWait(50); // nothing more comes: a second run would have begun by now
+    QTest::qWait(50);     // nothing more comes: a second run would have begun by now
     QCOMPARE(steps, 467); // one whole run, not two
     QVERIFY(m_window->isVisible());
 }
@@ -210,6 +215,54 @@ void TestKeyboard::arrowsMoveTheScrollBar()
     QCOMPARE(bar->value(), to);
     QCOMPARE(changes.count(), 1);
     QCOMPARE(m_window->nSpomaleni->text(), count); // the Change handler ran
+}
+
+void TestKeyboard::helpOpensOnF1AndClosesOnEsc_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("on Start") << "cmdStart";
+    QTest::newRow("in the angle field") << "nAlfa";
+    QTest::newRow("on an option") << "opSklo";
+}
+
+void TestKeyboard::helpOpensOnF1AndClosesOnEsc()
+{
+    QFETCH(QString, focus);
+    Brontel& w = *m_window;
+    auto* target = w.findChild<QWidget*>(focus);
+    QVERIFY(target);
+    target->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(target, Qt::Key_F1);
+    auto* help = w.findChild<HelpWindow*>();
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    QApplication::setActiveWindow(help);
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    QTest::keyClick(help->browser(), Qt::Key_Escape);
+    QTRY_VERIFY(!help->isVisible());
+    QVERIFY(w.isVisible()); // the help alone
+}
+
+void TestKeyboard::windowShortcutsDuringARunActAfterIt()
+{
+    // Help, like every key but the run's own, waits for the end of the run.
+    Brontel& w = *m_window;
+    int steps = 0;
+    bool helpDuringRun = true;
+    const auto pressing = QObject::connect(&w, &Brontel::stepShown, &w, [&] {
+        if (++steps == 10) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        } else if (steps == 20) {
+            const auto* help = w.findChild<HelpWindow*>();
+            helpDuringRun = help != nullptr && help->isVisible();
+        }
+    });
+    QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QVERIFY(waitForRunEnd(w));
+    QObject::disconnect(pressing);
+    QCOMPARE(steps, 467);
+    QVERIFY(!helpDuringRun);
+    QTRY_VERIFY(w.findChild<HelpWindow*>() != nullptr && w.findChild<HelpWindow*>()->isVisible());
 }
 
 QTEST_MAIN(TestKeyboard)

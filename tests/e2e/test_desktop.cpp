@@ -207,6 +207,8 @@ private Q_SLOTS:
     void endDuringASlowRunEndsAfterTheStep_data();
     void endDuringASlowRunEndsAfterTheStep();
     void resizedWindowDrawsTheCurveAtItsScale();
+    void fullScreenKeysGoBothWays_data();
+    void fullScreenKeysGoBothWays();
 
 private:
     // Polls screenshots until ready holds for one and the next is the same; null on timeout.
@@ -534,6 +536,49 @@ void TestDesktop::resizedWindowDrawsTheCurveAtItsScale()
              qPrintable(QStringLiteral("V's longest bar ends at x %1 px, expected %2")
                             .arg(endV)
                             .arg(expected)));
+}
+
+void TestDesktop::fullScreenKeysGoBothWays_data()
+{
+    // Keys pressed one after another, each once the window has answered the one before; the
+    // window's size after each. No window manager runs on this display: the window takes the
+    // screen itself, and must give it back.
+    QTest::addColumn<QStringList>("keys");
+    const QString f11 = QStringLiteral("F11");
+    const QString escape = QStringLiteral("Escape");
+    QTest::newRow("F11, F11") << QStringList{f11, f11};
+    QTest::newRow("F11, Esc") << QStringList{f11, escape};
+    QTest::newRow("F11, Esc, F11, F11") << QStringList{f11, escape, f11, f11};
+}
+
+void TestDesktop::fullScreenKeysGoBothWays()
+{
+    QFETCH(QStringList, keys);
+    const auto main = m_window->findWindow(QStringLiteral("Brontel - https://brontel.example/"));
+    QVERIFY(main);
+    const QSize design(763, 575);
+    const QSize screen(1280, 1024);
+    const auto waitForSize = [this](QSize size) {
+        const QDeadlineTimer deadline(exitTimeoutMs);
+        while (!deadline.hasExpired()) {
+            if (m_window->screenshot().size() == size) {
+                return true;
+            }
+            QThread::msleep(100);
+        }
+        return false;
+    };
+    QVERIFY(waitForSize(design));
+    bool fullScreen = false;
+    for (const QString& key : keys) {
+        QVERIFY(m_window->pressKeys(*main, {key}));
+        fullScreen = key == QLatin1String("F11") ? !fullScreen : false;
+        QVERIFY2(waitForSize(fullScreen ? screen : design),
+                 qPrintable(QStringLiteral("after %1 the window is %2 x %3")
+                                .arg(key)
+                                .arg(m_window->screenshot().width())
+                                .arg(m_window->screenshot().height())));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDesktop)
