@@ -404,10 +404,6 @@ Type a number from this range into the field and press Start again.</translation
         <translation>Save picture</translation>
     </message>
     <message>
-        <source>Velikost obrázku (násobek velikosti v okně):</source>
-        <translation>Picture size (multiple of its size in the window):</translation>
-    </message>
-    <message>
         <source>Uložit křivky</source>
         <translation>Save curves</translation>
     </message>
@@ -435,6 +431,15 @@ Type a number from this range into the field and press Start again.</translation
         <source>CSV pro tabulkové procesory (*.csv)</source>
         <extracomment>A file type in the save dialog: CSV that a spreadsheet in the user&apos;s locale opens by double click (semicolons between columns, the locale&apos;s decimal comma).</extracomment>
         <translation>CSV for spreadsheets (*.csv)</translation>
+    </message>
+    <message>
+        <source>Velikost obrázku:</source>
+        <translation>Picture size:</translation>
+    </message>
+    <message>
+        <source>%1× (%2 × %3 pixelů)</source>
+        <extracomment>A choice of the saved picture&apos;s size: the scale, then its width and height in pixels.</extracomment>
+        <translation>%1× (%2 × %3 pixels)</translation>
     </message>
 </context>
 <context>

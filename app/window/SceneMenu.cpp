@@ -174,19 +174,23 @@ void SceneMenu::savePicture()
     path = withFilterEnding(path, filter, filters);
     // Every filter names its ending; PNG should a translation ever lose one.
     const PictureFormat format = pictureFormatOf(path).value_or(PictureFormat::Png);
+    const ScenePicture scene = sceneOf(m_window);
     double scale = 1;
     if (format == PictureFormat::Png) {
-        const QStringList scales{QStringLiteral("1×"), QStringLiteral("2×"), QStringLiteral("4×")};
+        const QList<PictureSize> sizes = pictureSizes(scene);
+        QStringList texts;
+        for (const PictureSize& size : sizes) {
+            texts << size.text;
+        }
         bool chosen = false;
         const QString picked = QInputDialog::getItem(
-            &m_window, tr("Uložit obrázek"), tr("Velikost obrázku (násobek velikosti v okně):"),
-            scales, 1, false, &chosen);
+            &m_window, tr("Uložit obrázek"), tr("Velikost obrázku:"), texts, 1, false, &chosen);
         if (!chosen) {
             return;
         }
-        scale = double(1 << scales.indexOf(picked));
+        scale = sizes.value(texts.indexOf(picked), sizes.value(1)).scale;
     }
-    const QByteArray bytes = sceneOf(m_window).file(format, scale);
+    const QByteArray bytes = scene.file(format, scale);
     if (const auto failure = writeWhole({{path, bytes}})) {
         reportFailure(*failure);
     } else {
@@ -294,6 +298,19 @@ void SceneMenu::showHelp()
 {
     // The settings chosen now, which the next run will show.
     HelpWindow::showFor(m_window, OverlaySwitch::chosenSettings(m_window));
+}
+
+QList<SceneMenu::PictureSize> SceneMenu::pictureSizes(const ScenePicture& scene)
+{
+    QList<PictureSize> sizes;
+    for (const int scale : {1, 2, 4}) {
+        const QSize pixels = (scene.size() * scale).toSize();
+        //: A choice of the saved picture's size: the scale, then its width and height in pixels.
+        sizes.append(
+            {scale,
+             tr("%1× (%2 × %3 pixelů)").arg(scale).arg(pixels.width()).arg(pixels.height())});
+    }
+    return sizes;
 }
 
 QString SceneMenu::aboutText()

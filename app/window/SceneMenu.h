@@ -51,6 +51,15 @@ public:
     // The scene window exports: its last run, with the teaching overlay when that is on.
     static ScenePicture sceneOf(const Brontel& window);
 
+    // The sizes a PNG of scene can be saved at, each with the pixels it will have: the file's
+    // size does not follow the window's, so the choice says it outright.
+    struct PictureSize
+    {
+        int scale;
+        QString text;
+    };
+    static QList<PictureSize> pictureSizes(const ScenePicture& scene);
+
     // Where a save dialog opens, with fileName suggested: the folder of the last file saved,
     // else the user's documents folder if there is one, else the home folder.
     QString suggestedPath(const QString& fileName) const;

@@ -147,6 +147,7 @@ private Q_SLOTS:
     void endingFollowsTheChosenFilter();
     void printFitsThePage_data();
     void printFitsThePage();
+    void pictureSizesNameTheFilesPixels();
     void menuOffersTheWindowsSize();
     void contextMenuOpens_data();
     void contextMenuOpens();
@@ -397,6 +398,28 @@ void TestExport::printFitsThePage()
     QVERIFY2(std::abs(printed.width() / printed.height() - picture.width() / picture.height()) <
                  1e-4,
              qPrintable(what));
+}
+
+void TestExport::pictureSizesNameTheFilesPixels()
+{
+    // Each size offered for a PNG names the pixels the file then has (the scene is the same at
+    // any window size, see above).
+    Brontel w(Countdown(0));
+    w.load();
+    w.cmdStart->click();
+    QVERIFY(waitForRunEnd(w));
+    const ScenePicture scene = SceneMenu::sceneOf(w);
+    const QList<SceneMenu::PictureSize> sizes = SceneMenu::pictureSizes(scene);
+    QCOMPARE(sizes.size(), 3);
+    for (const SceneMenu::PictureSize& size : sizes) {
+        const QImage file = QImage::fromData(scene.file(PictureFormat::Png, size.scale), "PNG");
+        QVERIFY(!file.isNull());
+        const QString pixels = QStringLiteral("%1 × %2").arg(file.width()).arg(file.height());
+        QVERIFY2(size.text.contains(pixels),
+                 qPrintable(size.text + QStringLiteral(" / ") + pixels));
+        QVERIFY2(size.text.startsWith(QStringLiteral("%1×").arg(size.scale)),
+                 qPrintable(size.text));
+    }
 }
 
 void TestExport::menuOffersTheWindowsSize()
