@@ -14,6 +14,7 @@
 #include "ScenePicture.h"
 #include "WholeFiles.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -148,6 +149,7 @@ private Q_SLOTS:
     void printFitsThePage_data();
     void printFitsThePage();
     void pictureSizesNameTheFilesPixels();
+    void exportShowsItsRunNotTheChoicesSince();
     void menuOffersTheWindowsSize();
     void contextMenuOpens_data();
     void contextMenuOpens();
@@ -420,6 +422,27 @@ void TestExport::pictureSizesNameTheFilesPixels()
         QVERIFY2(size.text.startsWith(QStringLiteral("%1×").arg(size.scale)),
                  qPrintable(size.text));
     }
+}
+
+void TestExport::exportShowsItsRunNotTheChoicesSince()
+{
+    // A water run, then glass, 60° and 100 chosen without pressing Start: the picture saved,
+    // copied or printed is still the water run's, its tag and settings line included.
+    Brontel w(Countdown(0));
+    w.load();
+    w.cmdStart->click();
+    QVERIFY(waitForRunEnd(w));
+    const QImage ran = SceneMenu::sceneOf(w).image(1);
+    const QByteArray ranSvg = SceneMenu::sceneOf(w).svg();
+    for (const char* option : {"opSklo", "opVětší", "opMaláDistance"}) {
+        auto* button = w.findChild<QAbstractButton*>(QString::fromUtf8(option));
+        QVERIFY2(button, option);
+        button->click();
+    }
+    const ScenePicture after = SceneMenu::sceneOf(w);
+    QVERIFY(after.settingsLine().startsWith(QStringLiteral("Voda")));
+    QCOMPARE(after.image(1), ran);
+    QCOMPARE(after.svg(), ranSvg);
 }
 
 void TestExport::menuOffersTheWindowsSize()
