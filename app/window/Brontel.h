@@ -13,7 +13,6 @@
 #include "CurveRecord.h"
 #include "Twips.h"
 
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -192,7 +191,6 @@ private:
     DetectorRings* m_rings = nullptr;
     QLabel* m_paused = nullptr; // says so while a run is paused
     bool m_startHadFocus = false;
-    QPointer<QWidget> m_focusInstead;
     DesignPlacement m_placement;
     QRect m_normalGeometry; // the window's place before full screen
     qreal m_pixelRatio = 1;

@@ -102,9 +102,10 @@ void Brontel::startClicked()
 
 void Brontel::beginRun()
 {
-    m_startHadFocus = cmdStart->hasFocus();
+    // A click on Start gives it the focus, but where the window was not active yet, the window
+    // system makes it so only after the click (X11 does): Start would have had the focus.
+    m_startHadFocus = cmdStart->hasFocus() || !isActiveWindow();
     cmdStart->setEnabled(false); // moves the focus on if Start had it
-    m_focusInstead = QApplication::focusWidget();
     if (m_rings == nullptr) {
         m_rings = new DetectorRings(this);
         m_rings->stackUnder(nuBrontel); // just above the picture layer
@@ -236,10 +237,11 @@ void Brontel::endRun()
     // Start comes back at once, with the focus it had, so that the held input, handed on after
     // this, acts as if it had been made now; presses of Start among it stay dropped. Where the
     // user typed into the field that showed the focus meanwhile, the focus stays there, with
-    // its selection, for the typing to replace.
+    // its selection, for the typing to replace. Nothing else the user does during a run moves
+    // the focus within the window (it is held), only the window itself: disabling Start, or
+    // being made active.
     cmdStart->setEnabled(true);
-    if (m_startHadFocus && QApplication::focusWidget() == m_focusInstead &&
-        !m_hold->holdsTyping()) {
+    if (m_startHadFocus && !m_hold->holdsTyping()) {
         cmdStart->setFocus(Qt::OtherFocusReason);
     }
     m_hold.reset();
