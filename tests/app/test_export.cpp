@@ -34,6 +34,16 @@
 #include <optional>
 
 namespace {
+// The menu's entries as the user reads them: each text and its keys.
+QStringList menuTexts(SceneMenu& menu)
+{
+    QStringList texts;
+    for (const QAction* action : menu.menu()->actions()) {
+        texts << action->text() + QLatin1Char(' ') + action->shortcut().toString();
+    }
+    return texts;
+}
+
 ScenePicture sceneOf(const Brontel& window)
 {
     return {window.model(), window.picture().drawing()};
@@ -244,10 +254,7 @@ void TestExport::curvesOnlyAfterARun()
     w.load();
     auto* menu = w.findChild<SceneMenu*>();
     QVERIFY(menu);
-    QStringList texts;
-    for (const QAction* action : menu->menu()->actions()) {
-        texts << action->text() + QLatin1Char(' ') + action->shortcut().toString();
-    }
+    const QStringList texts = menuTexts(*menu);
     // Then help, about and the language, after a separator.
     QCOMPARE(texts.mid(0, 4), QStringList({"Kopírovat obrázek Ctrl+C", "Uložit obrázek… Ctrl+S",
                                            "Uložit křivky jako CSV… Ctrl+E", "Tisk… Ctrl+P"}));
@@ -451,10 +458,7 @@ void TestExport::menuOffersTheWindowsSize()
     w.load();
     auto* menu = w.findChild<SceneMenu*>();
     QVERIFY(menu);
-    QStringList texts;
-    for (const QAction* action : menu->menu()->actions()) {
-        texts << action->text() + QLatin1Char(' ') + action->shortcut().toString();
-    }
+    const QStringList texts = menuTexts(*menu);
     // After the files, a separator, then the window's size.
     QCOMPARE(texts.mid(5, 4), QStringList({"Celá obrazovka F11", "Zvětšit Ctrl++", "Zmenšit Ctrl+-",
                                            "Původní velikost Ctrl+0"}));
