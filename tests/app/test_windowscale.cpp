@@ -441,7 +441,7 @@ void TestWindowScale::hostileRecordsGiveAWindowOnTheScreen_data()
     QTest::newRow("a factor too large for the screen: the size as saved")
         << geometryRecord(fine, fine) << "2" << true << fine;
     QTest::newRow("garbage bytes")
-        << QByteArray("\x01\x02garbage\xff", 12) << "1" << false << QRect();
+        << QByteArray::fromHex("010267617262616765ff") << "1" << false << QRect();
     QTest::newRow("cut short") << geometryRecord(fine, fine).left(30) << "0.75" << false << QRect();
     QTest::newRow("another format's magic")
         << geometryRecord(fine, fine).replace(0, 4, QByteArray(4, '\x7f')) << "0.75" << false
