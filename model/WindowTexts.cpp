@@ -3,6 +3,9 @@
 
 #include "WindowTexts.h"
 
+#include "AngleCase.h"
+#include "Substance.h"
+
 namespace {
 constexpr bool indexedByControl()
 {
@@ -101,4 +104,10 @@ const char* refusalOnCommandLine(const Refusal& refusal)
                                                 "zadejte číslo od %2 do %3.");
     }
     return "";
+}
+
+double refusalExample(const Refusal& refusal)
+{
+    return refusal.field == Control::nIndex ? facts(Substance::Water).refrIndex
+                                            : *facts(AngleCase::Angle35).degrees;
 }

@@ -135,3 +135,6 @@ inline constexpr const char* pausedToolTip =
 const char* refusalInWindow(const Refusal& refusal);
 // The same for the command line, in commandLineTextContext, naming the option instead.
 const char* refusalOnCommandLine(const Refusal& refusal);
+// The example of a number the sentences give as %4: one the refused field takes, the water's
+// index for the index and the 35 degrees' angle for the angle.
+double refusalExample(const Refusal& refusal);

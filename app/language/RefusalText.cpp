@@ -3,6 +3,8 @@
 
 #include "RefusalText.h"
 
+#include "WindowTexts.h"
+
 #include <QCoreApplication>
 
 QString refusalText(const char* context, const char* sentence, const Refusal& refusal,
@@ -22,6 +24,6 @@ QString refusalText(const char* context, const char* sentence, const Refusal& re
                  refusal.reason == Refusal::Reason::OutOfRange ? number(refusal.value) : typed);
     text.replace(QStringLiteral("%2"), number(refusal.range.lowest));
     text.replace(QStringLiteral("%3"), number(refusal.range.highest));
-    text.replace(QStringLiteral("%4"), number(1.33)); // an example of a number
+    text.replace(QStringLiteral("%4"), number(refusalExample(refusal)));
     return text;
 }

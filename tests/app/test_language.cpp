@@ -337,8 +337,12 @@ void TestLanguage::refusalsNameTheFieldInFull_data()
     QTest::newRow("en, index not a number")
         << Language::English << "abc"
         << "35" << QStringList{"“Refractive index”", "“abc”", "for example 1.33"};
-    QTest::newRow("en, angle not a number") << Language::English << "1.5"
-                                            << "x" << QStringList{"“Angle of incidence”", "“x”"};
+    QTest::newRow("en, angle not a number")
+        << Language::English << "1.5"
+        << "x" << QStringList{"“Angle of incidence”", "“x”", "for example 35,"};
+    QTest::newRow("cs, angle not a number")
+        << Language::Czech << "1.5"
+        << "abc" << QStringList{"„Úhel dopadu“", "„abc“", "například 35,"};
     QTest::newRow("cs, index too large")
         << Language::Czech << "1e400"
         << "35" << QStringList{"„Index lomu“", "„1e400“", "nejvýše 1000000"};

@@ -63,7 +63,7 @@ emscripten::val start(PageCore& core)
     out.set("value", formatNumber(refusal->value, format));
     out.set("lowest", formatNumber(refusal->range.lowest, format));
     out.set("highest", formatNumber(refusal->range.highest, format));
-    out.set("example", formatNumber(1.33, format));
+    out.set("example", formatNumber(refusalExample(*refusal), format));
     return out;
 }
 

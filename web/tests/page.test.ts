@@ -88,6 +88,7 @@ test('glass at the critical angle with distance 100', async ({ page }) => {
 const refusals: [string, string, string[]][] = [
     ['nIndex', 'abc', ['„Index lomu“', '„abc“', 'není číslo', '1,33']],
     ['nIndex', '0,2', ['0,2', '„Index lomu“', 'od 0,5 do 1000000']],
+    ['nAlfa', 'abc', ['„Úhel dopadu“', '„abc“', 'není číslo', 'například 35,']],
     ['nAlfa', '1e7', ['„Úhel dopadu“', '„1e7“', 'příliš velké', '1000000']],
     ['nAlfa', '95', ['95', 'od 0 do 90 stupňů']],
 ];
