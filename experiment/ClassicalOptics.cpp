@@ -75,6 +75,11 @@ std::optional<double> penetrationDepth(double n, double incidenceDegrees)
     return wavelengthInAir / (2 * pi * std::sqrt(sine * sine - 1));
 }
 
+double beamSpread(double n, double incidenceDegrees, double widthTwips)
+{
+    return toDegrees(wavelengthIn(n) / (widthTwips * std::cos(toRadians(incidenceDegrees))));
+}
+
 std::optional<Prediction> predict(double n, double designDegrees)
 {
     const double incidence = trueDegrees(designDegrees);

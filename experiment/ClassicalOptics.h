@@ -44,6 +44,11 @@ Reflectance reflectance(double n, double incidenceDegrees);
 // d = λ0 / (2π √(n² sin² α − 1)); none where the light is not totally reflected.
 std::optional<double> penetrationDepth(double n, double incidenceDegrees);
 
+// How far the angle of incidence spreads about its value because the beam is only widthTwips
+// wide along the surface: the wavelength in the substance over the beam's width across its
+// path, λ0 / (width · n · cos α), in degrees (to the first dark fringe on either side).
+double beamSpread(double n, double incidenceDegrees, double widthTwips);
+
 // The numbers of one setting, for the theory panel of the picture and of the help window.
 struct Prediction
 {

@@ -109,8 +109,9 @@ struct Picture
 // The overlay for a run with these settings.
 Picture teachingOverlay(const RunSettings& settings);
 
-// The theory panel's lines alone: what classical optics predicts for these settings. Only its
-// heading and a note when the settings have no prediction.
+// The theory panel's lines alone: what classical optics predicts for these settings, and which
+// angle option's parameters the run takes. Only its heading and a note when the settings have
+// no prediction.
 std::vector<Phrase> theoryPanel(const RunSettings& settings);
 
 // Every text the overlay may show, for the translation's completeness.

@@ -145,6 +145,15 @@ private Q_SLOTS:
         QVERIFY(v);
         QVERIFY(std::abs(v->at.x - scene::probeX) < 100);
 
+        // Glass has no "hladina", a liquid's surface.
+        const overlay::Picture glass = overlay::teachingOverlay(settingsOf("35", "Sklo", distance));
+        QVERIFY(textWith(glass, "V: sonda skrz rozhraní"));
+        QVERIFY(textWith(glass, "H: ve vzduchu, %1 twipů nad rozhraním"));
+        for (const overlay::Text& t : glass.texts) {
+            QVERIFY2(t.phrase.words.find("hladin") == std::string_view::npos,
+                     std::string(t.phrase.words).c_str());
+        }
+
         // The scroll bar's caption is the window's, not the picture's.
         QVERIFY(!textWith(picture, "Rychlost"));
         QCOMPARE(picture.controlCaptions.size(), std::size_t(1));
@@ -154,21 +163,168 @@ private Q_SLOTS:
     void panel()
     {
         const auto water60 = overlay::theoryPanel(settingsOf("60", "Voda", 750));
-        QVERIFY(panelHas(water60, "θc = %1°,  α = %2°", 48.75));
-        QVERIFY(panelHas(water60, "θc = %1°,  α = %2°", 59.97));
+        QVERIFY(panelHas(water60, "θc = %1°,  α = %2° (v programu %3)", 48.75));
+        QVERIFY(panelHas(water60, "θc = %1°,  α = %2° (v programu %3)", 59.97));
         QVERIFY(panelHas(water60, "Fresnel: Rs = %1 %,  Rp = %2 %", 100));
-        QVERIFY(panelHas(water60, "hloubka vniku %1 twipu = %2 λ", 0.58));
-        QVERIFY(panelHas(water60, "hloubka vniku %1 twipu = %2 λ", 0.28));
+        QVERIFY(panelHas(water60, "hloubka vniku %1 twipu = %2 λ₀", 0.58));
+        QVERIFY(panelHas(water60, "hloubka vniku %1 twipu = %2 λ₀", 0.28));
 
         const auto glass35 = overlay::theoryPanel(settingsOf("35", "Sklo", 750));
-        QVERIFY(panelHas(glass35, "θc = %1°,  α = %2°", 41.81));
+        QVERIFY(panelHas(glass35, "θc = %1°,  α = %2° (v programu %3)", 41.81));
         QVERIFY(panelHas(glass35, "Snellův zákon: lom β = %1°", 59.31));
-        QVERIFY(!panelHas(glass35, "hloubka vniku %1 twipu = %2 λ", 0));
+        QVERIFY(!panelHas(glass35, "hloubka vniku %1 twipu = %2 λ₀", 0));
 
         // Settings without a prediction leave the heading and say so.
         const auto none =
             overlay::theoryPanel(RunSettings::fromFields(1, 35, "35", "Voda", "750", 750));
         QCOMPARE(none.size(), std::size_t(2));
+    }
+
+    // The reflectances to two significant figures, worked out here from Fresnel's equations.
+    void reflectanceFigures_data()
+    {
+        QTest::addColumn<QString>("angle");
+        QTest::addColumn<QString>("substance");
+        QTest::newRow("water 35") << "35"
+                                  << "Voda";
+        QTest::newRow("glass 35") << "35"
+                                  << "Sklo";
+        QTest::newRow("water 60") << "60"
+                                  << "Voda";
+    }
+    void reflectanceFigures()
+    {
+        QFETCH(QString, angle);
+        QFETCH(QString, substance);
+        const RunSettings settings = settingsOf(angle.toStdString(), substance.toStdString(), 750);
+        const auto panel = overlay::theoryPanel(settings);
+        const auto line = std::find_if(panel.begin(), panel.end(), [](const overlay::Phrase& p) {
+            return p.words == "Fresnel: Rs = %1 %,  Rp = %2 %";
+        });
+        QVERIFY(line != panel.end());
+        QCOMPARE(line->numbers.size(), std::size_t(2));
+        const double a = optics::trueDegrees(settings.alpha) * optics::pi / 180;
+        const double n = settings.refrIndex;
+        const double out = n * std::sin(a);
+        double rs = 100;
+        double rp = 100;
+        if (out < 1) {
+            const double cosOut = std::sqrt(1 - out * out);
+            rs = 100 * std::pow((n * std::cos(a) - cosOut) / (n * std::cos(a) + cosOut), 2);
+            rp = 100 * std::pow((std::cos(a) - n * cosOut) / (std::cos(a) + n * cosOut), 2);
+        }
+        for (const auto& [shown, expected] :
+             {std::pair{line->numbers[0], rs}, {line->numbers[1], rp}}) {
+            QCOMPARE_LE(std::abs(shown.value - expected), 1e-9);
+            // Two figures: the first one place left of the last decimal (100 % keeps its three).
+            const double last = std::pow(10.0, -shown.decimals);
+            QVERIFY2(expected >= 10 * last && (expected < 100 * last || expected == 100),
+                     qPrintable(
+                         QStringLiteral("%1 with %2 decimals").arg(expected).arg(shown.decimals)));
+        }
+    }
+
+    // Near the critical angle the beam's spread reaches across it; the panel says so there and
+    // only there, with the spread λ0 / (1000 n cos α).
+    void spreadAcrossTheCriticalAngle_data()
+    {
+        QTest::addColumn<QString>("angle");
+        QTest::addColumn<QString>("substance");
+        QTest::addColumn<double>("alpha"); // 0: the option's own
+        QTest::addColumn<bool>("across");
+        QTest::newRow("water critical") << "Mezní"
+                                        << "Voda" << 0.0 << true;
+        QTest::newRow("glass critical") << "Mezní"
+                                        << "Sklo" << 0.0 << true;
+        // 48.7 is 0.08 true degrees below water's critical angle, 48.5 is 0.28 below.
+        QTest::newRow("water 48.7") << "Mezní"
+                                    << "Voda" << 48.7 << true;
+        QTest::newRow("water 48.5") << "Mezní"
+                                    << "Voda" << 48.5 << false;
+        QTest::newRow("water 35") << "35"
+                                  << "Voda" << 0.0 << false;
+        QTest::newRow("water 60") << "60"
+                                  << "Voda" << 0.0 << false;
+    }
+    void spreadAcrossTheCriticalAngle()
+    {
+        QFETCH(QString, angle);
+        QFETCH(QString, substance);
+        QFETCH(double, alpha);
+        QFETCH(bool, across);
+        RunSettings settings = settingsOf(angle.toStdString(), substance.toStdString(), 750);
+        if (alpha > 0) {
+            settings.alpha = alpha;
+        }
+        const auto panel = overlay::theoryPanel(settings);
+        const auto note = std::find_if(panel.begin(), panel.end(), [](const overlay::Phrase& p) {
+            return p.words.find("θc") != std::string_view::npos &&
+                   p.words.find("±") != std::string_view::npos;
+        });
+        QCOMPARE(note != panel.end(), across);
+        if (across) {
+            const double a = optics::trueDegrees(settings.alpha) * optics::pi / 180;
+            const double spread = optics::wavelengthInAir /
+                                  (1000 * settings.refrIndex * std::cos(a)) * 180 / optics::pi;
+            QCOMPARE(note->numbers.size(), std::size_t(1));
+            QCOMPARE_LE(std::abs(note->numbers[0].value - spread), 1e-9);
+        }
+    }
+
+    // The panel names the option whose parameters the run takes, and says when the angle typed
+    // is not that option's; the angle shows both in true degrees and as the program holds it.
+    void optionAndAngleAsHeld_data()
+    {
+        QTest::addColumn<QString>("angle");
+        QTest::addColumn<QString>("substance");
+        QTest::addColumn<double>("alpha");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<int>("decimals");
+        QTest::newRow("water critical") << "Mezní"
+                                        << "Voda" << 48.783 << "„Mezní“" << false << 3;
+        QTest::newRow("45 under critical") << "Mezní"
+                                           << "Voda" << 45.0 << "„Mezní“" << true << 0;
+        QTest::newRow("glass critical") << "Mezní"
+                                        << "Sklo" << 41.839 << "„Mezní“" << false << 3;
+        QTest::newRow("water critical's angle with glass")
+            << "Mezní"
+            << "Sklo" << 48.783 << "„Mezní“" << true << 3;
+        QTest::newRow("35") << "35"
+                            << "Voda" << 35.0 << "„35“" << false << 0;
+        QTest::newRow("45 under 35") << "35"
+                                     << "Voda" << 45.0 << "„35“" << true << 0;
+        QTest::newRow("59.5 under 60") << "60"
+                                       << "Sklo" << 59.5 << "„60“" << true << 1;
+    }
+    void optionAndAngleAsHeld()
+    {
+        QFETCH(QString, angle);
+        QFETCH(QString, substance);
+        QFETCH(double, alpha);
+        QFETCH(QString, option);
+        QFETCH(bool, typed);
+        QFETCH(int, decimals);
+        const bool water = substance == QLatin1String("Voda");
+        const RunSettings settings = RunSettings::fromFields(
+            water ? 1.33 : 1.5, alpha, angle.toStdString(), substance.toStdString(), "750", 750);
+        const overlay::Picture picture = overlay::teachingOverlay(settings);
+        const auto has = [&](std::string_view part) {
+            return std::count_if(picture.panel.begin(), picture.panel.end(),
+                                 [&](const overlay::Phrase& p) {
+                                     return p.words.find(part) != std::string_view::npos;
+                                 });
+        };
+        QCOMPARE(has("volba"), 1);
+        QCOMPARE(has(option.toStdString()), 1);
+        QCOMPARE(has("není úhel volby"), typed ? 1 : 0);
+
+        const overlay::Text* arc = textWith(picture, "α = %1° (v programu %2)");
+        QVERIFY(arc);
+        QCOMPARE(arc->phrase.numbers.size(), std::size_t(2));
+        QCOMPARE_LE(std::abs(arc->phrase.numbers[0].value - optics::trueDegrees(alpha)), 1e-9);
+        QCOMPARE(arc->phrase.numbers[1].value, alpha);
+        QCOMPARE(arc->phrase.numbers[1].decimals, decimals);
     }
 
     // Every phrase's placeholders are filled by its numbers.
@@ -189,7 +345,7 @@ private Q_SLOTS:
                 }
             }
         }
-        QCOMPARE(overlay::allWords().size(), std::size_t(18));
+        QCOMPARE(overlay::allWords().size(), std::size_t(25));
     }
 };
 
