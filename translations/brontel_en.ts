@@ -467,23 +467,18 @@ Type a number from this range into the field and press Start again.</translation
     <name>TeachingOverlay</name>
     <message>
         <source>V: sonda skrz hladinu</source>
-        <extracomment>Beside detector V&apos;s probe line, which runs down through the surface.</extracomment>
+        <extracomment>Beside detector V&apos;s probe line, which runs down through the surface of the water.</extracomment>
         <translation>V: probe through the surface</translation>
     </message>
     <message>
         <source>H: ve vzduchu, %1 twipů nad hladinou</source>
-        <extracomment>Above detector H&apos;s line in the air; %1 is its height above the surface (100, 750 or 1500 twips).</extracomment>
+        <extracomment>Above detector H&apos;s line in the air; %1 is its height above the surface of the water (100, 750 or 1500 twips).</extracomment>
         <translation>H: in the air, %1 twips above</translation>
     </message>
     <message>
         <source>L: v látce</source>
         <extracomment>Above detector L&apos;s line in the substance.</extracomment>
         <translation>L: in the substance</translation>
-    </message>
-    <message>
-        <source>Spirály: 1001 šipek za sebou; sloupec = čtverec vzdálenosti začátek–konec</source>
-        <extracomment>Legend under the picture: each spiral is a chain of 1001 arrows, and each curve&apos;s bar is the squared length from the chain&apos;s start to its end.</extracomment>
-        <translation>Spirals: 1001 arrows head to tail; bar = squared distance from start to end</translation>
     </message>
     <message>
         <source>Rychlost</source>
@@ -494,11 +489,6 @@ Type a number from this range into the field and press Start again.</translation
         <source>normála</source>
         <extracomment>On the normal to the surface drawn at the end of the lit stretch.</extracomment>
         <translation>normal</translation>
-    </message>
-    <message>
-        <source>α = %1°</source>
-        <extracomment>The angle of incidence on its arc, in degrees.</extracomment>
-        <translation>α = %1°</translation>
     </message>
     <message>
         <source>β = %1°</source>
@@ -521,11 +511,6 @@ Type a number from this range into the field and press Start again.</translation
         <translation>n = %1,  sin θc = 1/n = %2</translation>
     </message>
     <message>
-        <source>θc = %1°,  α = %2°</source>
-        <extracomment>%1 the critical angle, %2 the angle of incidence, in degrees.</extracomment>
-        <translation>θc = %1°,  α = %2°</translation>
-    </message>
-    <message>
         <source>Snellův zákon: lom β = %1°</source>
         <extracomment>%1 the angle of refraction by Snell&apos;s law, in degrees.</extracomment>
         <translation>Snell&apos;s law: refraction β = %1°</translation>
@@ -537,13 +522,8 @@ Type a number from this range into the field and press Start again.</translation
     </message>
     <message>
         <source>Fresnel: Rs = %1 %,  Rp = %2 %</source>
-        <extracomment>Fresnel&apos;s reflectances for s- and p-polarised light, in percent.</extracomment>
+        <extracomment>Fresnel&apos;s reflectances for s- and p-polarised light, in percent, to two significant figures.</extracomment>
         <translation>Fresnel: Rs = %1 %,  Rp = %2 %</translation>
-    </message>
-    <message>
-        <source>hloubka vniku %1 twipu = %2 λ</source>
-        <extracomment>The evanescent wave&apos;s penetration depth into the air: %1 in twips, %2 in wavelengths.</extracomment>
-        <translation>penetration depth %1 twips = %2 λ</translation>
     </message>
     <message>
         <source>hloubka vniku: žádná, láme se</source>
@@ -554,6 +534,61 @@ Type a number from this range into the field and press Start again.</translation
         <source>pro tento index a úhel nic</source>
         <extracomment>Under the heading when classical optics predicts nothing for the index and angle typed.</extracomment>
         <translation>nothing for this index and angle</translation>
+    </message>
+    <message>
+        <source>V: sonda skrz rozhraní</source>
+        <extracomment>Beside detector V&apos;s probe line, which runs down through the surface of the glass.</extracomment>
+        <translation>V: probe through the surface</translation>
+    </message>
+    <message>
+        <source>H: ve vzduchu, %1 twipů nad rozhraním</source>
+        <extracomment>Above detector H&apos;s line in the air; %1 is its height above the surface of the glass (100, 750 or 1500 twips).</extracomment>
+        <translation>H: in the air, %1 twips above the surface</translation>
+    </message>
+    <message>
+        <source>Spirály: 1001 šipek za sebou; sloupec = druhá mocnina vzdálenosti začátek–konec</source>
+        <extracomment>Legend under the picture: each spiral is a chain of 1001 arrows, and each curve&apos;s bar is the squared length from the chain&apos;s start to its end.</extracomment>
+        <translation>Spirals: 1001 arrows head to tail; bar = squared distance from start to end</translation>
+    </message>
+    <message>
+        <source>α = %1° (v programu %2)</source>
+        <extracomment>The angle of incidence on its arc: %1 in true degrees, %2 as the program holds it (it takes pi as 3.14, so its 35 is 34.98 true degrees).</extracomment>
+        <translation>α = %1° (in the program %2)</translation>
+    </message>
+    <message>
+        <source>θc = %1°,  α = %2° (v programu %3)</source>
+        <extracomment>%1 the critical angle, %2 the angle of incidence, in true degrees; %3 the angle of incidence as the program holds it.</extracomment>
+        <translation>θc = %1°,  α = %2° (in the program %3)</translation>
+    </message>
+    <message>
+        <source>hloubka vniku %1 twipu = %2 λ₀</source>
+        <extracomment>The evanescent wave&apos;s penetration depth into the air: %1 in twips, %2 in wavelengths in air (λ₀).</extracomment>
+        <translation>penetration depth %1 twips = %2 λ₀</translation>
+    </message>
+    <message>
+        <source>svazek se rozbíhá o ±%1°, přes θc: část se přesto láme</source>
+        <extracomment>When the angle of incidence lies closer to the critical angle than the beam&apos;s spread: %1 the spread in degrees. The lit stretch is only 1000 twips wide, so the beam&apos;s directions spread on both sides of the critical angle and part of it is refracted after all.</extracomment>
+        <translation>the beam spreads by ±%1°, across θc: part still refracts</translation>
+    </message>
+    <message>
+        <source>parametry pokusu: volba „35“</source>
+        <extracomment>Which angle option&apos;s parameters (curve scales, arrow lengths, rays drawn) the run takes.</extracomment>
+        <translation>run parameters: option “35”</translation>
+    </message>
+    <message>
+        <source>parametry pokusu: volba „60“</source>
+        <extracomment>Which angle option&apos;s parameters (curve scales, arrow lengths, rays drawn) the run takes.</extracomment>
+        <translation>run parameters: option “60”</translation>
+    </message>
+    <message>
+        <source>parametry pokusu: volba „Mezní“</source>
+        <extracomment>Which angle option&apos;s parameters (curve scales, arrow lengths, rays drawn) the run takes; &quot;Mezní&quot; is the option of the critical angle.</extracomment>
+        <translation>run parameters: option “Critical”</translation>
+    </message>
+    <message>
+        <source>úhel není úhel volby: měřítka, šipky a paprsky jsou volby</source>
+        <extracomment>Under the option when the angle typed is not the option&apos;s own: the picture keeps the option&apos;s curve scales, arrow lengths and rays, whatever the angle.</extracomment>
+        <translation>the angle is not the option&apos;s: scales, arrows and rays are the option&apos;s</translation>
     </message>
 </context>
 <context>

@@ -18,7 +18,9 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
+#include <complex>
 
 namespace {
 struct Quote
@@ -65,8 +67,19 @@ const SubstanceRow& substanceNamed(const QString& name)
     return facts(name == QLatin1String("glass") ? Substance::Glass : Substance::Water);
 }
 
-// An angle of the help's keys: the program's settings "35", "60" and "critical" as true degrees,
-// any other number as true degrees already.
+double toRadians(double degrees)
+{
+    return degrees * optics::pi / 180;
+}
+
+double toDegrees(double radians)
+{
+    return radians * 180 / optics::pi;
+}
+
+// An angle of the help's keys, in true degrees: the program's settings "35", "60" and
+// "critical", and "p" before a number typed into the program ("p45"), are the program's degrees;
+// "t35" and any other number are true degrees already.
 double trueAngle(const QString& token, const QString& substance)
 {
     if (token == QLatin1String("35") || token == QLatin1String("60")) {
@@ -75,71 +88,42 @@ double trueAngle(const QString& token, const QString& substance)
     if (token == QLatin1String("critical")) {
         return optics::trueDegrees(substanceNamed(substance).criticalAngle);
     }
+    if (token.startsWith(QLatin1Char('p'))) {
+        return optics::trueDegrees(token.mid(1).toDouble());
+    }
+    if (token.startsWith(QLatin1Char('t'))) {
+        return token.mid(1).toDouble();
+    }
     return token.toDouble();
 }
 
-double optic(const QStringList& key)
+std::optional<AngleCase> angleCaseNamed(const QString& angle)
 {
-    const QString& what = key[0];
-    const auto n = [&] {
-        return substanceNamed(key[1]).refrIndex;
-    };
-    if (what == QLatin1String("critical")) {
-        return optics::criticalAngle(n());
-    }
-    if (what == QLatin1String("refraction")) {
-        return optics::refractionAngle(n(), trueAngle(key[2], key[1])).value_or(std::nan(""));
-    }
-    if (what == QLatin1String("true")) {
-        return key.size() == 2 ? trueAngle(key[1], {}) : trueAngle(key[2], key[1]);
-    }
-    if (what == QLatin1String("wavelength")) {
-        return key[1] == QLatin1String("air") ? optics::wavelengthInAir : optics::wavelengthIn(n());
-    }
-    if (what == QLatin1String("past")) {
-        // How far the program's critical setting lies past the true critical angle.
-        return trueAngle(QStringLiteral("critical"), key[1]) - optics::criticalAngle(n());
-    }
-    if (what == QLatin1String("waves")) {
-        return key[1].toDouble() / optics::wavelengthInAir;
-    }
-    if (what == QLatin1String("spread")) {
-        // About a wavelength over the lit stretch's width.
-        return optics::wavelengthInAir / scene::stripSteps * 180 / optics::pi;
-    }
-    if (what == QLatin1String("depth") || what == QLatin1String("depthw")) {
-        const auto d = optics::penetrationDepth(n(), trueAngle(key[2], key[1]));
-        const double inWavelengths = what == QLatin1String("depthw") ? optics::wavelengthInAir : 1;
-        return d ? *d / inWavelengths : std::nan("");
-    }
-    if (what == QLatin1String("alias")) {
-        // Where the phase along the surface passes pi per twip of sampling.
-        return std::asin(optics::pi / (phasePerTwip * n())) * 180 / optics::pi;
-    }
-    if (what == QLatin1String("false")) {
-        // The phase step one turn smaller, read as a wave in air.
-        const double step = phasePerTwip * n() *
-                            std::sin(trueAngle(QStringLiteral("60"), key[1]) * optics::pi / 180);
-        return std::asin(std::abs(step - 2 * optics::pi) / phasePerTwip) * 180 / optics::pi;
-    }
-    if (what == QLatin1String("rs") || what == QLatin1String("rp")) {
-        const optics::Reflectance r = optics::reflectance(n(), trueAngle(key[2], key[1]));
-        return what == QLatin1String("rs") ? r.s : r.p;
-    }
-    return std::nan("");
+    return angleCaseFromKey(angle == QLatin1String("critical") ? std::string("Mezní")
+                                                               : angle.toStdString());
+}
+
+// The settings of a run, as the window's fields hold them; typed, when given, is the angle typed
+// into the field in place of the option's own.
+RunSettings settingsOf(const QString& substance, const QString& angle, const QString& distance,
+                       const QString& typed = {})
+{
+    const SubstanceRow& s = substanceNamed(substance);
+    const double own = angle == QLatin1String("critical") ? s.criticalAngle : angle.toDouble();
+    const double alpha = typed.isEmpty() ? own : typed.toDouble();
+    return RunSettings::fromFields(s.refrIndex, alpha, facts(*angleCaseNamed(angle)).key, s.key,
+                                   distance.toStdString(), distance.toDouble());
+}
+
+RunParameters parametersOf(const RunSettings& settings)
+{
+    return chooseRunParameters(settings.angleCase, settings.substance, settings.distance);
 }
 
 // A run of the experiment core, as Start would make it, without the drawing.
-std::vector<CurvePoint> runOf(const QString& substance, const QString& angle,
-                              const QString& distance)
+std::vector<CurvePoint> runOf(const RunSettings& settings)
 {
-    const SubstanceRow& s = substanceNamed(substance);
-    const std::string angleKey = angle == QLatin1String("critical") ? "Mezní" : angle.toStdString();
-    const double alpha = angle == QLatin1String("critical") ? s.criticalAngle : angle.toDouble();
-    const RunSettings settings = RunSettings::fromFields(
-        s.refrIndex, alpha, angleKey, s.key, distance.toStdString(), distance.toDouble());
-    const RunParameters parameters =
-        chooseRunParameters(settings.angleCase, settings.substance, settings.distance);
+    const RunParameters parameters = parametersOf(settings);
     const ChainSums sums(SumInputs::from(settings, parameters));
     const std::vector<StepResultants> resultants = sumSweep(sums);
     std::vector<CurvePoint> points;
@@ -149,25 +133,231 @@ std::vector<CurvePoint> runOf(const QString& substance, const QString& angle,
     return points;
 }
 
-double largest(const std::vector<CurvePoint>& points, const QString& column)
+// Detector L's squared resultant at a place, summed here on its own, path by path: what its
+// curve would show where the program gives its arrows the length 0.
+double unzeroedL(const RunSettings& settings, double x)
 {
-    const QMap<QString, double CurvePoint::*> columns{
-        {QStringLiteral("v_amplitude_squared"), &CurvePoint::vSquared},
-        {QStringLiteral("h_amplitude_squared"), &CurvePoint::hSquared},
-        {QStringLiteral("l_amplitude_squared"), &CurvePoint::lSquared},
-        {QStringLiteral("v_bar_twips"), &CurvePoint::vBar},
-        {QStringLiteral("h_bar_twips"), &CurvePoint::hBar},
-        {QStringLiteral("l_bar_twips"), &CurvePoint::lBar},
-    };
-    if (!columns.contains(column)) {
+    const double n = settings.refrIndex;
+    const double sinAlpha = std::sin(scene::radians(settings.alpha));
+    std::complex<double> sum;
+    for (int i = 0; i <= scene::stripSteps; ++i) {
+        const double path = n * std::hypot(scene::stripLeftX + i - x, scene::lowerDepth);
+        sum += std::polar(1.0, phasePerTwip * (path + n * i * sinAlpha));
+    }
+    return std::pow(parametersOf(settings).arrowLenL, 2) * std::norm(sum);
+}
+
+// The numbers the help quotes, measured from runs of the core or computed from the formulas.
+class Measure
+{
+public:
+    // key: substance, angle option, distance, column and, optionally, the angle typed in.
+    double run(const QStringList& key)
+    {
+        const RunSettings settings =
+            settingsOf(key[0], key[1], key[2], key.size() > 4 ? key[4] : QString());
+        const std::vector<CurvePoint>& points = pointsOf(key);
+        const QString& column = key[3];
+        if (column == QLatin1String("v_above_amplitude_squared") ||
+            column == QLatin1String("v_below_amplitude_squared")) {
+            const bool above = column.startsWith(QLatin1String("v_above"));
+            double most = 0;
+            for (const CurvePoint& p : points) {
+                if ((p.y < scene::surfaceY) == above && p.y != scene::surfaceY) {
+                    most = std::max(most, p.vSquared);
+                }
+            }
+            return most;
+        }
+        if (column == QLatin1String("h_x_of_largest")) {
+            return largestOf(points, &CurvePoint::hSquared).x;
+        }
+        if (column == QLatin1String("h_lobe_below")) {
+            // Light reaching H's largest value from the lit stretch's far end rose at least this
+            // steeply: refracted there, it met the surface this far below the critical angle.
+            const double rise =
+                std::atan2(settings.detectorDistance,
+                           largestOf(points, &CurvePoint::hSquared).x - scene::stripLeftX);
+            const double incidence = toDegrees(std::asin(std::cos(rise) / settings.refrIndex));
+            return optics::criticalAngle(settings.refrIndex) - incidence;
+        }
+        if (column == QLatin1String("l_per_arrow")) {
+            return largestOf(points, &CurvePoint::lSquared).lSquared /
+                   std::pow(parametersOf(settings).arrowLenL, 2);
+        }
+        if (column == QLatin1String("l_zero_steps") || column == QLatin1String("l_first_x")) {
+            const auto first = std::find_if(points.begin(), points.end(),
+                                            [](const CurvePoint& p) { return p.lSquared != 0; });
+            return column == QLatin1String("l_zero_steps") ? double(first - points.begin())
+                                                           : first->x;
+        }
+        if (column == QLatin1String("l_hidden_largest")) {
+            double most = 0;
+            for (const CurvePoint& p : points) {
+                if (p.lSquared == 0) {
+                    most = std::max(most, unzeroedL(settings, p.x));
+                }
+            }
+            return most;
+        }
+        const QMap<QString, double CurvePoint::*> columns{
+            {QStringLiteral("v_amplitude_squared"), &CurvePoint::vSquared},
+            {QStringLiteral("h_amplitude_squared"), &CurvePoint::hSquared},
+            {QStringLiteral("l_amplitude_squared"), &CurvePoint::lSquared},
+            {QStringLiteral("v_bar_twips"), &CurvePoint::vBar},
+            {QStringLiteral("h_bar_twips"), &CurvePoint::hBar},
+            {QStringLiteral("l_bar_twips"), &CurvePoint::lBar},
+        };
+        if (!columns.contains(column)) {
+            return std::nan("");
+        }
+        return largestOf(points, columns[column]).*columns[column];
+    }
+
+    double optic(const QStringList& key)
+    {
+        // A key too short for its kind reads empty words, which measure nothing.
+        const QString what = key.value(0);
+        const auto n = [&] {
+            return substanceNamed(key.value(1)).refrIndex;
+        };
+        if (what == QLatin1String("critical")) {
+            return optics::criticalAngle(n());
+        }
+        if (what == QLatin1String("refraction")) {
+            return optics::refractionAngle(n(), trueAngle(key.value(2), key.value(1)))
+                .value_or(std::nan(""));
+        }
+        if (what == QLatin1String("true")) {
+            return key.size() == 2 ? trueAngle(key.value(1), {})
+                                   : trueAngle(key.value(2), key.value(1));
+        }
+        if (what == QLatin1String("wavelength")) {
+            return key.value(1) == QLatin1String("air") ? optics::wavelengthInAir
+                                                        : optics::wavelengthIn(n());
+        }
+        if (what == QLatin1String("halfwave")) {
+            return optics::wavelengthIn(n()) / 2;
+        }
+        if (what == QLatin1String("past")) {
+            // How far the program's critical setting lies past the true critical angle.
+            return trueAngle(QStringLiteral("critical"), key.value(1)) - optics::criticalAngle(n());
+        }
+        if (what == QLatin1String("waves")) {
+            return key.value(1).toDouble() / optics::wavelengthInAir;
+        }
+        if (what == QLatin1String("spread")) {
+            // The wavelength in the substance over the beam's width across its path.
+            const double alpha = toRadians(trueAngle(key.value(2), key.value(1)));
+            return toDegrees(optics::wavelengthIn(n()) / (scene::stripSteps * std::cos(alpha)));
+        }
+        if (what == QLatin1String("depth") || what == QLatin1String("depthw")) {
+            const auto d = optics::penetrationDepth(n(), trueAngle(key.value(2), key.value(1)));
+            const double inWavelengths =
+                what == QLatin1String("depthw") ? optics::wavelengthInAir : 1;
+            return d ? *d / inWavelengths : std::nan("");
+        }
+        if (what == QLatin1String("alias")) {
+            // Where the phase along the surface passes pi per twip of sampling.
+            return toDegrees(std::asin(optics::pi / (phasePerTwip * n())));
+        }
+        // The phase step per twip along the surface that light in air can have is at most
+        // phasePerTwip; the false wave's step, one turn smaller than the true one's, reaches
+        // that when n sin α = (2π − 3) / 3.
+        if (what == QLatin1String("leaves-sine")) {
+            return (2 * optics::pi - phasePerTwip) / phasePerTwip;
+        }
+        if (what == QLatin1String("leaves")) {
+            return toDegrees(std::asin((2 * optics::pi - phasePerTwip) / (phasePerTwip * n())));
+        }
+        if (what == QLatin1String("false") || what == QLatin1String("falseback") ||
+            what == QLatin1String("falseback-x")) {
+            // The phase step one turn smaller, read as a wave in air or, backwards, in the
+            // substance.
+            const double step = phasePerTwip * n() *
+                                std::sin(toRadians(trueAngle(QStringLiteral("60"), key.value(1))));
+            const double inAir = std::abs(step - 2 * optics::pi) / phasePerTwip;
+            const double back = toDegrees(std::asin(inAir / n()));
+            if (what == QLatin1String("falseback-x")) {
+                // Where the beam from the stretch's right end meets L's line.
+                return scene::stripLeftX + scene::stripSteps -
+                       scene::lowerDepth * std::tan(toRadians(back));
+            }
+            return what == QLatin1String("false") ? toDegrees(std::asin(inAir)) : back;
+        }
+        if (what == QLatin1String("rs") || what == QLatin1String("rp")) {
+            const optics::Reflectance r =
+                optics::reflectance(n(), trueAngle(key.value(2), key.value(1)));
+            return what == QLatin1String("rs") ? r.s : r.p;
+        }
+        if (what == QLatin1String("brewster")) {
+            // Inside the substance: tan θB = 1/n.
+            return toDegrees(std::atan(1 / n()));
+        }
+        if (what == QLatin1String("arrow")) {
+            // The arrow lengths that the angle option sets, the same for every substance and
+            // distance.
+            const RunParameters p = parametersOf(
+                settingsOf(QStringLiteral("water"), key.value(2), QStringLiteral("750")));
+            return key.value(1) == QLatin1String("vh") ? p.arrowLenVH : p.arrowLenL;
+        }
+        if (what == QLatin1String("arrow-ratio")) {
+            // L's largest value per unit arrow length squared, at 60° against 35°.
+            const auto perArrow = [&](const QString& angle) {
+                return run(
+                    {key.value(1), angle, QStringLiteral("750"), QStringLiteral("l_per_arrow")});
+            };
+            return perArrow(QStringLiteral("60")) / perArrow(QStringLiteral("35"));
+        }
+        if (what == QLatin1String("slant-ratio")) {
+            // The sum's stationary stretch grows as 1/cos³ α.
+            const auto slant = [](const QString& angle) {
+                return std::pow(std::cos(toRadians(trueAngle(angle, {}))), -3);
+            };
+            return slant(QStringLiteral("60")) / slant(QStringLiteral("35"));
+        }
+        if (what == QLatin1String("power")) {
+            // The power of the distance with which H's largest value falls between two runs.
+            const auto at = [&](const QString& distance) {
+                return run(
+                    {key.value(1), key.value(2), distance, QStringLiteral("h_amplitude_squared")});
+            };
+            return std::log(at(key.value(3)) / at(key.value(4))) /
+                   std::log(key.value(4).toDouble() / key.value(3).toDouble());
+        }
+        if (what == QLatin1String("scene")) {
+            if (key.value(1) == QLatin1String("track-end")) {
+                return SweepStep{scene::sweepSteps - 1}.detectorX();
+            }
+            return key.value(1) == QLatin1String("stretch-right")
+                       ? scene::stripLeftX + scene::stripSteps
+                       : scene::probeX;
+        }
         return std::nan("");
     }
-    double most = 0;
-    for (const CurvePoint& p : points) {
-        most = std::max(most, p.*columns[column]);
+
+private:
+    const std::vector<CurvePoint>& pointsOf(const QStringList& key)
+    {
+        const QString run = key.mid(0, 3).join(QLatin1Char(' ')) +
+                            (key.size() > 4 ? QLatin1Char(' ') + key[4] : QString());
+        if (!m_runs.contains(run)) {
+            m_runs.insert(run, runOf(settingsOf(key[0], key[1], key[2],
+                                                key.size() > 4 ? key[4] : QString())));
+        }
+        return m_runs[run];
     }
-    return most;
-}
+
+    static const CurvePoint& largestOf(const std::vector<CurvePoint>& points,
+                                       double CurvePoint::*column)
+    {
+        return *std::max_element(
+            points.begin(), points.end(),
+            [&](const CurvePoint& a, const CurvePoint& b) { return a.*column < b.*column; });
+    }
+
+    QMap<QString, std::vector<CurvePoint>> m_runs;
+};
 } // namespace
 
 class TestHelpNumbers : public QObject
@@ -185,21 +375,17 @@ private Q_SLOTS:
         QFETCH(QString, language);
         const QList<Quote> quotes = quotesOf(helpPage(language));
         QVERIFY(quotes.size() > 40);
-        QMap<QString, std::vector<CurvePoint>> runs;
+        Measure measure;
         int runQuotes = 0;
         for (const Quote& q : quotes) {
             const auto [quoted, decimals] = readQuoted(q.text, language);
             double value = 0;
             if (q.kind == QLatin1String("run")) {
-                QCOMPARE(q.key.size(), 4);
-                const QString run = q.key.mid(0, 3).join(QLatin1Char(' '));
-                if (!runs.contains(run)) {
-                    runs.insert(run, runOf(q.key[0], q.key[1], q.key[2]));
-                }
-                value = largest(runs[run], q.key[3]);
+                QVERIFY(q.key.size() == 4 || q.key.size() == 5);
+                value = measure.run(q.key);
                 ++runQuotes;
             } else {
-                value = optic(q.key);
+                value = measure.optic(q.key);
             }
             const QString what = q.key.join(QLatin1Char(' ')) + QStringLiteral(": the help says ") +
                                  q.text + QStringLiteral(", the program gives ") +
