@@ -393,6 +393,13 @@ private Q_SLOTS:
             QVERIFY2(std::isfinite(quoted) && std::isfinite(value), qPrintable(what));
             QVERIFY2(std::abs(value - quoted) <= 0.5 * std::pow(10.0, -decimals) + 1e-9,
                      qPrintable(what));
+            // Reflectances to two significant figures, as the theory panel gives them: 0.06 %
+            // read to one decimal would be 0.1 %.
+            if (q.key[0] == QLatin1String("rs") || q.key[0] == QLatin1String("rp")) {
+                const double last = std::pow(10.0, -decimals);
+                QVERIFY2(quoted == 100 || (quoted >= 10 * last && quoted < 100 * last),
+                         qPrintable(what));
+            }
         }
         QVERIFY(runQuotes >= 8);
     }
