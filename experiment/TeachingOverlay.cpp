@@ -86,7 +86,7 @@ constexpr std::string_view noPrediction =
 //: the spread in degrees. The lit stretch is only 1000 twips wide, so the beam's directions
 //: spread on both sides of the critical angle and part of it is refracted after all.
 constexpr std::string_view spreadLine =
-    QT_TRANSLATE_NOOP("TeachingOverlay", "svazek se rozbíhá o ±%1°, přes θc: část se přesto láme");
+    QT_TRANSLATE_NOOP("TeachingOverlay", "rozbíhavost ±%1° sahá přes θc: část se láme");
 //: Which angle option's parameters (curve scales, arrow lengths, rays drawn) the run takes.
 constexpr std::string_view option35 =
     QT_TRANSLATE_NOOP("TeachingOverlay", "parametry pokusu: volba „35“");
@@ -98,9 +98,9 @@ constexpr std::string_view option60 =
 constexpr std::string_view optionCritical =
     QT_TRANSLATE_NOOP("TeachingOverlay", "parametry pokusu: volba „Mezní“");
 //: Under the option when the angle typed is not the option's own: the picture keeps the
-//: option's curve scales, arrow lengths and rays, whatever the angle.
-constexpr std::string_view typedAngleLine = QT_TRANSLATE_NOOP(
-    "TeachingOverlay", "úhel není úhel volby: měřítka, šipky a paprsky jsou volby");
+//: option's curve scales (and its arrow lengths and rays), whatever the angle.
+constexpr std::string_view typedAngleLine =
+    QT_TRANSLATE_NOOP("TeachingOverlay", "α není úhel volby: kreslí se v jejím měřítku");
 } // namespace words
 
 constexpr double pi = optics::pi;

@@ -553,22 +553,17 @@ Type a number from this range into the field and press Start again.</translation
     <message>
         <source>α = %1° (v programu %2)</source>
         <extracomment>The angle of incidence on its arc: %1 in true degrees, %2 as the program holds it (it takes pi as 3.14, so its 35 is 34.98 true degrees).</extracomment>
-        <translation>α = %1° (in the program %2)</translation>
+        <translation>α = %1° (program: %2)</translation>
     </message>
     <message>
         <source>θc = %1°,  α = %2° (v programu %3)</source>
         <extracomment>%1 the critical angle, %2 the angle of incidence, in true degrees; %3 the angle of incidence as the program holds it.</extracomment>
-        <translation>θc = %1°,  α = %2° (in the program %3)</translation>
+        <translation>θc = %1°,  α = %2° (program: %3)</translation>
     </message>
     <message>
         <source>hloubka vniku %1 twipu = %2 λ₀</source>
         <extracomment>The evanescent wave&apos;s penetration depth into the air: %1 in twips, %2 in wavelengths in air (λ₀).</extracomment>
         <translation>penetration depth %1 twips = %2 λ₀</translation>
-    </message>
-    <message>
-        <source>svazek se rozbíhá o ±%1°, přes θc: část se přesto láme</source>
-        <extracomment>When the angle of incidence lies closer to the critical angle than the beam&apos;s spread: %1 the spread in degrees. The lit stretch is only 1000 twips wide, so the beam&apos;s directions spread on both sides of the critical angle and part of it is refracted after all.</extracomment>
-        <translation>the beam spreads by ±%1°, across θc: part still refracts</translation>
     </message>
     <message>
         <source>parametry pokusu: volba „35“</source>
@@ -586,9 +581,14 @@ Type a number from this range into the field and press Start again.</translation
         <translation>run parameters: option “Critical”</translation>
     </message>
     <message>
-        <source>úhel není úhel volby: měřítka, šipky a paprsky jsou volby</source>
-        <extracomment>Under the option when the angle typed is not the option&apos;s own: the picture keeps the option&apos;s curve scales, arrow lengths and rays, whatever the angle.</extracomment>
-        <translation>the angle is not the option&apos;s: scales, arrows and rays are the option&apos;s</translation>
+        <source>rozbíhavost ±%1° sahá přes θc: část se láme</source>
+        <extracomment>When the angle of incidence lies closer to the critical angle than the beam&apos;s spread: %1 the spread in degrees. The lit stretch is only 1000 twips wide, so the beam&apos;s directions spread on both sides of the critical angle and part of it is refracted after all.</extracomment>
+        <translation>spread ±%1° straddles θc: part refracts</translation>
+    </message>
+    <message>
+        <source>α není úhel volby: kreslí se v jejím měřítku</source>
+        <extracomment>Under the option when the angle typed is not the option&apos;s own: the picture keeps the option&apos;s curve scales (and its arrow lengths and rays), whatever the angle.</extracomment>
+        <translation>α is not the option&apos;s: drawn to its scales</translation>
     </message>
 </context>
 <context>
