@@ -129,10 +129,8 @@ bool harmlessXml(const QByteArray& bytes)
 
 QString describe(const RunSettings& settings)
 {
-    const QString substance =
-        settings.substance ? substanceCaption(*settings.substance) : QStringLiteral("?");
-    return describe(substance, numberText(settings.refrIndex), numberText(settings.alpha),
-                    numberText(settings.detectorDistance));
+    return describe(substanceCaption(settings.substance), numberText(settings.refrIndex),
+                    numberText(settings.alpha), numberText(settings.detectorDistance));
 }
 } // namespace
 
@@ -146,10 +144,9 @@ ScenePicture::ScenePicture(const WindowModel& model, const DrawingList& drawing)
         const auto text = [this](Control c) {
             return fieldText(QString::fromStdString(m_panel[c].text));
         };
-        const Substance substance =
-            substanceFromKey(m_panel[Control::nLátka].text).value_or(Substance::Glass);
-        m_settingsLine = describe(substanceCaption(substance), text(Control::nIndex),
-                                  text(Control::nAlfa), text(Control::nDistance));
+        m_settingsLine =
+            describe(substanceCaption(m_panel.substance), text(Control::nIndex),
+                     text(Control::nAlfa), QString::number(facts(m_panel.distance).twips));
     }
 }
 

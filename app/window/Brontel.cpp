@@ -71,6 +71,10 @@ Brontel::Brontel(Countdown countdown, QWidget* parent)
 
     createControls();
     m_model = std::make_unique<WindowModel>(m_pictureLayer->picture());
+    m_model->subscribe([this](const ModelChange& change) {
+        showChange(change);
+        Q_EMIT modelChanged(change);
+    });
     m_stepTimer.setSingleShot(true);
     m_stepTimer.setInterval(0);
     connect(&m_stepTimer, &QTimer::timeout, this, &Brontel::runStep);
@@ -211,16 +215,15 @@ void Brontel::connectHandlers()
     connect(HScroll1, &QScrollBar::valueChanged, this, [this](int value) {
         updateNumberFormat();
         m_model->scroll(value);
-        showModel();
     });
     for (const OptionRow& row : optionTable) {
         auto* button = static_cast<OptionButton*>(widgetOf(row.option));
         connect(button, &OptionButton::clicked, this,
                 [this, option = row.option] { optionClicked(option); });
     }
-    // What is typed into a field, or written there by a program, is the model's.
-    for (Control field : {Control::nIndex, Control::nAlfa, Control::nLátka, Control::nAlfaCaption,
-                          Control::nDistance, Control::nSpomaleni}) {
+    // What is typed into a field, or written there by a program, is the model's. The hidden
+    // fields only show the choices.
+    for (Control field : {Control::nIndex, Control::nAlfa}) {
         auto* box = static_cast<QLineEdit*>(widgetOf(field));
         connect(box, &QLineEdit::textChanged, this,
                 [this, field](const QString& text) { m_model->setText(field, utf8Of(text)); });

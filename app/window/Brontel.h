@@ -11,6 +11,7 @@
 #include "Control.h"
 #include "Countdown.h"
 #include "CurveRecord.h"
+#include "ModelChange.h"
 #include "Twips.h"
 
 #include <QTimer>
@@ -55,8 +56,6 @@ public:
     bool isRunning() const;
     // The curves of the last run, finished or stopped; none before the first run.
     const std::optional<CurveRecord>& lastCurves() const;
-    // Shows the model's state on the controls, after it was changed from outside.
-    void showModel();
     // The widget that shows control.
     QWidget* widgetOf(Control control) const;
 
@@ -138,6 +137,8 @@ public:
     QLineEdit* nSpomaleni = nullptr;
 
 Q_SIGNALS:
+    // The model changed what change says; the controls show it already.
+    void modelChanged(const ModelChange& change);
     // A run has begun; input to the window waits for its end, the run's keys aside.
     void runStarted();
     // A sweep step of a run has been drawn and shown, before its pause.
@@ -159,6 +160,8 @@ private:
     void optionClicked(Control option);
     void startClicked();
     void konecClicked();
+    // Shows what the model says it changed.
+    void showChange(const ModelChange& change);
     // Numbers follow the user's locale, read afresh before every action.
     void updateNumberFormat();
     void complain(const Refusal& refusal);

@@ -89,23 +89,20 @@ void Brontel::startClicked()
         return; // a run never starts inside another
     }
     updateNumberFormat();
-    const auto checked = m_model->checkStart();
-    if (const auto* refusal = std::get_if<Refusal>(&checked)) {
+    // A click on Start gives it the focus, but where the window was not active yet, the window
+    // system makes it so only after the click (X11 does): Start would have had the focus.
+    const bool startHadFocus = cmdStart->hasFocus() || !isActiveWindow();
+    // Start is disabled as the run begins, which moves the focus on if Start had it.
+    if (const std::optional<Refusal> refusal = m_model->start()) {
         complain(*refusal);
         return;
     }
-    // The run paints the whole picture over: what was drawn before need not be kept.
-    picture().clear();
-    m_model->beginRun(std::get<RunSettings>(checked));
+    m_startHadFocus = startHadFocus;
     beginRun();
 }
 
 void Brontel::beginRun()
 {
-    // A click on Start gives it the focus, but where the window was not active yet, the window
-    // system makes it so only after the click (X11 does): Start would have had the focus.
-    m_startHadFocus = cmdStart->hasFocus() || !isActiveWindow();
-    cmdStart->setEnabled(false); // moves the focus on if Start had it
     if (m_rings == nullptr) {
         m_rings = new DetectorRings(this);
         m_rings->stackUnder(nuBrontel); // just above the picture layer
@@ -161,7 +158,7 @@ bool Brontel::steersRun(const QEvent* event)
         // A release belongs to its press: the Right arrow steers only while paused.
         return *runKey != RunKey::StepOnce || m_model->steering().state() == RunState::Paused;
     }
-    if (!m_model->steering().press(*runKey, key.isAutoRepeat())) {
+    if (!m_model->press(*runKey, key.isAutoRepeat())) {
         return false;
     }
     afterSteering();
@@ -204,7 +201,6 @@ void Brontel::runStep()
 {
     const std::optional<DrawnStep> drawn = m_model->step();
     if (drawn) {
-        showPicture();
         m_rings->mark(drawn->step, m_model->runSettings().detectorDistance);
         m_rings->show();
         Q_EMIT stepShown();
@@ -226,7 +222,6 @@ void Brontel::endRun()
     m_model->endRun();
     showPaused();
     m_rings->hide();
-    showPicture();
     if (m_model->steering().endRequested()) {
         m_hold->discard(); // nothing is left for it to act on
         m_hold.reset();
@@ -240,7 +235,6 @@ void Brontel::endRun()
     // its selection, for the typing to replace. Nothing else the user does during a run moves
     // the focus within the window (it is held), only the window itself: disabling Start, or
     // being made active.
-    cmdStart->setEnabled(true);
     if (m_startHadFocus && !m_hold->holdsTyping()) {
         cmdStart->setFocus(Qt::OtherFocusReason);
     }

@@ -11,6 +11,7 @@
 #include "Curves.h"
 #include "RunParameters.h"
 #include "RunSettings.h"
+#include "SettingsOfKeys.h"
 #include "SweepSums.h"
 
 #include <QFile>
@@ -136,8 +137,8 @@ std::vector<CurvePoint> runOf(const QString& substance, const QString& angle,
     const SubstanceRow& s = substanceNamed(substance);
     const std::string angleKey = angle == QLatin1String("critical") ? "Mezní" : angle.toStdString();
     const double alpha = angle == QLatin1String("critical") ? s.criticalAngle : angle.toDouble();
-    const RunSettings settings = RunSettings::fromFields(
-        s.refrIndex, alpha, angleKey, s.key, distance.toStdString(), distance.toDouble());
+    const RunSettings settings = settingsOfKeys(s.refrIndex, alpha, angleKey, s.key,
+                                                distance.toStdString(), distance.toDouble());
     const RunParameters parameters =
         chooseRunParameters(settings.angleCase, settings.substance, settings.distance);
     const ChainSums sums(SumInputs::from(settings, parameters));

@@ -14,6 +14,7 @@
 #include "RunSettings.h"
 #include "Scene.h"
 #include "SceneClip.h"
+#include "SettingsOfKeys.h"
 #include "SweepDrawing.h"
 #include "SweepSums.h"
 
@@ -29,8 +30,7 @@ namespace {
 RunSettings settingsOf(double index, double alpha, const char* angleKey, const char* substance,
                        int distance)
 {
-    return RunSettings::fromFields(index, alpha, angleKey, substance, std::to_string(distance),
-                                   distance);
+    return settingsOfKeys(index, alpha, angleKey, substance, std::to_string(distance), distance);
 }
 
 // The run stage by stage straight onto the recorder, with nothing between them.

@@ -74,7 +74,7 @@ void TestStartCheck::accepted()
     QCOMPARE(settings->refrIndex, indexValue);
     QCOMPARE(settings->alpha, alphaValue);
     QCOMPARE(settings->detectorDistance, 750.0);
-    QCOMPARE(settings->substance, std::optional(Substance::Water));
+    QCOMPARE(settings->substance, Substance::Water);
 }
 
 void TestStartCheck::refused_data()

@@ -138,7 +138,8 @@ double slowDownCount(const PageCore& core)
 // `repeats`; for the measuring script.
 double timeSums(int repeats)
 {
-    const RunSettings settings = RunSettings::fromFields(1.33, 35, "35", "Voda", "750", 750);
+    const RunSettings settings =
+        RunSettings::of(1.33, 35, AngleCase::Angle35, Substance::Water, DetectorDistance::Middle);
     const RunParameters parameters =
         chooseRunParameters(settings.angleCase, settings.substance, settings.distance);
     double best = 1e300;

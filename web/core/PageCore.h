@@ -74,9 +74,8 @@ public:
     // Where the detectors stand at the last step drawn (x, y of V, H, L in twips); empty when no
     // run goes.
     std::vector<double> detectorPlaces() const;
-    // The settings the picture shows: the last run's once one has ended, otherwise the ones
-    // chosen in the panel (a field that holds no number counts as 0).
-    RunSettings shownSettings() const;
+    // The settings the picture shows (see WindowModel::shownSettings).
+    RunSettings shownSettings() const { return m_model.shownSettings(); }
     // The curves of the last run, finished or stopped, as CSV (a header alone before any).
     std::string csv() const;
 
