@@ -3,6 +3,8 @@
 
 #include "WindowModel.h"
 
+#include "WindowLayout.h"
+
 #include "DetectorDistance.h"
 #include "Pace.h"
 #include "SceneGeometry.h"
@@ -253,7 +255,8 @@ void WindowModel::beginRun(const RunSettings& settings)
 {
     m_runPanel = m_panel;
     m_steering.begin();
-    m_run.emplace(m_picture, settings);
+    m_clip.emplace(m_picture, layout::sceneBounds);
+    m_run.emplace(*m_clip, settings);
     m_panel[Control::cmdStart].enabled = false;
     m_drawn = true;
 }

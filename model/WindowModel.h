@@ -15,6 +15,7 @@
 #include "ModelChange.h"
 #include "NumberFormat.h"
 #include "RunSteering.h"
+#include "SceneClip.h"
 #include "StartCheck.h"
 
 #include <array>
@@ -148,6 +149,8 @@ private:
     PanelState m_runPanel;
     int m_scrollValue = 0;
     RunSteering m_steering;
+    // Keeps what extreme settings throw far off the controls; one for each run.
+    std::optional<SceneClip> m_clip;
     std::optional<ExperimentRun> m_run;
     std::optional<CurveRecord> m_lastCurves;
     std::vector<ModelListener> m_listeners;

@@ -7,11 +7,11 @@
 #include "NumberText.h"
 #include "OverlayPainter.h"
 #include "PictureRenderer.h"
-#include "SceneCaptions.h"
 #include "SubstanceCaption.h"
 #include "Surface.h"
 #include "Twips.h"
 #include "VectorPicture.h"
+#include "WindowLayout.h"
 #include "WindowTexts.h"
 
 #include <QBuffer>
@@ -46,14 +46,14 @@ QRectF designRect(const TwipsRect& r)
             twipsToPixels(r.height)};
 }
 
-Qt::Alignment alignmentOf(look::Alignment alignment)
+Qt::Alignment alignmentOf(layout::Alignment alignment)
 {
     switch (alignment) {
-    case look::Alignment::Left:
+    case layout::Alignment::Left:
         return Qt::AlignLeft;
-    case look::Alignment::Centre:
+    case layout::Alignment::Centre:
         return Qt::AlignHCenter;
-    case look::Alignment::Right:
+    case layout::Alignment::Right:
         return Qt::AlignRight;
     }
     return Qt::AlignLeft;
@@ -169,8 +169,8 @@ bool ScenePicture::paint(QPainter& painter, double scale, PictureAs as) const
     painter.setClipRect(scene);
 
     // The window's own surface lies beneath the picture: its line controls show before a run.
-    for (std::size_t i = 0; i < sceneLines.size(); ++i) {
-        const SceneLine& line = sceneLines[i];
+    for (std::size_t i = 0; i < layout::lines.size(); ++i) {
+        const layout::LineControl& line = layout::lines[i];
         const int y1 = i == 0 ? m_panel.markerY : line.y1;
         const int y2 = i == 0 ? m_panel.markerY : line.y2;
         QPen pen(Qt::black, line.width);
@@ -223,29 +223,28 @@ bool ScenePicture::paint(QPainter& painter, double scale, PictureAs as) const
 
 void ScenePicture::paintCaptions(QPainter& painter) const
 {
-    for (const SceneCaption& caption : sceneCaptions) {
-        if (!m_panel[caption.control].visible) {
+    for (const Control control : layout::sceneCaptions) {
+        if (!m_panel[control].visible) {
             continue;
         }
-        TwipsRect place = caption.box;
-        if (caption.control == Control::nDetektorH) {
+        const layout::ControlLayout& caption = layout::of(control);
+        TwipsRect place{caption.box.left, caption.box.top, caption.box.width, caption.box.height};
+        if (control == Control::nDetektorH) {
             place.left = m_panel.detectorHLabelLeft;
             place.top = m_panel.detectorHLabelTop;
         }
         const QRectF box = designRect(place);
-        const Colour ground = caption.look.ground == look::Ground::Green ? colours::substanceGreen
-                                                                         : colours::sceneGrey;
+        const Colour ground =
+            caption.ground == layout::Ground::Green ? colours::substanceGreen : colours::sceneGrey;
         painter.fillRect(box, toQColor(ground));
-        painter.setFont(fontInDesignPixels(look::serifBold(caption.look.pointSize)));
-        painter.setPen(caption.look.blackText
-                           ? QColor(Qt::black)
-                           : QGuiApplication::palette().color(QPalette::ButtonText));
-        const ControlTexts& texts = textsOf(caption.control);
+        painter.setFont(fontInDesignPixels(look::serifBold(caption.points)));
+        painter.setPen(caption.blackText ? QColor(Qt::black)
+                                         : QGuiApplication::palette().color(QPalette::ButtonText));
+        const ControlTexts& texts = textsOf(control);
         // A text box keeps its text a couple of pixels from its sides.
         // A caption wider than its box is shown whole rather than cut.
         painter.drawText(box.adjusted(2, 0, -2, 0),
-                         int(alignmentOf(caption.look.alignment)) | Qt::AlignVCenter |
-                             Qt::TextDontClip,
+                         int(alignmentOf(caption.alignment)) | Qt::AlignVCenter | Qt::TextDontClip,
                          xmlText(QCoreApplication::translate(windowTextContext, texts.caption)));
     }
 }

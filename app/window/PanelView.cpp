@@ -16,12 +16,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-QWidget* Brontel::widgetOf(Control control) const
-{
-    return findChild<QWidget*>(
-        QString::fromUtf8(nameOf(control).data(), qsizetype(nameOf(control).size())));
-}
-
 void Brontel::updateNumberFormat()
 {
     m_model->setNumberFormat({QLocale().decimalPoint().toStdString()});
@@ -75,11 +69,12 @@ void Brontel::showChange(const ModelChange& change)
     if (change.marker) {
         const PanelState& panel = m_model->panel();
         // Hidden while its end points change, shown only at its new place.
-        Line1->setVisible(false);
-        Line1->setY1(panel.markerY);
-        Line1->setY2(panel.markerY);
-        Line1->setVisible(true);
-        moveInTwips(nDetektorH, panel.detectorHLabelLeft, panel.detectorHLabelTop);
+        line(1)->setVisible(false);
+        line(1)->setY1(panel.markerY);
+        line(1)->setY2(panel.markerY);
+        line(1)->setVisible(true);
+        moveInTwips(control<QLineEdit>(Control::nDetektorH), panel.detectorHLabelLeft,
+                    panel.detectorHLabelTop);
     }
     if (change.picture) {
         showPicture();

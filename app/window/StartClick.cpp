@@ -52,27 +52,19 @@ InputKind kindOf(const QEvent* event)
 
 std::optional<RunKey> runKeyOf(const QKeyEvent& key)
 {
-    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-        return std::nullopt;
-    }
-    switch (key.key()) {
-    case Qt::Key_Escape:
-        return RunKey::Stop;
-    case Qt::Key_P:
-        return RunKey::PauseResume;
-    case Qt::Key_Right:
-        return RunKey::StepOnce;
-    default:
-        return std::nullopt;
-    }
+    const char* name = key.key() == Qt::Key_Escape  ? "Escape"
+                       : key.key() == Qt::Key_P     ? "P"
+                       : key.key() == Qt::Key_Right ? "ArrowRight"
+                                                    : "";
+    return runKeyNamed(name, key.modifiers() &
+                                 (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 } // namespace
 
 void Brontel::complain(const Refusal& refusal)
 {
-    constexpr qsizetype longestTyped = 40; // a pasted page is not repeated in a message box
     const QString message = refusalText(windowTextContext, refusalInWindow(refusal), refusal,
-                                        m_model->numberFormat(), longestTyped);
+                                        m_model->numberFormat(), longestTypedInWindow);
     Q_EMIT runRefused(message);
     if (!m_refusalsShown) {
         return;
@@ -91,7 +83,8 @@ void Brontel::startClicked()
     updateNumberFormat();
     // A click on Start gives it the focus, but where the window was not active yet, the window
     // system makes it so only after the click (X11 does): Start would have had the focus.
-    const bool startHadFocus = cmdStart->hasFocus() || !isActiveWindow();
+    const bool startHadFocus =
+        control<QPushButton>(Control::cmdStart)->hasFocus() || !isActiveWindow();
     // Start is disabled as the run begins, which moves the focus on if Start had it.
     if (const std::optional<Refusal> refusal = m_model->start()) {
         complain(*refusal);
@@ -105,7 +98,7 @@ void Brontel::beginRun()
 {
     if (m_rings == nullptr) {
         m_rings = new DetectorRings(this);
-        m_rings->stackUnder(nuBrontel); // just above the picture layer
+        m_rings->stackUnder(control<QLineEdit>(Control::nuBrontel)); // just above the picture layer
     }
     m_hold = std::make_unique<InputHold>(this, [this](QObject* receiver, const QEvent* event) {
         // The window's own shortcuts (save, print, help, the window's size) wait as any other
@@ -236,7 +229,7 @@ void Brontel::endRun()
     // the focus within the window (it is held), only the window itself: disabling Start, or
     // being made active.
     if (m_startHadFocus && !m_hold->holdsTyping()) {
-        cmdStart->setFocus(Qt::OtherFocusReason);
+        control<QPushButton>(Control::cmdStart)->setFocus(Qt::OtherFocusReason);
     }
     m_hold.reset();
     Q_EMIT runEnded();

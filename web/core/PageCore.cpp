@@ -4,7 +4,7 @@
 #include "PageCore.h"
 
 #include "CurvesCsv.h"
-#include "SceneGeometry.h"
+#include "WindowLayout.h"
 
 #include <algorithm>
 
@@ -152,6 +152,12 @@ bool PageCore::press(RunKey key, bool autoRepeat)
     return steered;
 }
 
+bool PageCore::pressKey(std::string_view key, bool withShortcutModifier, bool autoRepeat)
+{
+    const std::optional<RunKey> runKey = runKeyNamed(key, withShortcutModifier);
+    return runKey && press(*runKey, autoRepeat);
+}
+
 bool PageCore::end()
 {
     if (m_model.requestEnd() == EndAction::CloseNow) {
@@ -204,10 +210,12 @@ std::vector<double> PageCore::detectorPlaces() const
     if (!m_lastStep || !m_model.running()) {
         return {};
     }
-    const double distance = m_model.runSettings().detectorDistance;
-    return {scene::probeX,           double(m_lastStep->y()),
-            m_lastStep->detectorX(), scene::detectorHY(distance),
-            m_lastStep->detectorX(), scene::detectorLY};
+    std::vector<double> places;
+    for (const layout::Point& p :
+         layout::detectorPlaces(*m_lastStep, m_model.runSettings().detectorDistance)) {
+        places.insert(places.end(), {p.x, p.y});
+    }
+    return places;
 }
 
 std::string PageCore::csv() const
