@@ -31,7 +31,8 @@
 namespace {
 // The scene in twips: right of the control panel and below the title row, to the window's
 // right edge and the lower ends of the apparatus' vertical lines.
-constexpr QRectF sceneTwips(2640, 480, 11445 - 2640, 7815 - 480);
+constexpr QRectF sceneTwips(layout::sceneBounds.leftX, layout::sceneBounds.topY,
+                            11445 - layout::sceneBounds.leftX, 7815 - layout::sceneBounds.topY);
 constexpr double settingsLineHeight = 24; // design pixels
 
 QRectF sceneInDesignPixels()
