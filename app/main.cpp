@@ -106,7 +106,6 @@ int main(int argc, char* argv[])
     Brontel window(Countdown::calibrated());
     window.load();
     applyCommandLine(window.model(), line);
-    window.showModel();
     // The window where the user left it; the experiment itself starts as designed.
     if (restoreWindow(window, settings)) {
         window.showFullScreenEverywhere();

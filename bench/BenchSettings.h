@@ -14,7 +14,8 @@
 
 inline RunSettings startUpSettings()
 {
-    return RunSettings::fromFields(1.33, 35, "35", "Voda", "750", 750);
+    return RunSettings::of(1.33, 35, AngleCase::Angle35, Substance::Water,
+                           DetectorDistance::Middle);
 }
 
 // Drawing costs nothing here, so a run measures the engine alone.

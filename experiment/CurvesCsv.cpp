@@ -37,11 +37,8 @@ void append(std::string& out, double value, char decimal)
 // The settings are the same on every row; written once and repeated.
 std::string settingsColumns(const RunSettings& settings, const CsvSeparators& separators)
 {
-    std::string columns;
     // The substance names are plain words; a field never needs quoting.
-    if (settings.substance) {
-        columns += facts(*settings.substance).name;
-    }
+    std::string columns(facts(settings.substance).name);
     for (const double value : {settings.refrIndex, settings.alpha, settings.detectorDistance}) {
         columns += separators.column;
         append(columns, value, separators.decimal);

@@ -65,7 +65,7 @@ public:
     const std::vector<DrawCommand>& commands() const { return m_commands; }
 
     // Forgets every command, for a new run; the fore colour and the draw width stay in force.
-    void clear();
+    void clear() override;
 
 private:
     std::vector<DrawCommand> m_commands;

@@ -10,8 +10,8 @@
 #include "ChainSums.h"
 #include "CurveRecord.h"
 #include "RunParameters.h"
-#include "SceneClip.h"
 #include "StepSums.h"
+#include "Surface.h"
 #include "SweepStep.h"
 
 #include <vector>
@@ -19,6 +19,7 @@
 class ExperimentRun
 {
 public:
+    // surface: where the run draws; a window keeps it on the scene (SceneClip).
     ExperimentRun(Surface& surface, const RunSettings& settings);
 
     bool finished() const { return m_next >= int(m_resultants.size()); }
@@ -29,8 +30,7 @@ public:
     const CurveRecord& record() const { return m_record; }
 
 private:
-    // Nothing extreme settings throw far lands on the controls.
-    SceneClip m_surface;
+    Surface& m_surface;
     CurveRecord m_record;
     RunParameters m_parameters;
     ChainSums m_sums;

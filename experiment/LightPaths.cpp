@@ -62,9 +62,6 @@ void drawReflectedEdges(Surface& surface, Direction incidence)
 void drawCritical(Surface& surface, const RunSettings& settings, double outSin)
 {
     whiteLine(surface, stripLeftX, surfaceY, stripLeftX + stripSteps + 3200 * outSin, surfaceY);
-    if (!settings.substance) {
-        return;
-    }
     const double alphaRad = radians(settings.alpha);
     whiteLine(surface, stripLeftX, surfaceY, stripLeftX + 1500 * std::sin(alphaRad),
               surfaceY + 1500 * std::cos(alphaRad));
@@ -72,10 +69,7 @@ void drawCritical(Surface& surface, const RunSettings& settings, double outSin)
 
 void drawRefractedEdges(Surface& surface, const RunSettings& settings, double outSin)
 {
-    if (!settings.substance) {
-        return;
-    }
-    const bool water = *settings.substance == Substance::Water;
+    const bool water = settings.substance == Substance::Water;
     const double cosSquared = 1 - outSin * outSin;
     if (cosSquared < 0) {
         return; // total reflection: there is no refracted ray to draw
@@ -107,6 +101,6 @@ void drawLightPaths(Surface& surface, const RunSettings& settings)
     } else if (settings.angleCase == AngleCase::Angle35) {
         drawRefractedEdges(surface, settings, outSin);
     }
-    // At 60 degrees, and without a known angle case, nothing more is drawn.
+    // At 60 degrees nothing more is drawn.
     surface.setDrawWidth(1);
 }

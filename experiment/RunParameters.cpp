@@ -25,30 +25,22 @@ struct ByDistance
     }
 };
 
-void chooseCritical(RunParameters& p, std::optional<Substance> substance,
-                    std::optional<DetectorDistance> distance)
+void chooseCritical(RunParameters& p, Substance substance, DetectorDistance distance)
 {
     p.arrowLenVH = 1;
-    if (!substance || !distance) {
-        return;
-    }
-    const bool water = *substance == Substance::Water;
-    p.scaleH = ByDistance{0.0001, 0.02, 0.01}[*distance];
+    const bool water = substance == Substance::Water;
+    p.scaleH = ByDistance{0.0001, 0.02, 0.01}[distance];
     p.scaleL = water ? 0.0025 : 0.004;
     p.scaleV = 0.0015;
     p.arrowLenL = 5;
 }
 
-void choose35(RunParameters& p, std::optional<Substance> substance,
-              std::optional<DetectorDistance> distance)
+void choose35(RunParameters& p, Substance substance, DetectorDistance distance)
 {
     p.arrowLenVH = 3;
-    if (!substance || !distance) {
-        return;
-    }
-    const bool water = *substance == Substance::Water;
+    const bool water = substance == Substance::Water;
     p.scaleV = water ? 0.005 : 0.003;
-    p.scaleH = (water ? ByDistance{0.12, 0.02, 0.01} : ByDistance{0.05, 0.01, 0.005})[*distance];
+    p.scaleH = (water ? ByDistance{0.12, 0.02, 0.01} : ByDistance{0.05, 0.01, 0.005})[distance];
     p.scaleL = 0.004;
     p.arrowLenL = 6;
 }
@@ -65,15 +57,11 @@ void choose60(RunParameters& p)
 
 } // namespace
 
-RunParameters chooseRunParameters(std::optional<AngleCase> angleCase,
-                                  std::optional<Substance> substance,
-                                  std::optional<DetectorDistance> distance)
+RunParameters chooseRunParameters(AngleCase angleCase, Substance substance,
+                                  DetectorDistance distance)
 {
     RunParameters p;
-    if (!angleCase) {
-        return p;
-    }
-    switch (*angleCase) {
+    switch (angleCase) {
     case AngleCase::Critical:
         chooseCritical(p, substance, distance);
         break;

@@ -9,15 +9,13 @@
 #include "DetectorDistance.h"
 #include "Substance.h"
 
-#include <optional>
-
 // Radians of phase per twip of optical path, the same in every run: one wavelength is
 // 2π/3 ≈ 2.09 twips.
 inline constexpr double phasePerTwip = 3;
 
 struct RunParameters
 {
-    // A value the angle case leaves unset counts as 0, except scaleV, which keeps 0.001.
+    // Every angle case sets every value; these are only where a case starts from.
     double arrowLenVH = 0;
     double arrowLenL = 0;
     double scaleV = 0.001;
@@ -27,8 +25,6 @@ struct RunParameters
     bool operator==(const RunParameters&) const = default;
 };
 
-// The parameters for the given settings. A known angle case sets its arrow length for V and H
-// even when the substance or the distance is unknown, and then sets nothing further.
-RunParameters chooseRunParameters(std::optional<AngleCase> angleCase,
-                                  std::optional<Substance> substance,
-                                  std::optional<DetectorDistance> distance);
+// The parameters for the given settings.
+RunParameters chooseRunParameters(AngleCase angleCase, Substance substance,
+                                  DetectorDistance distance);

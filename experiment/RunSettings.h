@@ -2,37 +2,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The settings of one run, built from the window's settings fields when Start is pressed.
+// The settings of one run, as the window's choices and its two typed numbers give them when
+// Start is pressed.
 
 #include "AngleCase.h"
 #include "DetectorDistance.h"
 #include "Substance.h"
 
-#include <optional>
-#include <string_view>
-
 struct RunSettings
 {
     double refrIndex = 0; // nIndex
     double alpha = 0;     // nAlfa, degrees
-    // The keys of nAlfaCaption, nLátka and nDistance. The window only ever writes known keys;
-    // a text outside the tables leaves its setting empty, and the run then draws and sums
-    // what it can without it.
-    std::optional<AngleCase> angleCase;
-    std::optional<Substance> substance;
-    std::optional<DetectorDistance> distance;
-    double detectorDistance = 0; // nDistance as a number, twips
+    AngleCase angleCase = AngleCase::Angle35;
+    Substance substance = Substance::Water;
+    DetectorDistance distance = DetectorDistance::Middle;
+    double detectorDistance = 750; // the distance as a number, twips
 
-    // From the fields' texts as the window holds them (the keys in UTF-8).
-    static RunSettings fromFields(double refrIndex, double alpha, std::string_view angleKey,
-                                  std::string_view substanceKey, std::string_view distanceKey,
-                                  double detectorDistance)
+    // A run of these choices with the two typed numbers.
+    static constexpr RunSettings of(double refrIndex, double alpha, AngleCase angleCase,
+                                    Substance substance, DetectorDistance distance)
     {
-        return {refrIndex,
-                alpha,
-                angleCaseFromKey(angleKey),
-                substanceFromKey(substanceKey),
-                detectorDistanceFromKey(distanceKey),
-                detectorDistance};
+        return {refrIndex, alpha, angleCase, substance, distance, double(facts(distance).twips)};
     }
+
+    friend bool operator==(const RunSettings&, const RunSettings&) = default;
 };

@@ -69,15 +69,15 @@ struct Margin
     double x, y;
 };
 
-Box sceneFor(Margin margin)
+Box sceneFor(const SceneBounds& bounds, Margin margin)
 {
-    return {sceneclip::leftX + margin.x, sceneclip::topY + margin.y, unbounded, unbounded};
+    return {bounds.leftX + margin.x, bounds.topY + margin.y, unbounded, unbounded};
 }
 
-Box scrollBarFor(Margin margin)
+Box scrollBarFor(const SceneBounds& bounds, Margin margin)
 {
-    return {sceneclip::scrollLeftX - margin.x, -unbounded, sceneclip::scrollRightX + margin.x,
-            sceneclip::scrollBottomY + margin.y};
+    return {bounds.scrollLeftX - margin.x, -unbounded, bounds.scrollRightX + margin.x,
+            bounds.scrollBottomY + margin.y};
 }
 } // namespace
 
@@ -108,8 +108,8 @@ void SceneClip::circle(float x, float y, float radius)
     }
     // A circle is kept only whole: the run's circles are its small detector markers.
     const double r = std::abs(double(radius)) + reach(m_width);
-    const Box scene = sceneFor({0, 0});
-    const Box bar = scrollBarFor({0, 0});
+    const Box scene = sceneFor(m_bounds, {0, 0});
+    const Box bar = scrollBarFor(m_bounds, {0, 0});
     const bool onScene = x - r >= scene.left && y - r >= scene.top;
     const bool onBar = x + r > bar.left && x - r < bar.right && y - r < bar.bottom;
     if (onScene && !onBar) {
@@ -129,11 +129,11 @@ void SceneClip::clippedLine(float x1, float y1, float x2, float y2, const Colour
                                               reach(m_width) * std::abs(dx) / length}
                                      : Margin{0, 0};
     Span kept;
-    if (!inside(x1, y1, dx, dy, sceneFor(margin), kept)) {
+    if (!inside(x1, y1, dx, dy, sceneFor(m_bounds, margin), kept)) {
         return;
     }
     Span hidden;
-    const bool crossesBar = inside(x1, y1, dx, dy, scrollBarFor(margin), hidden) &&
+    const bool crossesBar = inside(x1, y1, dx, dy, scrollBarFor(m_bounds, margin), hidden) &&
                             hidden.to > kept.from && hidden.from < kept.to;
     const auto draw = [&](double from, double to) {
         if (from == 0 && to == 1) { // untouched: exactly as the run gave it

@@ -10,11 +10,23 @@
 
 #include "Surface.h"
 
+// Where the scene lies in the window, in twips; the window's layout gives it.
+struct SceneBounds
+{
+    // Where the scene begins: right of the control panel and below the title row.
+    double leftX = 0;
+    double topY = 0;
+    // The scroll bar, which stands in the scene's upper left corner below the title.
+    double scrollLeftX = 0;
+    double scrollRightX = 0;
+    double scrollBottomY = 0;
+};
+
 class SceneClip final : public Surface
 {
 public:
     // Draws on target; the draw width in force there is 1, as at the start of every run.
-    explicit SceneClip(Surface& target) : m_target(target) {}
+    SceneClip(Surface& target, const SceneBounds& bounds) : m_target(target), m_bounds(bounds) {}
 
     void setDrawWidth(int pixels) override;
     void line(float x1, float y1, float x2, float y2) override;
@@ -26,15 +38,6 @@ private:
     void pass(float x1, float y1, float x2, float y2, const Colour* colour);
 
     Surface& m_target;
+    SceneBounds m_bounds;
     int m_width = 1;
 };
-
-namespace sceneclip {
-// Where the scene begins, in twips: right of the control panel and below the title row.
-inline constexpr double leftX = 2640;
-inline constexpr double topY = 480;
-// The scroll bar stands in the scene's upper left corner, below the title.
-inline constexpr double scrollLeftX = 4080;
-inline constexpr double scrollRightX = 4080 + 2415;
-inline constexpr double scrollBottomY = 480 + 255;
-} // namespace sceneclip

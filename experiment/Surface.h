@@ -31,6 +31,9 @@ public:
     virtual void line(float x1, float y1, float x2, float y2, Colour colour) = 0;
     // A full circle in the foreground colour.
     virtual void circle(float x, float y, float radius) = 0;
+    // Forgets what was drawn, before a run paints the whole picture over. A surface that keeps
+    // nothing has nothing to forget.
+    virtual void clear() {}
 
 protected:
     Surface() = default;

@@ -70,6 +70,23 @@ constexpr std::string_view nameOf(Control control)
     return controlNames[std::size_t(control)];
 }
 
+// The fields whose text is data, the same in every language: the two numbers the user types
+// and the hidden fields' keys. Every other text of the window is words.
+constexpr bool isField(Control control)
+{
+    switch (control) {
+    case Control::nIndex:
+    case Control::nAlfa:
+    case Control::nLátka:
+    case Control::nAlfaCaption:
+    case Control::nDistance:
+    case Control::nSpomaleni:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The option buttons, each with the frame it belongs to.
 struct OptionRow
 {

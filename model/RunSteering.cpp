@@ -68,3 +68,20 @@ void RunSteering::requestEnd()
     m_endRequested = true;
     stop();
 }
+
+std::optional<RunKey> runKeyNamed(std::string_view key, bool withShortcutModifier)
+{
+    if (withShortcutModifier) {
+        return std::nullopt;
+    }
+    if (key == "Escape") {
+        return RunKey::Stop;
+    }
+    if (key == "p" || key == "P") {
+        return RunKey::PauseResume;
+    }
+    if (key == "ArrowRight") {
+        return RunKey::StepOnce;
+    }
+    return std::nullopt;
+}

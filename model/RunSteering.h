@@ -14,6 +14,9 @@ enum class RunState
     Paused
 };
 
+#include <optional>
+#include <string_view>
+
 // The keys that steer a run.
 enum class RunKey
 {
@@ -21,6 +24,10 @@ enum class RunKey
     PauseResume, // P
     StepOnce     // Right arrow
 };
+
+// Which key steers the run how, the key named as browsers name them ("Escape", "p" or "P",
+// "ArrowRight"). A key held with Ctrl, Alt or Meta is a shortcut and steers nothing.
+std::optional<RunKey> runKeyNamed(std::string_view key, bool withShortcutModifier);
 
 class RunSteering
 {

@@ -16,8 +16,12 @@ std::variant<double, Refusal> readNumber(Control field, const std::string& text,
     }
     if (parsed.kind == ParsedNumber::Kind::TooLarge ||
         std::abs(parsed.value) > ranges::largestSetting) {
-        return Refusal{field, Refusal::Reason::TooLarge, text, parsed.value,
-                       {-ranges::largestSetting, ranges::largestSetting}, false};
+        return Refusal{field,
+                       Refusal::Reason::TooLarge,
+                       text,
+                       parsed.value,
+                       {-ranges::largestSetting, ranges::largestSetting},
+                       false};
     }
     return parsed.value;
 }
@@ -44,8 +48,6 @@ std::variant<RunSettings, Refusal> checkStart(const StartFields& fields, const N
     if (const auto* refusal = std::get_if<Refusal>(&alpha)) {
         return *refusal;
     }
-    return RunSettings{
-        std::get<double>(index), std::get<double>(alpha),
-        fields.angleCase,        fields.substance,
-        fields.distance,         fields.distance ? double(facts(*fields.distance).twips) : 0.0};
+    return RunSettings::of(std::get<double>(index), std::get<double>(alpha), fields.angleCase,
+                           fields.substance, fields.distance);
 }

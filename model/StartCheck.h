@@ -33,15 +33,14 @@ struct Refusal
     friend bool operator==(const Refusal&, const Refusal&) = default;
 };
 
-// The typed settings and the hidden fields of the panel, as Start reads them.
+// The typed numbers and the choices of the panel, as Start reads them.
 struct StartFields
 {
     std::string index; // nIndex
     std::string alpha; // nAlfa
-    // The hidden fields' keys; a text outside the tables leaves its setting empty.
-    std::optional<AngleCase> angleCase;
-    std::optional<Substance> substance;
-    std::optional<DetectorDistance> distance;
+    AngleCase angleCase = AngleCase::Angle35;
+    Substance substance = Substance::Water;
+    DetectorDistance distance = DetectorDistance::Middle;
 };
 
 std::variant<RunSettings, Refusal> checkStart(const StartFields& fields,

@@ -3,6 +3,8 @@
 
 #include "WindowModel.h"
 
+#include "WindowLayout.h"
+
 #include "DetectorDistance.h"
 #include "Pace.h"
 #include "SceneGeometry.h"
@@ -40,20 +42,51 @@ WindowModel::WindowModel(Surface& picture) : m_picture(picture), m_panel(designP
     m_runPanel = m_panel;
 }
 
+template <typename Operation> void WindowModel::notifying(Operation&& operation)
+{
+    const PanelState before = m_panel;
+    const bool wasRunning = running();
+    const RunState wasState = m_steering.state();
+    const bool wasStopping = m_steering.stopRequested();
+    m_drawn = false;
+    m_stepDrawn = false;
+    operation();
+    ModelChange change;
+    for (std::size_t i = 0; i < controlCount; ++i) {
+        if (!(before.controls[i] == m_panel.controls[i])) {
+            change.controls.push_back(Control(i));
+        }
+    }
+    change.marker = before.markerY != m_panel.markerY ||
+                    before.detectorHLabelLeft != m_panel.detectorHLabelLeft ||
+                    before.detectorHLabelTop != m_panel.detectorHLabelTop;
+    change.picture = m_drawn;
+    change.step = m_stepDrawn;
+    change.run = wasRunning != running() || wasState != m_steering.state() ||
+                 wasStopping != m_steering.stopRequested();
+    if (change.empty()) {
+        return;
+    }
+    ++m_revision;
+    for (const ModelListener& listener : m_listeners) {
+        listener(change);
+    }
+}
+
 void WindowModel::load()
 {
-    m_panel[Control::nLátka].text = key(facts(Substance::Water).key);
-    click(Control::opVoda);
-    // The critical angle of the substance in force; the angle choice below replaces it before
-    // the window is first shown.
-    const SubstanceRow& substance = facts(substanceInForce());
-    m_panel[Control::nAlfa].text = number(substance.criticalAngle);
-    m_panel[Control::nIndex].text = number(substance.refrIndex);
-    click(Control::opMenší);
-    click(Control::opStředníDistance);
-    m_panel[Control::nDistance].text = key(facts(DetectorDistance::Middle).key);
-    click(Control::opRychlá);
-    setCount(pace::startCount);
+    notifying([this] {
+        clickOption(Control::opVoda);
+        // The critical angle of the substance in force; the angle choice below replaces it
+        // before the window is first shown.
+        const SubstanceRow& substance = facts(m_panel.substance);
+        m_panel[Control::nAlfa].text = number(substance.criticalAngle);
+        m_panel[Control::nIndex].text = number(substance.refrIndex);
+        clickOption(Control::opMenší);
+        clickOption(Control::opStředníDistance);
+        clickOption(Control::opRychlá);
+        setCount(pace::startCount);
+    });
 }
 
 void WindowModel::select(Control option)
@@ -71,6 +104,11 @@ void WindowModel::select(Control option)
 
 void WindowModel::click(Control option)
 {
+    notifying([this, option] { clickOption(option); });
+}
+
+void WindowModel::clickOption(Control option)
+{
     switch (option) {
     case Control::opVoda:
         select(option);
@@ -87,6 +125,7 @@ void WindowModel::click(Control option)
         // has always drawn it, and a run paints it over.
         const double degrees = *facts(AngleCase::Angle35).degrees;
         m_picture.line(770, 7440, float(770 - 100 * std::sin(scene::radians(degrees))), 7440);
+        m_drawn = true;
         break;
     }
     case Control::opMezní:
@@ -128,35 +167,35 @@ void WindowModel::click(Control option)
 
 void WindowModel::setText(Control field, std::string text)
 {
-    m_panel[field].text = std::move(text);
+    if (field != Control::nIndex && field != Control::nAlfa) {
+        return;
+    }
+    notifying([&] { m_panel[field].text = std::move(text); });
 }
 
 void WindowModel::scroll(int value)
 {
-    m_scrollValue = value;
-    setCount(pace::countForScrollValue(value));
+    notifying([this, value] {
+        m_scrollValue = value;
+        setCount(pace::countForScrollValue(value));
+    });
 }
 
 void WindowModel::setCount(std::int64_t count)
 {
+    m_panel.slowDownCount = count;
     m_panel[Control::nSpomaleni].text = number(double(count));
-}
-
-Substance WindowModel::substanceInForce() const
-{
-    // Any text but water's counts as glass, as the critical angle and index have always been
-    // chosen.
-    return substanceFromKey(m_panel[Control::nLátka].text).value_or(Substance::Glass);
 }
 
 void WindowModel::chooseSubstance(Substance substance)
 {
     const SubstanceRow& row = facts(substance);
+    m_panel.substance = substance;
     m_panel[Control::nVoda].visible = substance == Substance::Water;
     m_panel[Control::nSklo].visible = substance == Substance::Glass;
     m_panel[Control::nLátka].text = key(row.key);
     m_panel[Control::nIndex].text = number(row.refrIndex);
-    if (angleCaseFromKey(m_panel[Control::nAlfaCaption].text) == AngleCase::Critical) {
+    if (m_panel.angleCase == AngleCase::Critical) {
         m_panel[Control::nAlfa].text = number(row.criticalAngle);
     }
 }
@@ -164,13 +203,15 @@ void WindowModel::chooseSubstance(Substance substance)
 void WindowModel::chooseFixedAngle(AngleCase angleCase)
 {
     const AngleCaseRow& row = facts(angleCase);
+    m_panel.angleCase = angleCase;
     m_panel[Control::nAlfa].text = number(row.degrees.value_or(0));
     m_panel[Control::nAlfaCaption].text = key(row.key);
 }
 
 void WindowModel::chooseCriticalAngle()
 {
-    const SubstanceRow& substance = facts(substanceInForce());
+    const SubstanceRow& substance = facts(m_panel.substance);
+    m_panel.angleCase = AngleCase::Critical;
     m_panel[Control::nAlfa].text = number(substance.criticalAngle);
     m_panel[Control::nIndex].text = number(substance.refrIndex);
     m_panel[Control::nAlfaCaption].text = key(facts(AngleCase::Critical).key);
@@ -179,6 +220,7 @@ void WindowModel::chooseCriticalAngle()
 void WindowModel::chooseDistance(DetectorDistance distance)
 {
     const DetectorDistanceRow& row = facts(distance);
+    m_panel.distance = distance;
     m_panel[Control::nDistance].text = key(row.key);
     m_panel.markerY = row.markerY;
     m_panel.detectorHLabelLeft = marker::labelLeft;
@@ -187,28 +229,62 @@ void WindowModel::chooseDistance(DetectorDistance distance)
 
 std::variant<RunSettings, Refusal> WindowModel::checkStart() const
 {
-    const auto distanceKey = detectorDistanceFromKey(m_panel[Control::nDistance].text);
-    StartFields fields{m_panel[Control::nIndex].text, m_panel[Control::nAlfa].text,
-                       angleCaseFromKey(m_panel[Control::nAlfaCaption].text),
-                       substanceFromKey(m_panel[Control::nLátka].text), distanceKey};
+    const StartFields fields{m_panel.indexText(), m_panel.alphaText(), m_panel.angleCase,
+                             m_panel.substance, m_panel.distance};
     return ::checkStart(fields, m_format);
+}
+
+std::optional<Refusal> WindowModel::start()
+{
+    if (running()) {
+        return std::nullopt;
+    }
+    const auto checked = checkStart();
+    if (const auto* refusal = std::get_if<Refusal>(&checked)) {
+        return *refusal;
+    }
+    notifying([&] {
+        // The run paints the whole picture over: what was drawn before need not be kept.
+        m_picture.clear();
+        beginRun(std::get<RunSettings>(checked));
+    });
+    return std::nullopt;
 }
 
 void WindowModel::beginRun(const RunSettings& settings)
 {
     m_runPanel = m_panel;
     m_steering.begin();
-    m_run.emplace(m_picture, settings);
+    m_clip.emplace(m_picture, layout::sceneBounds);
+    m_run.emplace(*m_clip, settings);
+    m_panel[Control::cmdStart].enabled = false;
+    m_drawn = true;
 }
 
 std::optional<DrawnStep> WindowModel::step()
 {
-    if (!m_run || m_run->finished() || !m_steering.takeNextStep()) {
+    if (!m_run || m_run->finished()) {
         return std::nullopt;
     }
-    const SweepStep drawn = m_run->drawStep();
-    // The count is read afresh after every step: the pace scroll bar acts during a run.
-    return DrawnStep{drawn, slowDownCount()};
+    std::optional<DrawnStep> drawn;
+    notifying([&] {
+        if (!m_steering.takeNextStep()) {
+            return;
+        }
+        const SweepStep step = m_run->drawStep();
+        m_drawn = true;
+        m_stepDrawn = true;
+        // The count is read afresh after every step: the pace scroll bar acts during a run.
+        drawn = DrawnStep{step, slowDownCount()};
+    });
+    return drawn;
+}
+
+bool WindowModel::press(RunKey key, bool autoRepeat)
+{
+    bool steered = false;
+    notifying([&] { steered = m_steering.press(key, autoRepeat); });
+    return steered;
 }
 
 bool WindowModel::runOver() const
@@ -221,9 +297,12 @@ void WindowModel::endRun()
     if (!m_run) {
         return;
     }
-    m_lastCurves = m_run->record();
-    m_run.reset();
-    m_steering.finish();
+    notifying([this] {
+        m_lastCurves = m_run->record();
+        m_run.reset();
+        m_steering.finish();
+        m_panel[Control::cmdStart].enabled = true;
+    });
 }
 
 EndAction WindowModel::requestEnd()
@@ -231,15 +310,24 @@ EndAction WindowModel::requestEnd()
     if (!running()) {
         return EndAction::CloseNow;
     }
-    m_steering.requestEnd();
+    notifying([this] { m_steering.requestEnd(); });
     return EndAction::CloseAfterRun;
 }
 
-std::int64_t WindowModel::slowDownCount() const
+RunSettings WindowModel::shownSettings() const
 {
-    const ParsedNumber count = parseNumber(m_panel[Control::nSpomaleni].text, m_format);
-    if (count.kind != ParsedNumber::Kind::Number || !(count.value > 0)) {
-        return 0;
+    if (m_lastCurves && !running()) {
+        return m_lastCurves->settings;
     }
-    return std::int64_t(std::llround(count.value));
+    return chosenSettings();
+}
+
+RunSettings WindowModel::chosenSettings() const
+{
+    const auto number = [this](const std::string& text) {
+        const ParsedNumber n = parseNumber(text, m_format);
+        return n.kind == ParsedNumber::Kind::Number ? n.value : 0.0;
+    };
+    return RunSettings::of(number(m_panel.indexText()), number(m_panel.alphaText()),
+                           m_panel.angleCase, m_panel.substance, m_panel.distance);
 }

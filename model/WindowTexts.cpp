@@ -111,3 +111,37 @@ double refusalExample(const Refusal& refusal)
     return refusal.field == Control::nIndex ? facts(Substance::Water).refrIndex
                                             : *facts(AngleCase::Angle35).degrees;
 }
+
+namespace {
+// The length of a UTF-8 sequence that starts with lead.
+std::size_t sequenceLength(unsigned char lead)
+{
+    return lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+}
+
+std::string cut(const std::string& text, std::size_t longest)
+{
+    if (longest == 0) {
+        return text;
+    }
+    std::size_t units = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = sequenceLength(static_cast<unsigned char>(text[i]));
+        units += length == 4 ? 2 : 1; // beyond the basic plane: two UTF-16 units
+        if (units > longest) {
+            return text.substr(0, i) + "…";
+        }
+        i += length;
+    }
+    return text;
+}
+} // namespace
+
+std::array<std::string, 4> refusalArguments(const Refusal& refusal, const NumberFormat& format,
+                                            std::size_t longestTyped)
+{
+    return {refusal.reason == Refusal::Reason::OutOfRange ? formatNumber(refusal.value, format)
+                                                          : cut(refusal.typed, longestTyped),
+            formatNumber(refusal.range.lowest, format), formatNumber(refusal.range.highest, format),
+            formatNumber(refusalExample(refusal), format)};
+}

@@ -10,7 +10,11 @@
 #include "StartCheck.h"
 #include "TextMark.h"
 
+#include <optional>
+
 #include <array>
+#include <cstddef>
+#include <string>
 
 inline constexpr const char* windowTextContext = "Brontel";
 inline constexpr const char* commandLineTextContext = "CommandLine";
@@ -138,3 +142,37 @@ const char* refusalOnCommandLine(const Refusal& refusal);
 // The example of a number the sentences give as %4: one the refused field takes, the water's
 // index for the index and the 35 degrees' angle for the angle.
 double refusalExample(const Refusal& refusal);
+
+// What the sentences put in for %1 ... %4, numbers as the fields show them under format: what
+// was typed (the number read, where it is out of range), the range, and the example. A typed
+// text longer than longestTyped characters is cut there and ends with "…" (0: never cut);
+// characters are counted as the front ends count them, in UTF-16 units, and never split.
+std::array<std::string, 4> refusalArguments(const Refusal& refusal, const NumberFormat& format,
+                                            std::size_t longestTyped = 0);
+// A window shows no more of a typed text than this in a refusal: a pasted page is not
+// repeated in a message box.
+inline constexpr std::size_t longestTypedInWindow = 40;
+
+// What a screen reader says for the controls a caption does not name, and for the picture.
+inline constexpr const char* accessibleTextContext = "AccessibleNames";
+struct AccessibleText
+{
+    std::optional<Control> control; // none for the picture
+    const char* name;
+    const char* description; // or none
+};
+inline constexpr std::array<AccessibleText, 4> accessibleTexts{{
+    // The two settings the user types are named by their captions, not by their changing text.
+    {Control::nIndex, QT_TRANSLATE_NOOP("AccessibleNames", "Index lomu"), nullptr},
+    {Control::nAlfa, QT_TRANSLATE_NOOP("AccessibleNames", "Úhel dopadu"),
+     QT_TRANSLATE_NOOP("AccessibleNames", "Úhel dopadu ve stupních")},
+    {Control::HScroll1, QT_TRANSLATE_NOOP("AccessibleNames", "Zpomalení animace"),
+     QT_TRANSLATE_NOOP("AccessibleNames", "Čím dál vpravo, tím pomaleji se obrázek pokusu kreslí")},
+    {std::nullopt,
+     QT_TRANSLATE_NOOP("AccessibleNames",
+                       "Obrázek pokusu: látka pod vzduchem, paprsky světla, křivky "
+                       "pravděpodobnosti detektorů V, H a L a Cornuovy spirály"),
+     QT_TRANSLATE_NOOP("AccessibleNames",
+                       "Po stisku tlačítka Start se sem kreslí průběh pokusu; Ctrl+C jej "
+                       "zkopíruje do schránky jako obrázek.")},
+}};

@@ -38,7 +38,7 @@ public:
     const DrawingList& drawing() const { return m_list; }
     // A new run begins: it paints the whole picture over, so nothing drawn before is kept. The
     // image shows the old picture until then.
-    void clear();
+    void clear() override;
 
     // Renders the whole picture again at a new size factor or pixel density. A factor that is
     // not a positive finite number is refused (false), and the picture stays as it was.

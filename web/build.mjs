@@ -84,7 +84,7 @@ const bundle = await build({
 // name table is replaced, and the page calls it "Brontel Serif".
 const fontFile = '/usr/share/fonts/truetype/liberation2/LiberationSerif-Bold.ttf';
 const allTexts = JSON.stringify(readTranslations(join(root, 'translations/brontel_en.ts')))
-    + readFileSync(join(here, 'src/Design.ts'), 'utf8')
+    + readFileSync(join(root, 'model/WindowTexts.h'), 'utf8')
     + readFileSync(join(here, 'src/Texts.ts'), 'utf8') + '0123456789.,-+e%„“…×°';
 const glyphs = [...new Set(allTexts)].filter((c) => c.codePointAt(0) >= 32).join('');
 const font = await fontverter.convert(renamedFont(await subsetFont(readFileSync(fontFile), glyphs,

@@ -34,7 +34,7 @@ writeFileSync(`${native}.cpp`, `
 #include <chrono>
 #include <cstdio>
 int main() {
-    const RunSettings s = RunSettings::fromFields(1.33, 35, "35", "Voda", "750", 750);
+    const RunSettings s = RunSettings::of(1.33, 35, AngleCase::Angle35, Substance::Water, DetectorDistance::Middle);
     const RunParameters p = chooseRunParameters(s.angleCase, s.substance, s.distance);
     const SumInputs in = SumInputs::from(s, p);
     double plain = 1e300, fast = 1e300, sink = 0;

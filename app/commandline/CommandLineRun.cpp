@@ -84,16 +84,12 @@ int writeFiles(const CommandLine& line)
     model.setNumberFormat({QLocale().decimalPoint().toStdString()});
     model.load();
     applyCommandLine(model, line);
-    const auto checked = model.checkStart();
-    if (const auto* refusal = std::get_if<Refusal>(&checked)) {
+    if (const std::optional<Refusal> refusal = model.start()) {
         // In the command line's words, naming the option.
         printError(refusalText(commandLineTextContext, refusalOnCommandLine(*refusal), *refusal,
                                model.numberFormat()));
         return 2;
     }
-    // The run paints the whole picture over, as in the window.
-    picture.clear();
-    model.beginRun(std::get<RunSettings>(checked));
     while (!model.runOver()) {
         model.step();
     }

@@ -7,11 +7,11 @@
 #include "NumberText.h"
 #include "OverlayPainter.h"
 #include "PictureRenderer.h"
-#include "SceneCaptions.h"
 #include "SubstanceCaption.h"
 #include "Surface.h"
 #include "Twips.h"
 #include "VectorPicture.h"
+#include "WindowLayout.h"
 #include "WindowTexts.h"
 
 #include <QBuffer>
@@ -31,7 +31,8 @@
 namespace {
 // The scene in twips: right of the control panel and below the title row, to the window's
 // right edge and the lower ends of the apparatus' vertical lines.
-constexpr QRectF sceneTwips(2640, 480, 11445 - 2640, 7815 - 480);
+constexpr QRectF sceneTwips(layout::sceneBounds.leftX, layout::sceneBounds.topY,
+                            11445 - layout::sceneBounds.leftX, 7815 - layout::sceneBounds.topY);
 constexpr double settingsLineHeight = 24; // design pixels
 
 QRectF sceneInDesignPixels()
@@ -46,14 +47,14 @@ QRectF designRect(const TwipsRect& r)
             twipsToPixels(r.height)};
 }
 
-Qt::Alignment alignmentOf(look::Alignment alignment)
+Qt::Alignment alignmentOf(layout::Alignment alignment)
 {
     switch (alignment) {
-    case look::Alignment::Left:
+    case layout::Alignment::Left:
         return Qt::AlignLeft;
-    case look::Alignment::Centre:
+    case layout::Alignment::Centre:
         return Qt::AlignHCenter;
-    case look::Alignment::Right:
+    case layout::Alignment::Right:
         return Qt::AlignRight;
     }
     return Qt::AlignLeft;
@@ -129,10 +130,8 @@ bool harmlessXml(const QByteArray& bytes)
 
 QString describe(const RunSettings& settings)
 {
-    const QString substance =
-        settings.substance ? substanceCaption(*settings.substance) : QStringLiteral("?");
-    return describe(substance, numberText(settings.refrIndex), numberText(settings.alpha),
-                    numberText(settings.detectorDistance));
+    return describe(substanceCaption(settings.substance), numberText(settings.refrIndex),
+                    numberText(settings.alpha), numberText(settings.detectorDistance));
 }
 } // namespace
 
@@ -146,10 +145,9 @@ ScenePicture::ScenePicture(const WindowModel& model, const DrawingList& drawing)
         const auto text = [this](Control c) {
             return fieldText(QString::fromStdString(m_panel[c].text));
         };
-        const Substance substance =
-            substanceFromKey(m_panel[Control::nLátka].text).value_or(Substance::Glass);
-        m_settingsLine = describe(substanceCaption(substance), text(Control::nIndex),
-                                  text(Control::nAlfa), text(Control::nDistance));
+        m_settingsLine =
+            describe(substanceCaption(m_panel.substance), text(Control::nIndex),
+                     text(Control::nAlfa), QString::number(facts(m_panel.distance).twips));
     }
 }
 
@@ -172,8 +170,8 @@ bool ScenePicture::paint(QPainter& painter, double scale, PictureAs as) const
     painter.setClipRect(scene);
 
     // The window's own surface lies beneath the picture: its line controls show before a run.
-    for (std::size_t i = 0; i < sceneLines.size(); ++i) {
-        const SceneLine& line = sceneLines[i];
+    for (std::size_t i = 0; i < layout::lines.size(); ++i) {
+        const layout::LineControl& line = layout::lines[i];
         const int y1 = i == 0 ? m_panel.markerY : line.y1;
         const int y2 = i == 0 ? m_panel.markerY : line.y2;
         QPen pen(Qt::black, line.width);
@@ -226,29 +224,28 @@ bool ScenePicture::paint(QPainter& painter, double scale, PictureAs as) const
 
 void ScenePicture::paintCaptions(QPainter& painter) const
 {
-    for (const SceneCaption& caption : sceneCaptions) {
-        if (!m_panel[caption.control].visible) {
+    for (const Control control : layout::sceneCaptions) {
+        if (!m_panel[control].visible) {
             continue;
         }
-        TwipsRect place = caption.box;
-        if (caption.control == Control::nDetektorH) {
+        const layout::ControlLayout& caption = layout::of(control);
+        TwipsRect place{caption.box.left, caption.box.top, caption.box.width, caption.box.height};
+        if (control == Control::nDetektorH) {
             place.left = m_panel.detectorHLabelLeft;
             place.top = m_panel.detectorHLabelTop;
         }
         const QRectF box = designRect(place);
-        const Colour ground = caption.look.ground == look::Ground::Green ? colours::substanceGreen
-                                                                         : colours::sceneGrey;
+        const Colour ground =
+            caption.ground == layout::Ground::Green ? colours::substanceGreen : colours::sceneGrey;
         painter.fillRect(box, toQColor(ground));
-        painter.setFont(fontInDesignPixels(look::serifBold(caption.look.pointSize)));
-        painter.setPen(caption.look.blackText
-                           ? QColor(Qt::black)
-                           : QGuiApplication::palette().color(QPalette::ButtonText));
-        const ControlTexts& texts = textsOf(caption.control);
+        painter.setFont(fontInDesignPixels(look::serifBold(caption.points)));
+        painter.setPen(caption.blackText ? QColor(Qt::black)
+                                         : QGuiApplication::palette().color(QPalette::ButtonText));
+        const ControlTexts& texts = textsOf(control);
         // A text box keeps its text a couple of pixels from its sides.
         // A caption wider than its box is shown whole rather than cut.
         painter.drawText(box.adjusted(2, 0, -2, 0),
-                         int(alignmentOf(caption.look.alignment)) | Qt::AlignVCenter |
-                             Qt::TextDontClip,
+                         int(alignmentOf(caption.alignment)) | Qt::AlignVCenter | Qt::TextDontClip,
                          xmlText(QCoreApplication::translate(windowTextContext, texts.caption)));
     }
 }

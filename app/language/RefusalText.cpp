@@ -8,22 +8,21 @@
 #include <QCoreApplication>
 
 QString refusalText(const char* context, const char* sentence, const Refusal& refusal,
-                    const NumberFormat& format, qsizetype longestTyped)
+                    const NumberFormat& format, std::size_t longestTyped)
 {
-    const auto number = [&format](double value) {
-        return QString::fromStdString(formatNumber(value, format));
-    };
-    QString typed = QString::fromStdString(refusal.typed);
-    if (longestTyped > 0 && typed.size() > longestTyped) {
-        typed = typed.left(longestTyped) + QStringLiteral("…");
+    const std::array<std::string, 4> arguments = refusalArguments(refusal, format, longestTyped);
+    const QString pattern = QCoreApplication::translate(context, sentence);
+    // The sentences take %1 ... %4 in any order and may leave some out, so each is put in by
+    // name, in one pass: a "%2" the user typed stays as typed.
+    QString text;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const qsizetype n = i + 1 < pattern.size() ? pattern[i + 1].digitValue() : -1;
+        if (pattern[i] == QLatin1Char('%') && n >= 1 && n <= qsizetype(arguments.size())) {
+            text += QString::fromStdString(arguments[std::size_t(n - 1)]);
+            ++i;
+        } else {
+            text += pattern[i];
+        }
     }
-    QString text = QCoreApplication::translate(context, sentence);
-    // The sentences take %1 ... %4 in any order and may leave some out, so each is replaced by
-    // name rather than by QString::arg's order.
-    text.replace(QStringLiteral("%1"),
-                 refusal.reason == Refusal::Reason::OutOfRange ? number(refusal.value) : typed);
-    text.replace(QStringLiteral("%2"), number(refusal.range.lowest));
-    text.replace(QStringLiteral("%3"), number(refusal.range.highest));
-    text.replace(QStringLiteral("%4"), number(refusalExample(refusal)));
     return text;
 }

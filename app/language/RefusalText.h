@@ -10,7 +10,9 @@
 
 #include <QString>
 
-// sentence: one of the model's refusal sentences, translated in context. A typed text longer
-// than longestTyped characters is cut there and ends with "…" (0: never cut).
+#include <cstddef>
+
+// sentence: one of the model's refusal sentences, translated in context; its arguments as
+// refusalArguments gives them.
 QString refusalText(const char* context, const char* sentence, const Refusal& refusal,
-                    const NumberFormat& format, qsizetype longestTyped = 0);
+                    const NumberFormat& format, std::size_t longestTyped = 0);

@@ -14,11 +14,11 @@
 #include "PictureClipboard.h"
 #include "PictureLayer.h"
 #include "PictureSurface.h"
-#include "SceneCaptions.h"
 #include "SceneMenu.h"
 #include "Surface.h"
 #include "TextFit.h"
 #include "Twips.h"
+#include "WindowLayout.h"
 #include "WindowModel.h"
 #include "WindowSizeKeys.h"
 
@@ -71,13 +71,24 @@ Brontel::Brontel(Countdown countdown, QWidget* parent)
 
     createControls();
     m_model = std::make_unique<WindowModel>(m_pictureLayer->picture());
+    m_model->subscribe([this](const ModelChange& change) {
+        showChange(change);
+        Q_EMIT modelChanged(change);
+    });
+    // The controls begin as the model's design state; after this, only what changes is shown.
+    ModelChange everything;
+    for (const layout::ControlLayout& c : layout::controls) {
+        everything.controls.push_back(c.control);
+    }
+    everything.marker = true;
+    showChange(everything);
     m_stepTimer.setSingleShot(true);
     m_stepTimer.setInterval(0);
     connect(&m_stepTimer, &QTimer::timeout, this, &Brontel::runStep);
     connectHandlers();
     setTabOrder();
     // Start is what a newcomer wants first, not a caret blinking in the title.
-    cmdStart->setFocus(Qt::OtherFocusReason);
+    control<QPushButton>(Control::cmdStart)->setFocus(Qt::OtherFocusReason);
     enableKeyboardAccess(*this);
     auto* clipboard = new PictureClipboard(*this);
     auto* sizeKeys = new WindowSizeKeys(*this);
@@ -92,28 +103,47 @@ Brontel::Brontel(Countdown countdown, QWidget* parent)
 
 Brontel::~Brontel() = default;
 
+namespace {
+TwipsRect twipsOf(const layout::Box& box)
+{
+    return {box.left, box.top, box.width, box.height};
+}
+
+QString nameText(Control control)
+{
+    const std::string_view name = nameOf(control);
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
+TextBoxLook lookOf(const layout::ControlLayout& c)
+{
+    return {c.points, c.ground == layout::Ground::Green ? Ground::Green : Ground::Grey,
+            c.alignment == layout::Alignment::Centre  ? Alignment::Centre
+            : c.alignment == layout::Alignment::Right ? Alignment::Right
+                                                      : Alignment::Left,
+            c.blackText};
+}
+} // namespace
+
 void Brontel::createControls()
 {
-    const TextBoxLook caption;
-    TextBoxLook value;
-    value.pointSize = 14.25;
-
     // The window's own surface: the prompt lies below the run's picture.
-    labKlepnete = new QLabel(QString(), this);
-    labKlepnete->setObjectName(QStringLiteral("labKlepnete"));
-    labKlepnete->setFont(look::serifBold(18));
-    labKlepnete->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    labKlepnete->setWordWrap(true);
-    labKlepnete->setAutoFillBackground(true);
-    setTwipsGeometry(labKlepnete, {3960, 1800, 3255, 855});
+    const layout::ControlLayout& prompt = layout::of(Control::labKlepnete);
+    auto* label = new QLabel(QString(), this);
+    label->setObjectName(nameText(Control::labKlepnete));
+    label->setFont(look::serifBold(prompt.points));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setAutoFillBackground(true);
+    setTwipsGeometry(label, twipsOf(prompt.box));
+    m_widgets[std::size_t(Control::labKlepnete)] = label;
 
-    LineControl** const lines[] = {&Line1, &Line2, &Line3, &Line4, &Line5, &Line6, &Line7};
-    for (std::size_t i = 0; i < sceneLines.size(); ++i) {
-        const SceneLine& l = sceneLines[i];
+    for (std::size_t i = 0; i < layout::lines.size(); ++i) {
+        const layout::LineControl& l = layout::lines[i];
         auto* line = new LineControl(QStringLiteral("Line%1").arg(i + 1), l.x1, l.y1, l.x2, l.y2,
                                      l.width, this);
         connect(line, &LineControl::changed, this, qOverload<>(&QWidget::update));
-        *lines[i] = line;
+        m_lines[i] = line;
     }
 
     // The ratio of the screen the window opens on, so the picture's lines stay sharp there.
@@ -124,103 +154,86 @@ void Brontel::createControls()
     m_pictureLayer->setObjectName(QStringLiteral("picture"));
     m_pictureLayer->setGeometry(QRect(QPoint(0, 0), designscale::designSize()));
 
-    // Controls that are windows of their own stand in front of the picture.
-    TextBoxLook title;
-    title.pointSize = 15.75;
-    nuBrontel = look::displayTextBox(QStringLiteral("nuBrontel"), QString(), {4440, 0, 2295, 375},
-                                     title, this);
-    cmdStart =
-        look::commandButton(QStringLiteral("cmdStart"), QString(), {6840, 0, 975, 375}, this);
-    cmdKonec =
-        look::commandButton(QStringLiteral("cmdKonec"), QString(), {8040, 0, 1215, 375}, this);
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    HScroll1->setObjectName(QStringLiteral("HScroll1"));
-    HScroll1->setRange(pace::scrollMinimum, pace::scrollMaximum);
-    HScroll1->setValue(0);
-    HScroll1->setSingleStep(1);
-    HScroll1->setPageStep(1);
-    HScroll1->setTracking(false);              // Change comes at the end of a drag, never during it
-    HScroll1->setFocusPolicy(Qt::StrongFocus); // reachable with Tab, moved with the arrow keys
-    setTwipsGeometry(HScroll1, {4080, 480, 2415, 255});
-
-    nTextIndex = look::displayTextBox(QStringLiteral("nTextIndex"), QString(),
-                                      {480, 1200, 1095, 285}, caption, this);
-    nIndex = look::displayTextBox(QStringLiteral("nIndex"), QStringLiteral("nIndex"),
-                                  {720, 1440, 855, 330}, value, this);
-
-    frmLátka = look::frame(QStringLiteral("frmLátka"), QString(), {480, 1800, 975, 975}, this);
-    opVoda = look::option(QStringLiteral("opVoda"), QString(), {120, 240, 735, 255}, frmLátka);
-    opSklo = look::option(QStringLiteral("opSklo"), QString(), {120, 600, 735, 255}, frmLátka);
-
-    frmDistance =
-        look::frame(QStringLiteral("frmDistance"), QString(), {240, 3120, 1935, 1335}, this);
-    opVelkáDistance = look::option(QStringLiteral("opVelkáDistance"), QStringLiteral("1500"),
-                                   {120, 240, 1335, 255}, frmDistance);
-    opStředníDistance = look::option(QStringLiteral("opStředníDistance"), QStringLiteral("750"),
-                                     {600, 600, 855, 255}, frmDistance);
-    opMaláDistance = look::option(QStringLiteral("opMaláDistance"), QStringLiteral("100"),
-                                  {1080, 960, 615, 255}, frmDistance);
-
-    nAlfa = look::displayTextBox(QStringLiteral("nAlfa"), QStringLiteral("nAlfa"),
-                                 {960, 5040, 855, 330}, value, this);
-    frmDopad = look::frame(QStringLiteral("frmDopad"), QString(), {480, 5400, 1335, 1095}, this);
-    opMenší = look::option(QStringLiteral("opMenší"), QStringLiteral("35"), {240, 240, 735, 195},
-                           frmDopad);
-    opMezní = look::option(QStringLiteral("opMezní"), QString(), {360, 480, 735, 255}, frmDopad);
-    opVětší = look::option(QStringLiteral("opVětší"), QStringLiteral("60"), {480, 720, 615, 255},
-                           frmDopad);
-
-    frmAnimace =
-        look::frame(QStringLiteral("frmAnimace"), QString(), {480, 6600, 1335, 1095}, this);
-    opRychlá =
-        look::option(QStringLiteral("opRychlá"), QString(), {120, 240, 855, 255}, frmAnimace);
-    opPomalejší =
-        look::option(QStringLiteral("opPomalejší"), QString(), {120, 480, 1095, 255}, frmAnimace);
-    opPomalá =
-        look::option(QStringLiteral("opPomalá"), QString(), {120, 720, 975, 255}, frmAnimace);
-    frmAnimace->hide();
-
-    for (const SceneCaption& caption : sceneCaptions) {
-        const std::string_view name = nameOf(caption.control);
-        look::displayTextBox(QString::fromUtf8(name.data(), qsizetype(name.size())), QString(),
-                             caption.box, caption.look, this);
+    // Controls that are windows of their own stand in front of the picture, in tab order. The
+    // frames come last, each with its options: a frame takes no focus, and made after the
+    // controls around it, it stands between none of them in the focus chain.
+    for (const bool frames : {false, true}) {
+        for (const layout::ControlLayout& c : layout::controls) {
+            if (c.kind == layout::Kind::Label || c.frame ||
+                (c.kind == layout::Kind::Frame) != frames) {
+                continue;
+            }
+            QWidget* widget = createControl(c, this);
+            m_widgets[std::size_t(c.control)] = widget;
+            for (const layout::ControlLayout& option : layout::controls) {
+                if (option.frame == c.control) {
+                    m_widgets[std::size_t(option.control)] =
+                        look::option(nameText(option.control), QString(), twipsOf(option.box),
+                                     static_cast<QGroupBox*>(widget));
+                }
+            }
+        }
     }
-    nDetektorV = findChild<QLineEdit*>(QStringLiteral("nDetektorV"));
-    nDetektorH = findChild<QLineEdit*>(QStringLiteral("nDetektorH"));
-    nDetektorS = findChild<QLineEdit*>(QStringLiteral("nDetektorS"));
-    nPravd2podobnost = findChild<QLineEdit*>(QStringLiteral("nPravd2podobnost"));
-    nCornuovySpirály = findChild<QLineEdit*>(QStringLiteral("nCornuovySpirály"));
-    nCornuLatka = findChild<QLineEdit*>(QStringLiteral("nCornuLatka"));
-    nVoda = findChild<QLineEdit*>(QStringLiteral("nVoda"));
-    nSklo = findChild<QLineEdit*>(QStringLiteral("nSklo"));
+    // A field stands in front of the caption above it, which its top edge touches.
+    for (const layout::ControlLayout& c : layout::controls) {
+        if (c.kind == layout::Kind::Field) {
+            widgetOf(c.control)->raise();
+        }
+    }
+}
 
-    nLátka = look::hiddenField(QStringLiteral("nLátka"), QStringLiteral("nLátka"),
-                               {2040, 120, 735, 285}, this);
-    nAlfaCaption = look::hiddenField(QStringLiteral("nAlfaCaption"), QStringLiteral("nAlfaCaption"),
-                                     {2880, 120, 735, 285}, this);
-    nDistance = look::hiddenField(QStringLiteral("nDistance"), QStringLiteral("nDistance"),
-                                  {2040, 3960, 495, 285}, this);
-    nSpomaleni = look::hiddenField(QStringLiteral("nSpomaleni"), QStringLiteral("Spomalení"),
-                                   {5040, 720, 855, 375}, this);
+QWidget* Brontel::createControl(const layout::ControlLayout& c, QWidget* parent)
+{
+    const QString name = nameText(c.control);
+    const TwipsRect box = twipsOf(c.box);
+    switch (c.kind) {
+    case layout::Kind::Caption:
+    case layout::Kind::Field:
+        return look::displayTextBox(name, QString(), box, lookOf(c), parent);
+    case layout::Kind::HiddenField:
+        return look::hiddenField(name, QString(), box, parent);
+    case layout::Kind::Button:
+        return look::commandButton(name, QString(), box, parent);
+    case layout::Kind::Frame:
+        return look::frame(name, QString(), box, parent);
+    case layout::Kind::ScrollBar: {
+        auto* bar = new QScrollBar(Qt::Horizontal, parent);
+        bar->setObjectName(name);
+        bar->setRange(pace::scrollMinimum, pace::scrollMaximum);
+        bar->setValue(0);
+        bar->setSingleStep(1);
+        bar->setPageStep(1);
+        bar->setTracking(false);              // Change comes at the end of a drag, never during it
+        bar->setFocusPolicy(Qt::StrongFocus); // reachable with Tab, moved with the arrow keys
+        setTwipsGeometry(bar, box);
+        return bar;
+    }
+    case layout::Kind::Option:
+    case layout::Kind::Label:
+        break;
+    }
+    return nullptr;
 }
 
 void Brontel::connectHandlers()
 {
-    connect(cmdStart, &QPushButton::clicked, this, &Brontel::startClicked);
-    connect(cmdKonec, &QPushButton::clicked, this, &Brontel::konecClicked);
-    connect(HScroll1, &QScrollBar::valueChanged, this, [this](int value) {
-        updateNumberFormat();
-        m_model->scroll(value);
-        showModel();
-    });
+    connect(control<QPushButton>(Control::cmdStart), &QPushButton::clicked, this,
+            &Brontel::startClicked);
+    connect(control<QPushButton>(Control::cmdKonec), &QPushButton::clicked, this,
+            &Brontel::konecClicked);
+    connect(control<QScrollBar>(Control::HScroll1), &QScrollBar::valueChanged, this,
+            [this](int value) {
+                updateNumberFormat();
+                m_model->scroll(value);
+            });
     for (const OptionRow& row : optionTable) {
         auto* button = static_cast<OptionButton*>(widgetOf(row.option));
         connect(button, &OptionButton::clicked, this,
                 [this, option = row.option] { optionClicked(option); });
     }
-    // What is typed into a field, or written there by a program, is the model's.
-    for (Control field : {Control::nIndex, Control::nAlfa, Control::nLátka, Control::nAlfaCaption,
-                          Control::nDistance, Control::nSpomaleni}) {
+    // What is typed into a field, or written there by a program, is the model's. The hidden
+    // fields only show the choices.
+    for (Control field : {Control::nIndex, Control::nAlfa}) {
         auto* box = static_cast<QLineEdit*>(widgetOf(field));
         connect(box, &QLineEdit::textChanged, this,
                 [this, field](const QString& text) { m_model->setText(field, utf8Of(text)); });
@@ -229,17 +242,9 @@ void Brontel::connectHandlers()
 
 void Brontel::setTabOrder()
 {
-    QWidget* const order[] = {
-        nuBrontel,  cmdStart,     nAlfa,       frmDopad,        opMezní,           opVětší,
-        opMenší,    nAlfaCaption, nLátka,      nIndex,          frmLátka,          opVoda,
-        opSklo,     nDistance,    frmDistance, opVelkáDistance, opStředníDistance, opMaláDistance,
-        nTextIndex, nDetektorH,   nDetektorS,  nDetektorV,      nCornuovySpirály,  nPravd2podobnost,
-        cmdKonec,   labKlepnete,  nSklo,       nVoda,           nCornuLatka,       nSpomaleni,
-        frmAnimace, opRychlá,     opPomalejší, opPomalá,        HScroll1,
-    };
     // Frames and the label take no focus; the chain runs through the others in design order.
     QWidget* previous = nullptr;
-    for (QWidget* widget : order) {
+    for (QWidget* widget : m_widgets) {
         if (widget->focusPolicy() == Qt::NoFocus) {
             continue;
         }
@@ -253,7 +258,7 @@ void Brontel::setTabOrder()
 void Brontel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    for (const LineControl* line : {Line1, Line2, Line3, Line4, Line5, Line6, Line7}) {
+    for (const LineControl* line : m_lines) {
         line->paint(painter, m_placement);
     }
 }

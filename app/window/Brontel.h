@@ -11,11 +11,14 @@
 #include "Control.h"
 #include "Countdown.h"
 #include "CurveRecord.h"
+#include "ModelChange.h"
 #include "Twips.h"
+#include "WindowLayout.h"
 
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -55,10 +58,6 @@ public:
     bool isRunning() const;
     // The curves of the last run, finished or stopped; none before the first run.
     const std::optional<CurveRecord>& lastCurves() const;
-    // Shows the model's state on the controls, after it was changed from outside.
-    void showModel();
-    // The widget that shows control.
-    QWidget* widgetOf(Control control) const;
 
     // Whether settings that cannot be run are explained in a message box (the default) or
     // only announced by runRefused, for a caller without a window on screen.
@@ -89,55 +88,18 @@ public:
     // fields keep their keys, which are data, not words.
     void retranslate();
 
-    // The controls, named as in the design.
-    QLineEdit* nuBrontel = nullptr;
-    QPushButton* cmdStart = nullptr;
-    QPushButton* cmdKonec = nullptr;
-    QScrollBar* HScroll1 = nullptr;
-
-    QLineEdit* nTextIndex = nullptr;
-    QLineEdit* nIndex = nullptr;
-    QGroupBox* frmLátka = nullptr;
-    OptionButton* opVoda = nullptr;
-    OptionButton* opSklo = nullptr;
-    QGroupBox* frmDistance = nullptr;
-    OptionButton* opVelkáDistance = nullptr;
-    OptionButton* opStředníDistance = nullptr;
-    OptionButton* opMaláDistance = nullptr;
-    QLineEdit* nAlfa = nullptr;
-    QGroupBox* frmDopad = nullptr;
-    OptionButton* opMenší = nullptr;
-    OptionButton* opMezní = nullptr;
-    OptionButton* opVětší = nullptr;
-    QGroupBox* frmAnimace = nullptr;
-    OptionButton* opRychlá = nullptr;
-    OptionButton* opPomalejší = nullptr;
-    OptionButton* opPomalá = nullptr;
-
-    QLabel* labKlepnete = nullptr;
-    QLineEdit* nDetektorV = nullptr;
-    QLineEdit* nDetektorH = nullptr;
-    QLineEdit* nDetektorS = nullptr;
-    QLineEdit* nPravd2podobnost = nullptr;
-    QLineEdit* nCornuovySpirály = nullptr;
-    QLineEdit* nCornuLatka = nullptr;
-    QLineEdit* nVoda = nullptr;
-    QLineEdit* nSklo = nullptr;
-
-    LineControl* Line1 = nullptr;
-    LineControl* Line2 = nullptr;
-    LineControl* Line3 = nullptr;
-    LineControl* Line4 = nullptr;
-    LineControl* Line5 = nullptr;
-    LineControl* Line6 = nullptr;
-    LineControl* Line7 = nullptr;
-
-    QLineEdit* nLátka = nullptr;
-    QLineEdit* nAlfaCaption = nullptr;
-    QLineEdit* nDistance = nullptr;
-    QLineEdit* nSpomaleni = nullptr;
+    // The control that shows control, as its kind of widget (QLineEdit, QPushButton,
+    // OptionButton, QGroupBox, QScrollBar, QLabel); null when it is not of that kind.
+    template <typename Widget = QWidget> Widget* control(Control control) const
+    {
+        return qobject_cast<Widget*>(m_widgets[std::size_t(control)]);
+    }
+    // The line controls Line1 to Line7, by their number.
+    LineControl* line(int number) const { return m_lines[std::size_t(number - 1)]; }
 
 Q_SIGNALS:
+    // The model changed what change says; the controls show it already.
+    void modelChanged(const ModelChange& change);
     // A run has begun; input to the window waits for its end, the run's keys aside.
     void runStarted();
     // A sweep step of a run has been drawn and shown, before its pause.
@@ -159,6 +121,8 @@ private:
     void optionClicked(Control option);
     void startClicked();
     void konecClicked();
+    // Shows what the model says it changed.
+    void showChange(const ModelChange& change);
     // Numbers follow the user's locale, read afresh before every action.
     void updateNumberFormat();
     void complain(const Refusal& refusal);
@@ -172,7 +136,9 @@ private:
     bool steersRun(const QEvent* event);
     void showPaused();
 
+    QWidget* widgetOf(Control control) const { return m_widgets[std::size_t(control)]; }
     void createControls();
+    QWidget* createControl(const layout::ControlLayout& c, QWidget* parent);
     void connectHandlers();
     void setTabOrder();
     // Presents what has been drawn on the picture since the last call.
@@ -183,6 +149,8 @@ private:
     // Resizes the window (a normal one) to show the design at factor, kept on its screen.
     void showAtFactor(double factor);
 
+    std::array<QWidget*, controlCount> m_widgets{}; // by Control, built from the layout
+    std::array<LineControl*, 7> m_lines{};
     Countdown m_countdown;
     PictureLayer* m_pictureLayer = nullptr;
     std::unique_ptr<WindowModel> m_model;

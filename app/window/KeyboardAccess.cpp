@@ -102,10 +102,12 @@ protected:
 void enableKeyboardAccess(Brontel& window)
 {
     auto* enter = new EnterClicks(&window);
-    for (QPushButton* button : {window.cmdStart, window.cmdKonec}) {
+    for (QPushButton* button : {window.control<QPushButton>(Control::cmdStart),
+                                window.control<QPushButton>(Control::cmdKonec)}) {
         button->installEventFilter(enter);
     }
-    window.HScroll1->installEventFilter(new ArrowsPointTheWay(&window));
+    window.control<QScrollBar>(Control::HScroll1)
+        ->installEventFilter(new ArrowsPointTheWay(&window));
     auto* tab = new TabEntersAtSelectedOption(&window);
     for (QRadioButton* option : window.findChildren<QRadioButton*>()) {
         option->installEventFilter(tab);

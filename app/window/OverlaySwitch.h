@@ -6,8 +6,6 @@
 // the next start (off until chosen, so the picture stays as designed), and keeps the overlay on
 // the settings of the picture it lies over.
 
-#include "RunSettings.h"
-
 #include <QObject>
 
 class Brontel;
@@ -25,12 +23,6 @@ public:
     // Shows or hides the overlay and remembers the choice.
     void setOn(bool on);
     TeachingOverlayLayer* layer() const { return m_layer; }
-
-    // The settings the picture shows: the last run's once it has ended, otherwise the chosen
-    // ones (during a run, the fields it started from).
-    static RunSettings shownSettings(const Brontel& window);
-    // The settings chosen in the window now, those that Start would run.
-    static RunSettings chosenSettings(const Brontel& window);
 
     static bool remembered(const QSettings& settings);
     static void remember(QSettings& settings, bool on);

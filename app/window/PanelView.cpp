@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The control panel as a view of the model: the user's clicks and typing go to the model, and
-// the controls show the model's state afterwards.
+// the controls show what the model says each one changed.
 
 #include "Brontel.h"
 #include "LineControl.h"
@@ -16,12 +16,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-QWidget* Brontel::widgetOf(Control control) const
-{
-    return findChild<QWidget*>(
-        QString::fromUtf8(nameOf(control).data(), qsizetype(nameOf(control).size())));
-}
-
 void Brontel::updateNumberFormat()
 {
     m_model->setNumberFormat({QLocale().decimalPoint().toStdString()});
@@ -31,16 +25,12 @@ void Brontel::load()
 {
     updateNumberFormat();
     m_model->load();
-    showModel();
-    showPicture();
 }
 
 void Brontel::optionClicked(Control option)
 {
     updateNumberFormat();
     m_model->click(option);
-    showModel();
-    showPicture(); // the 35° option draws
 }
 
 void Brontel::konecClicked()
@@ -52,19 +42,16 @@ void Brontel::konecClicked()
     afterSteering();
 }
 
-void Brontel::showModel()
+void Brontel::showChange(const ModelChange& change)
 {
-    const PanelState& panel = m_model->panel();
-    for (std::size_t i = 0; i < controlCount; ++i) {
-        const auto control = Control(i);
-        const ControlState& state = panel[control];
+    for (const Control control : change.controls) {
+        const ControlState& state = m_model->state(control);
         QWidget* widget = widgetOf(control);
         if (widget == nullptr) {
             continue;
         }
-        if (auto* field = qobject_cast<QLineEdit*>(widget);
-            field &&
-            (!state.text.empty() || control == Control::nIndex || control == Control::nAlfa)) {
+        // The fields show the model's text; the captions show words, which are the window's.
+        if (auto* field = qobject_cast<QLineEdit*>(widget); field && isField(control)) {
             const QString text = QString::fromStdString(state.text);
             if (field->text() != text) {
                 field->setText(text);
@@ -77,14 +64,19 @@ void Brontel::showModel()
         if (widget->parentWidget() == this || qobject_cast<QGroupBox*>(widget)) {
             widget->setVisible(state.visible);
         }
+        widget->setEnabled(state.enabled);
     }
-    if (Line1->y1() != panel.markerY) {
+    if (change.marker) {
+        const PanelState& panel = m_model->panel();
         // Hidden while its end points change, shown only at its new place.
-        Line1->setVisible(false);
-        Line1->setY1(panel.markerY);
-        Line1->setY2(panel.markerY);
-        Line1->setVisible(true);
+        line(1)->setVisible(false);
+        line(1)->setY1(panel.markerY);
+        line(1)->setY2(panel.markerY);
+        line(1)->setVisible(true);
+        moveInTwips(control<QLineEdit>(Control::nDetektorH), panel.detectorHLabelLeft,
+                    panel.detectorHLabelTop);
     }
-    moveInTwips(nDetektorH, panel.detectorHLabelLeft, panel.detectorHLabelTop);
-    cmdStart->setEnabled(!m_model->running());
+    if (change.picture) {
+        showPicture();
+    }
 }

@@ -15,6 +15,7 @@
 #include "ScenePicture.h"
 #include "TeachingOverlayLayer.h"
 #include "WholeFiles.h"
+#include "WindowModel.h"
 #include "WindowSizeKeys.h"
 
 #include <QAction>
@@ -297,7 +298,7 @@ ScenePicture SceneMenu::sceneOf(const Brontel& window)
 void SceneMenu::showHelp()
 {
     // The settings chosen now, which the next run will show.
-    HelpWindow::showFor(m_window, OverlaySwitch::chosenSettings(m_window));
+    HelpWindow::showFor(m_window, m_window.model().chosenSettings());
 }
 
 QList<SceneMenu::PictureSize> SceneMenu::pictureSizes(const ScenePicture& scene)

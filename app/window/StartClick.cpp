@@ -52,27 +52,19 @@ InputKind kindOf(const QEvent* event)
 
 std::optional<RunKey> runKeyOf(const QKeyEvent& key)
 {
-    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-        return std::nullopt;
-    }
-    switch (key.key()) {
-    case Qt::Key_Escape:
-        return RunKey::Stop;
-    case Qt::Key_P:
-        return RunKey::PauseResume;
-    case Qt::Key_Right:
-        return RunKey::StepOnce;
-    default:
-        return std::nullopt;
-    }
+    const char* name = key.key() == Qt::Key_Escape  ? "Escape"
+                       : key.key() == Qt::Key_P     ? "P"
+                       : key.key() == Qt::Key_Right ? "ArrowRight"
+                                                    : "";
+    return runKeyNamed(name, key.modifiers() &
+                                 (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 } // namespace
 
 void Brontel::complain(const Refusal& refusal)
 {
-    constexpr qsizetype longestTyped = 40; // a pasted page is not repeated in a message box
     const QString message = refusalText(windowTextContext, refusalInWindow(refusal), refusal,
-                                        m_model->numberFormat(), longestTyped);
+                                        m_model->numberFormat(), longestTypedInWindow);
     Q_EMIT runRefused(message);
     if (!m_refusalsShown) {
         return;
@@ -89,26 +81,24 @@ void Brontel::startClicked()
         return; // a run never starts inside another
     }
     updateNumberFormat();
-    const auto checked = m_model->checkStart();
-    if (const auto* refusal = std::get_if<Refusal>(&checked)) {
+    // A click on Start gives it the focus, but where the window was not active yet, the window
+    // system makes it so only after the click (X11 does): Start would have had the focus.
+    const bool startHadFocus =
+        control<QPushButton>(Control::cmdStart)->hasFocus() || !isActiveWindow();
+    // Start is disabled as the run begins, which moves the focus on if Start had it.
+    if (const std::optional<Refusal> refusal = m_model->start()) {
         complain(*refusal);
         return;
     }
-    // The run paints the whole picture over: what was drawn before need not be kept.
-    picture().clear();
-    m_model->beginRun(std::get<RunSettings>(checked));
+    m_startHadFocus = startHadFocus;
     beginRun();
 }
 
 void Brontel::beginRun()
 {
-    // A click on Start gives it the focus, but where the window was not active yet, the window
-    // system makes it so only after the click (X11 does): Start would have had the focus.
-    m_startHadFocus = cmdStart->hasFocus() || !isActiveWindow();
-    cmdStart->setEnabled(false); // moves the focus on if Start had it
     if (m_rings == nullptr) {
         m_rings = new DetectorRings(this);
-        m_rings->stackUnder(nuBrontel); // just above the picture layer
+        m_rings->stackUnder(control<QLineEdit>(Control::nuBrontel)); // just above the picture layer
     }
     m_hold = std::make_unique<InputHold>(this, [this](QObject* receiver, const QEvent* event) {
         // The window's own shortcuts (save, print, help, the window's size) wait as any other
@@ -161,7 +151,7 @@ bool Brontel::steersRun(const QEvent* event)
         // A release belongs to its press: the Right arrow steers only while paused.
         return *runKey != RunKey::StepOnce || m_model->steering().state() == RunState::Paused;
     }
-    if (!m_model->steering().press(*runKey, key.isAutoRepeat())) {
+    if (!m_model->press(*runKey, key.isAutoRepeat())) {
         return false;
     }
     afterSteering();
@@ -204,7 +194,6 @@ void Brontel::runStep()
 {
     const std::optional<DrawnStep> drawn = m_model->step();
     if (drawn) {
-        showPicture();
         m_rings->mark(drawn->step, m_model->runSettings().detectorDistance);
         m_rings->show();
         Q_EMIT stepShown();
@@ -226,7 +215,6 @@ void Brontel::endRun()
     m_model->endRun();
     showPaused();
     m_rings->hide();
-    showPicture();
     if (m_model->steering().endRequested()) {
         m_hold->discard(); // nothing is left for it to act on
         m_hold.reset();
@@ -240,9 +228,8 @@ void Brontel::endRun()
     // its selection, for the typing to replace. Nothing else the user does during a run moves
     // the focus within the window (it is held), only the window itself: disabling Start, or
     // being made active.
-    cmdStart->setEnabled(true);
     if (m_startHadFocus && !m_hold->holdsTyping()) {
-        cmdStart->setFocus(Qt::OtherFocusReason);
+        control<QPushButton>(Control::cmdStart)->setFocus(Qt::OtherFocusReason);
     }
     m_hold.reset();
     Q_EMIT runEnded();

@@ -94,10 +94,10 @@ void TestAccessibility::textBoxesKeepTheirCaptionAsName()
 {
     Brontel w(Countdown(0));
     w.load();
-    w.opSklo->select();
-    w.opVětší->select();
-    QCOMPARE(accessibleName(w.nIndex), QStringLiteral("Index lomu"));
-    QCOMPARE(accessibleName(w.nAlfa), QStringLiteral("Úhel dopadu"));
+    w.control<OptionButton>(Control::opSklo)->select();
+    w.control<OptionButton>(Control::opVětší)->select();
+    QCOMPARE(accessibleName(w.control<QLineEdit>(Control::nIndex)), QStringLiteral("Index lomu"));
+    QCOMPARE(accessibleName(w.control<QLineEdit>(Control::nAlfa)), QStringLiteral("Úhel dopadu"));
     auto* picture = w.findChild<QWidget*>(QStringLiteral("picture"));
     QVERIFY(picture);
     QVERIFY(accessibleName(picture).startsWith(QStringLiteral("Obrázek pokusu: ")));

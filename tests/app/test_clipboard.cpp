@@ -46,7 +46,8 @@ void TestClipboard::ctrlC()
     w.show();
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    QTest::mouseClick(w.cmdStart, Qt::LeftButton); // a run, so the picture has something on it
+    QTest::mouseClick(w.control<QPushButton>(Control::cmdStart),
+                      Qt::LeftButton); // a run, so the picture has something on it
     QVERIFY(waitForRunEnd(w));
     QCoreApplication::processEvents();
 
@@ -73,7 +74,7 @@ void TestClipboard::ctrlC()
                  scene.image(w.factor()).convertToFormat(QImage::Format_RGB32));
     } else {
         QVERIFY(copied.isNull());
-        QCOMPARE(QApplication::clipboard()->text(), w.nIndex->text());
+        QCOMPARE(QApplication::clipboard()->text(), w.control<QLineEdit>(Control::nIndex)->text());
     }
 }
 

@@ -178,7 +178,7 @@ void TestExport::svgLooksLikeThePng()
     Brontel w(Countdown(0));
     w.load();
     if (afterRun) {
-        w.cmdStart->click();
+        w.control<QPushButton>(Control::cmdStart)->click();
         QVERIFY(waitForRunEnd(w));
     }
     const ScenePicture scene = sceneOf(w);
@@ -208,7 +208,7 @@ void TestExport::sceneIsTheSameAtAnyWindowSize()
 {
     Brontel designSize(Countdown(0));
     designSize.load();
-    designSize.cmdStart->click();
+    designSize.control<QPushButton>(Control::cmdStart)->click();
     QVERIFY(waitForRunEnd(designSize));
     Brontel enlarged(Countdown(0));
     enlarged.load();
@@ -216,7 +216,7 @@ void TestExport::sceneIsTheSameAtAnyWindowSize()
     enlarged.resize(designSize.size() * 1.5);
     QVERIFY(QTest::qWaitForWindowExposed(&enlarged));
     QTRY_COMPARE(enlarged.factor(), 1.5);
-    enlarged.cmdStart->click();
+    enlarged.control<QPushButton>(Control::cmdStart)->click();
     QVERIFY(waitForRunEnd(enlarged));
     // Fonts, places and the picture are the design's, not the window's.
     QCOMPARE(sceneOf(enlarged).image(2), sceneOf(designSize).image(2));
@@ -260,7 +260,7 @@ void TestExport::curvesOnlyAfterARun()
                                            "Uložit křivky jako CSV… Ctrl+E", "Tisk… Ctrl+P"}));
     QVERIFY(!menu->saveCurvesAction()->isEnabled());
     QVERIFY(menu->savePictureAction()->isEnabled());
-    w.cmdStart->click();
+    w.control<QPushButton>(Control::cmdStart)->click();
     QVERIFY(waitForRunEnd(w));
     QVERIFY(menu->saveCurvesAction()->isEnabled());
 }
@@ -415,7 +415,7 @@ void TestExport::pictureSizesNameTheFilesPixels()
     // any window size, see above).
     Brontel w(Countdown(0));
     w.load();
-    w.cmdStart->click();
+    w.control<QPushButton>(Control::cmdStart)->click();
     QVERIFY(waitForRunEnd(w));
     const ScenePicture scene = SceneMenu::sceneOf(w);
     const QList<SceneMenu::PictureSize> sizes = SceneMenu::pictureSizes(scene);
@@ -437,7 +437,7 @@ void TestExport::exportShowsItsRunNotTheChoicesSince()
     // copied or printed is still the water run's, its tag and settings line included.
     Brontel w(Countdown(0));
     w.load();
-    w.cmdStart->click();
+    w.control<QPushButton>(Control::cmdStart)->click();
     QVERIFY(waitForRunEnd(w));
     const QImage ran = SceneMenu::sceneOf(w).image(1);
     const QByteArray ranSvg = SceneMenu::sceneOf(w).svg();

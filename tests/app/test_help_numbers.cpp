@@ -11,6 +11,7 @@
 #include "Curves.h"
 #include "RunParameters.h"
 #include "RunSettings.h"
+#include "SettingsOfKeys.h"
 #include "SweepSums.h"
 
 #include <QFile>
@@ -111,8 +112,8 @@ RunSettings settingsOf(const QString& substance, const QString& angle, const QSt
     const SubstanceRow& s = substanceNamed(substance);
     const double own = angle == QLatin1String("critical") ? s.criticalAngle : angle.toDouble();
     const double alpha = typed.isEmpty() ? own : typed.toDouble();
-    return RunSettings::fromFields(s.refrIndex, alpha, facts(*angleCaseNamed(angle)).key, s.key,
-                                   distance.toStdString(), distance.toDouble());
+    return RunSettings::of(s.refrIndex, alpha, *angleCaseNamed(angle), s.value,
+                           *detectorDistanceFromKey(distance.toStdString()));
 }
 
 RunParameters parametersOf(const RunSettings& settings)

@@ -163,8 +163,8 @@ void TestKeyboard::keysPressStart()
     QFETCH(Qt::Key, key);
     int steps = 0;
     QObject::connect(m_window.get(), &Brontel::stepShown, m_window.get(), [&steps] { ++steps; });
-    m_window->cmdStart->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(m_window->cmdStart, key);
+    m_window->control<QPushButton>(Control::cmdStart)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(m_window->control<QPushButton>(Control::cmdStart), key);
     QVERIFY(waitForRunEnd(*m_window));
     QTest::qWait(50);     // nothing more comes: a second run would have begun by now
     QCOMPARE(steps, 467); // one whole run, not two
@@ -179,8 +179,8 @@ void TestKeyboard::keysPressKonec_data()
 void TestKeyboard::keysPressKonec()
 {
     QFETCH(Qt::Key, key);
-    m_window->cmdKonec->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(m_window->cmdKonec, key);
+    m_window->control<QPushButton>(Control::cmdKonec)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(m_window->control<QPushButton>(Control::cmdKonec), key);
     QVERIFY(!m_window->isVisible());
 }
 
@@ -204,9 +204,9 @@ void TestKeyboard::arrowsMoveTheScrollBar()
     QFETCH(Qt::Key, key);
     QFETCH(int, to);
     QFETCH(QString, count);
-    QScrollBar* bar = m_window->HScroll1;
+    QScrollBar* bar = m_window->control<QScrollBar>(Control::HScroll1);
     bar->setValue(from);
-    m_window->nSpomaleni->setText(QStringLiteral("unchanged"));
+    m_window->control<QLineEdit>(Control::nSpomaleni)->setText(QStringLiteral("unchanged"));
     bar->setFocus(Qt::TabFocusReason);
     QSignalSpy changes(bar, &QScrollBar::valueChanged);
 
@@ -214,7 +214,8 @@ void TestKeyboard::arrowsMoveTheScrollBar()
 
     QCOMPARE(bar->value(), to);
     QCOMPARE(changes.count(), 1);
-    QCOMPARE(m_window->nSpomaleni->text(), count); // the Change handler ran
+    QCOMPARE(m_window->control<QLineEdit>(Control::nSpomaleni)->text(),
+             count); // the Change handler ran
 }
 
 void TestKeyboard::helpOpensOnF1AndClosesOnEsc_data()
@@ -257,7 +258,7 @@ void TestKeyboard::windowShortcutsDuringARunActAfterIt()
             helpDuringRun = help != nullptr && help->isVisible();
         }
     });
-    QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.control<QPushButton>(Control::cmdStart), Qt::LeftButton);
     QVERIFY(waitForRunEnd(w));
     QObject::disconnect(pressing);
     QCOMPARE(steps, 467);

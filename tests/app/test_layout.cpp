@@ -234,7 +234,7 @@ void TestLayout::lineControls()
 
 void TestLayout::scrollBar()
 {
-    const QScrollBar* bar = m_window->HScroll1;
+    const QScrollBar* bar = m_window->control<QScrollBar>(Control::HScroll1);
     QCOMPARE(bar->orientation(), Qt::Horizontal);
     QCOMPARE(bar->minimum(), 0);
     QCOMPARE(bar->maximum(), 1000);
@@ -289,7 +289,7 @@ void TestLayout::tabOrder()
 
 void TestLayout::serifFaceIsTheMetricTwin()
 {
-    const QFontInfo info(m_window->cmdStart->font());
+    const QFontInfo info(m_window->control<QPushButton>(Control::cmdStart)->font());
     if (!info.family().contains(QStringLiteral("Liberation"))) {
         QSKIP("fonts-liberation is not installed: Times New Roman falls back to another face");
     }

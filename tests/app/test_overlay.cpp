@@ -44,10 +44,14 @@ QAction* overlayActionOf(const Brontel& w)
 // show the index and the angle.
 QList<QWidget*> controlPanel(Brontel& w)
 {
-    QList<QWidget*> controls{w.cmdStart, w.cmdKonec, w.HScroll1, w.nuBrontel,   w.nTextIndex,
-                             w.nIndex,   w.nAlfa,    w.frmLátka, w.frmDistance, w.frmDopad};
-    if (w.frmAnimace->isVisible()) {
-        controls << w.frmAnimace;
+    QList<QWidget*> controls{
+        w.control<QPushButton>(Control::cmdStart),  w.control<QPushButton>(Control::cmdKonec),
+        w.control<QScrollBar>(Control::HScroll1),   w.control<QLineEdit>(Control::nuBrontel),
+        w.control<QLineEdit>(Control::nTextIndex),  w.control<QLineEdit>(Control::nIndex),
+        w.control<QLineEdit>(Control::nAlfa),       w.control<QGroupBox>(Control::frmLátka),
+        w.control<QGroupBox>(Control::frmDistance), w.control<QGroupBox>(Control::frmDopad)};
+    if (w.control<QGroupBox>(Control::frmAnimace)->isVisible()) {
+        controls << w.control<QGroupBox>(Control::frmAnimace);
     }
     return controls;
 }
@@ -134,9 +138,14 @@ void TestOverlay::clearOfTheControlPanel()
 
     // The scene begins right of the panel's frames, at 2640 twips.
     const double sceneLeft = w.toWidgetPixels(QPointF(2640, 0)).x();
-    const QList<OptionButton*> angles{w.opMenší, w.opMezní, w.opVětší};
-    const QList<OptionButton*> distances{w.opMaláDistance, w.opStředníDistance, w.opVelkáDistance};
-    for (OptionButton* substance : {w.opVoda, w.opSklo}) {
+    const QList<OptionButton*> angles{w.control<OptionButton>(Control::opMenší),
+                                      w.control<OptionButton>(Control::opMezní),
+                                      w.control<OptionButton>(Control::opVětší)};
+    const QList<OptionButton*> distances{w.control<OptionButton>(Control::opMaláDistance),
+                                         w.control<OptionButton>(Control::opStředníDistance),
+                                         w.control<OptionButton>(Control::opVelkáDistance)};
+    for (OptionButton* substance :
+         {w.control<OptionButton>(Control::opVoda), w.control<OptionButton>(Control::opSklo)}) {
         for (OptionButton* angle : angles) {
             for (OptionButton* distance : distances) {
                 substance->click();
@@ -168,7 +177,7 @@ void TestOverlay::inExportsOnlyWhenOn()
     QVERIFY(installLanguage(Language::English));
     Brontel w(Countdown(0));
     w.load();
-    w.cmdStart->click();
+    w.control<QPushButton>(Control::cmdStart)->click();
     QVERIFY(waitForRunEnd(w));
     const QImage off = SceneMenu::sceneOf(w).image(1);
     const QByteArray svgOff = SceneMenu::sceneOf(w).svg();
@@ -192,7 +201,7 @@ void TestOverlay::helpShowsTheTheory()
 {
     Brontel w(Countdown(0));
     w.load();
-    w.cmdStart->click();
+    w.control<QPushButton>(Control::cmdStart)->click();
     QVERIFY(waitForRunEnd(w));
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -215,8 +224,8 @@ void TestOverlay::helpShowsTheTheory()
     QVERIFY(help->theory()->text().contains(QStringLiteral("±0.14°")));
     QVERIFY(help->theory()->text().contains(QStringLiteral("(v programu 48.783)")));
     // The settings chosen since, not those of the picture.
-    w.opSklo->click();
-    w.opVětší->click();
+    w.control<OptionButton>(Control::opSklo)->click();
+    w.control<OptionButton>(Control::opVětší)->click();
     QTest::keyClick(&w, Qt::Key_F1);
     QVERIFY(help->theory()->text().contains(QStringLiteral("θc = 41.81°")));
     QVERIFY(help->theory()->text().contains(QStringLiteral("úplný odraz")));

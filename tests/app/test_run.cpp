@@ -133,7 +133,7 @@ int TestRun::runCounted(Brontel& w)
 {
     int steps = 0;
     const auto counting = QObject::connect(&w, &Brontel::stepShown, &w, [&steps] { ++steps; });
-    QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.control<QPushButton>(Control::cmdStart), Qt::LeftButton);
     waitForRunEnd(w);
     QObject::disconnect(counting);
     return steps;
@@ -160,15 +160,15 @@ void TestRun::sceneOnThePicture()
 
 void TestRun::secondRunLeavesNothingOfTheFirst()
 {
-    m_window->opVelkáDistance->select();
+    m_window->control<OptionButton>(Control::opVelkáDistance)->select();
     runCounted(*m_window);
     m_window->picture().line(100, 100, 11000, 8000, 0x000000FF); // a stray mark
-    m_window->opMaláDistance->select();
+    m_window->control<OptionButton>(Control::opMaláDistance)->select();
     runCounted(*m_window);
 
     Brontel fresh(Countdown(0));
     fresh.load();
-    fresh.opMaláDistance->select();
+    fresh.control<OptionButton>(Control::opMaláDistance)->select();
     fresh.show();
     runCounted(fresh);
     QCOMPARE(m_window->picture().image(), fresh.picture().image());
@@ -210,17 +210,24 @@ void TestRun::inputDuringARunIsHandledAfterItInOrder()
     int step = 0;
     const auto acting = QObject::connect(&w, &Brontel::stepShown, &w, [&] {
         if (++step == 10) {
-            QTest::mouseClick(w.opMezní, Qt::LeftButton, {}, QPoint(6, 8));
-            QTest::mouseClick(w.opVětší, Qt::LeftButton, {}, QPoint(6, 8));
-            QTest::mouseClick(w.opSklo, Qt::LeftButton, {}, QPoint(6, 8));
-            const QPoint rightArrow(w.HScroll1->width() - 4, w.HScroll1->height() / 2);
-            QTest::mouseClick(w.HScroll1, Qt::LeftButton, {}, rightArrow);
+            QTest::mouseClick(w.control<OptionButton>(Control::opMezní), Qt::LeftButton, {},
+                              QPoint(6, 8));
+            QTest::mouseClick(w.control<OptionButton>(Control::opVětší), Qt::LeftButton, {},
+                              QPoint(6, 8));
+            QTest::mouseClick(w.control<OptionButton>(Control::opSklo), Qt::LeftButton, {},
+                              QPoint(6, 8));
+            const QPoint rightArrow(w.control<QScrollBar>(Control::HScroll1)->width() - 4,
+                                    w.control<QScrollBar>(Control::HScroll1)->height() / 2);
+            QTest::mouseClick(w.control<QScrollBar>(Control::HScroll1), Qt::LeftButton, {},
+                              rightArrow);
         }
         if (step == 20) {
-            seenDuringRun << w.nAlfaCaption->text() << w.nLátka->text() << w.nSpomaleni->text();
+            seenDuringRun << w.control<QLineEdit>(Control::nAlfaCaption)->text()
+                          << w.control<QLineEdit>(Control::nLátka)->text()
+                          << w.control<QLineEdit>(Control::nSpomaleni)->text();
         }
     });
-    QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.control<QPushButton>(Control::cmdStart), Qt::LeftButton);
     QVERIFY(waitForRunEnd(w));
     QObject::disconnect(acting);
     QCOMPARE(step, 467);
@@ -230,11 +237,12 @@ void TestRun::inputDuringARunIsHandledAfterItInOrder()
     QCOMPARE(w.picture().image(), reference.picture().image()); // the run used what it read
 
     QCoreApplication::processEvents();
-    QCOMPARE(w.nAlfaCaption->text(), QStringLiteral("60")); // Mezní, then 60: in order
-    QCOMPARE(w.nLátka->text(), QStringLiteral("Sklo"));
-    QCOMPARE(w.nAlfa->text(), QStringLiteral("60"));
-    QCOMPARE(w.HScroll1->value(), 1);
-    QCOMPARE(w.nSpomaleni->text(), QStringLiteral("101"));
+    QCOMPARE(w.control<QLineEdit>(Control::nAlfaCaption)->text(),
+             QStringLiteral("60")); // Mezní, then 60: in order
+    QCOMPARE(w.control<QLineEdit>(Control::nLátka)->text(), QStringLiteral("Sklo"));
+    QCOMPARE(w.control<QLineEdit>(Control::nAlfa)->text(), QStringLiteral("60"));
+    QCOMPARE(w.control<QScrollBar>(Control::HScroll1)->value(), 1);
+    QCOMPARE(w.control<QLineEdit>(Control::nSpomaleni)->text(), QStringLiteral("101"));
 }
 
 void TestRun::endRequestedDuringARunEndsAfterTheStep_data()
@@ -255,12 +263,14 @@ void TestRun::endRequestedDuringARunEndsAfterTheStep()
             if (closeBox) {
                 w.windowHandle()->close(); // as the window system does
             } else {
-                QTest::mouseClick(w.cmdKonec, Qt::LeftButton);
+                QTest::mouseClick(w.control<QPushButton>(Control::cmdKonec), Qt::LeftButton);
             }
         }
         closedDuringRun = closedDuringRun || !w.isVisible();
     });
-    QTimer::singleShot(0, &w, [&] { QTest::mouseClick(w.cmdStart, Qt::LeftButton); });
+    QTimer::singleShot(0, &w, [&] {
+        QTest::mouseClick(w.control<QPushButton>(Control::cmdStart), Qt::LeftButton);
+    });
     QTimer::singleShot(20000, &w, [] { QCoreApplication::exit(99); });
     QCOMPARE(QApplication::exec(), 0);
     QCOMPARE(steps, 5); // the step in progress is finished, and no other is drawn
@@ -286,7 +296,7 @@ void TestRun::paceComesFromTheSlowDownCount()
     countdown.setDecrementHook([&decrements] { ++decrements; });
     Brontel w(countdown);
     w.load();
-    w.HScroll1->setValue(scrollValue);
+    w.control<QScrollBar>(Control::HScroll1)->setValue(scrollValue);
     w.show();
     QCOMPARE(runCounted(w), 467);
     QCOMPARE(decrements, 467 * perStep);
@@ -322,7 +332,9 @@ void TestRun::badNumbersStopBeforeTheRun()
     const QImage before = w.picture().image().copy();
     QStringList settingsBefore;
     for (const QLineEdit* f :
-         {w.nIndex, w.nAlfa, w.nAlfaCaption, w.nLátka, w.nDistance, w.nSpomaleni}) {
+         {w.control<QLineEdit>(Control::nIndex), w.control<QLineEdit>(Control::nAlfa),
+          w.control<QLineEdit>(Control::nAlfaCaption), w.control<QLineEdit>(Control::nLátka),
+          w.control<QLineEdit>(Control::nDistance), w.control<QLineEdit>(Control::nSpomaleni)}) {
         settingsBefore << f->text();
     }
 
@@ -335,7 +347,9 @@ void TestRun::badNumbersStopBeforeTheRun()
     QCOMPARE(w.picture().image(), before);
     QStringList settingsAfter;
     for (const QLineEdit* f :
-         {w.nIndex, w.nAlfa, w.nAlfaCaption, w.nLátka, w.nDistance, w.nSpomaleni}) {
+         {w.control<QLineEdit>(Control::nIndex), w.control<QLineEdit>(Control::nAlfa),
+          w.control<QLineEdit>(Control::nAlfaCaption), w.control<QLineEdit>(Control::nLátka),
+          w.control<QLineEdit>(Control::nDistance), w.control<QLineEdit>(Control::nSpomaleni)}) {
         settingsAfter << f->text();
     }
     QCOMPARE(settingsAfter, settingsBefore);
@@ -362,7 +376,7 @@ void TestRun::acceptedNumberTexts()
     QFETCH(QLocale::Language, language);
     QFETCH(QString, index);
     QLocale::setDefault(QLocale(language));
-    m_window->nIndex->setText(index);
+    m_window->control<QLineEdit>(Control::nIndex)->setText(index);
     MessageAnswerer answerer(this);
     QCOMPARE(runCounted(*m_window), 467);
     QVERIFY(answerer.texts.isEmpty());
@@ -371,7 +385,7 @@ void TestRun::acceptedNumberTexts()
 
 void TestRun::noRefractedRayStillRuns()
 {
-    m_window->nIndex->setText(QStringLiteral("2"));
+    m_window->control<QLineEdit>(Control::nIndex)->setText(QStringLiteral("2"));
     MessageAnswerer answerer(this);
     QCOMPARE(runCounted(*m_window), 467);
     QVERIFY(answerer.texts.isEmpty());
@@ -388,13 +402,13 @@ void TestRun::escStopsAfterTheStepAndStartIsReady()
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         }
     });
-    QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.control<QPushButton>(Control::cmdStart), Qt::LeftButton);
     QVERIFY(waitForRunEnd(w));
     QObject::disconnect(stopping);
     QCOMPARE(steps, 10);
     QVERIFY(!w.isRunning());
     QCOMPARE(w.picture().image(), atEsc); // kept as it was, nothing drawn after the step
-    QVERIFY(w.cmdStart->isEnabled());
+    QVERIFY(w.control<QPushButton>(Control::cmdStart)->isEnabled());
     QCOMPARE(runCounted(w), 467); // the next Start runs at once, in full
 }
 
@@ -425,7 +439,7 @@ void TestRun::pausedRunWaitsAndRightDrawsOneStep()
             });
         }
     });
-    QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.control<QPushButton>(Control::cmdStart), Qt::LeftButton);
     QVERIFY(waitForRunEnd(w));
     QObject::disconnect(driving);
     QCOMPARE(pausedAt10, QList<int>(6, 10));
@@ -452,19 +466,19 @@ void TestRun::startPressedDuringARunQueuesNothing()
         if (++steps != 10) {
             return;
         }
-        startEnabledDuringRun = w.cmdStart->isEnabled();
+        startEnabledDuringRun = w.control<QPushButton>(Control::cmdStart)->isEnabled();
         if (press == QLatin1String("click")) {
-            QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+            QTest::mouseClick(w.control<QPushButton>(Control::cmdStart), Qt::LeftButton);
         } else if (press == QLatin1String("double-click")) {
-            QTest::mouseDClick(w.cmdStart, Qt::LeftButton);
+            QTest::mouseDClick(w.control<QPushButton>(Control::cmdStart), Qt::LeftButton);
         } else {
             // Keys go where the focus showed while they were typed: not to the grey Start.
             const Qt::Key key = press == QLatin1String("Enter") ? Qt::Key_Return : Qt::Key_Space;
             QTest::keyClick(QApplication::focusWidget(), key);
         }
     });
-    w.cmdStart->setFocus();
-    QTest::keyClick(w.cmdStart, Qt::Key_Space);
+    w.control<QPushButton>(Control::cmdStart)->setFocus();
+    QTest::keyClick(w.control<QPushButton>(Control::cmdStart), Qt::Key_Space);
     QVERIFY(waitForRunEnd(w));
     for (int i = 0; i < 5; ++i) {
         QCoreApplication::processEvents();
@@ -472,11 +486,12 @@ void TestRun::startPressedDuringARunQueuesNothing()
     QObject::disconnect(pressing);
     QCOMPARE(steps, 467); // one run, none after it
     QVERIFY(!startEnabledDuringRun);
-    QVERIFY(w.cmdStart->isEnabled());
+    QVERIFY(w.control<QPushButton>(Control::cmdStart)->isEnabled());
     // Clicks on Start are dropped, and the focus comes back to it; a key typed during the run
     // went to the angle field, which showed the focus while Start was grey.
     const bool typed = press == QLatin1String("Enter") || press == QLatin1String("Space");
-    QVERIFY(typed ? w.nAlfa->hasFocus() : w.cmdStart->hasFocus());
+    QVERIFY(typed ? w.control<QLineEdit>(Control::nAlfa)->hasFocus()
+                  : w.control<QPushButton>(Control::cmdStart)->hasFocus());
 }
 
 void TestRun::ringsMarkTheDetectorsOnlyDuringARun_data()
@@ -493,7 +508,7 @@ void TestRun::ringsMarkTheDetectorsOnlyDuringARun()
     QFETCH(bool, far);
     Brontel& w = *m_window;
     if (far) {
-        w.opVelkáDistance->select();
+        w.control<OptionButton>(Control::opVelkáDistance)->select();
     }
     const double distance = far ? 1500 : 750;
     const SweepStep at{step};
@@ -513,7 +528,7 @@ void TestRun::ringsMarkTheDetectorsOnlyDuringARun()
         }
         redInPicture = redPixels(w.picture().image(), w.picture().image().rect());
     });
-    QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.control<QPushButton>(Control::cmdStart), Qt::LeftButton);
     QVERIFY(waitForRunEnd(w));
     QObject::disconnect(looking);
     QCOMPARE(redNearDetectors.size(), 3);
@@ -569,8 +584,8 @@ void TestRun::meaninglessNumbersAreRefused()
     QFETCH(bool, accepted);
     Brontel& w = *m_window;
     w.findChild<OptionButton*>(angleOption)->select();
-    w.nIndex->setText(index);
-    w.nAlfa->setText(angle);
+    w.control<QLineEdit>(Control::nIndex)->setText(index);
+    w.control<QLineEdit>(Control::nAlfa)->setText(angle);
     MessageAnswerer answerer(this);
     const int steps = runCounted(w);
     if (!accepted) {
@@ -585,7 +600,7 @@ void TestRun::meaninglessNumbersAreRefused()
         QVERIFY2(message.contains(numberText(range.lowest)) &&
                      message.contains(numberText(range.highest)),
                  qPrintable(message));
-        QVERIFY(w.cmdStart->isEnabled());
+        QVERIFY(w.control<QPushButton>(Control::cmdStart)->isEnabled());
         return;
     }
     QCOMPARE(steps, 467);
@@ -622,7 +637,7 @@ void TestRun::typingDuringARunLandsWhereTheFocusWas()
     const auto typing = QObject::connect(&w, &Brontel::stepShown, &w, [&] {
         if (++steps != 10) {
             if (steps == 20) {
-                seenDuringRun = w.nAlfa->text();
+                seenDuringRun = w.control<QLineEdit>(Control::nAlfa)->text();
             }
             return;
         }
@@ -636,14 +651,15 @@ void TestRun::typingDuringARunLandsWhereTheFocusWas()
             QTest::keyClicks(focusDuringRun, QStringLiteral("45"));
         }
     });
-    w.cmdStart->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(w.cmdStart, Qt::Key_Space);
+    w.control<QPushButton>(Control::cmdStart)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.control<QPushButton>(Control::cmdStart), Qt::Key_Space);
     QVERIFY(waitForRunEnd(w));
     QObject::disconnect(typing);
-    QCOMPARE(focusDuringRun, w.nAlfa);
+    QCOMPARE(focusDuringRun, w.control<QLineEdit>(Control::nAlfa));
     QCOMPARE(seenDuringRun, QStringLiteral("35")); // nothing acts during the run
-    QTRY_COMPARE(w.nAlfa->text(), inputMethod ? QStringLiteral("é") : QStringLiteral("45"));
-    QCOMPARE(QApplication::focusWidget(), w.nAlfa);
+    QTRY_COMPARE(w.control<QLineEdit>(Control::nAlfa)->text(),
+                 inputMethod ? QStringLiteral("é") : QStringLiteral("45"));
+    QCOMPARE(QApplication::focusWidget(), w.control<QLineEdit>(Control::nAlfa));
 }
 
 void TestRun::pausedIsSaidWhilePaused()
@@ -666,7 +682,7 @@ void TestRun::pausedIsSaidWhilePaused()
             });
         }
     });
-    QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.control<QPushButton>(Control::cmdStart), Qt::LeftButton);
     QVERIFY(waitForRunEnd(w));
     QObject::disconnect(pausing);
     QCOMPARE(seen.size(), 3);
@@ -692,11 +708,11 @@ void TestRun::otherWindowsAnswerDuringARun()
             seenDuringRun = other.text();
         }
     });
-    QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.control<QPushButton>(Control::cmdStart), Qt::LeftButton);
     QVERIFY(waitForRunEnd(w));
     QObject::disconnect(typing);
     QCOMPARE(seenDuringRun, QStringLiteral("help")); // at once, not after the run
-    QCOMPARE(w.nAlfa->text(), QStringLiteral("35"));
+    QCOMPARE(w.control<QLineEdit>(Control::nAlfa)->text(), QStringLiteral("35"));
 }
 
 void TestRun::focusComesBackToStart_data()
@@ -724,10 +740,10 @@ void TestRun::focusComesBackToStart()
         QVERIFY(QTest::qWaitForWindowActive(&other));
     }
     if (mouse) {
-        QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+        QTest::mouseClick(w.control<QPushButton>(Control::cmdStart), Qt::LeftButton);
     } else {
-        w.cmdStart->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(w.cmdStart, Qt::Key_Space);
+        w.control<QPushButton>(Control::cmdStart)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w.control<QPushButton>(Control::cmdStart), Qt::Key_Space);
     }
     if (inactive) {
         QApplication::setActiveWindow(&w);
@@ -735,7 +751,7 @@ void TestRun::focusComesBackToStart()
     }
     QVERIFY(waitForRunEnd(w));
     QCoreApplication::processEvents();
-    QCOMPARE(QApplication::focusWidget(), w.cmdStart);
+    QCOMPARE(QApplication::focusWidget(), w.control<QPushButton>(Control::cmdStart));
 }
 
 QTEST_MAIN(TestRun)

@@ -76,17 +76,17 @@ void TestSmallScreen::sizeKeysStepDownAndFullScreenReturns()
     const auto w = started();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     const double opened = w->factor();
-    QTest::keyClick(w->nAlfa, Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(w->control<QLineEdit>(Control::nAlfa), Qt::Key_Minus, Qt::ControlModifier);
     QTRY_COMPARE(w->factor(), designscale::previousStep(opened));
     QVERIFY(w->factor() < opened);
     const QRect smaller = w->geometry();
     const double smallerFactor = w->factor();
-    QTest::keyClick(w->nAlfa, Qt::Key_F11);
+    QTest::keyClick(w->control<QLineEdit>(Control::nAlfa), Qt::Key_F11);
     QTRY_COMPARE(w->geometry(), QRect(0, 0, 640, 480));
-    QTest::keyClick(w->nAlfa, Qt::Key_Escape);
+    QTest::keyClick(w->control<QLineEdit>(Control::nAlfa), Qt::Key_Escape);
     QTRY_COMPARE(w->geometry(), smaller);
     // The design's size does not fit: Ctrl+0 gives as much of it as fits, wholly on the screen.
-    QTest::keyClick(w->nAlfa, Qt::Key_0, Qt::ControlModifier);
+    QTest::keyClick(w->control<QLineEdit>(Control::nAlfa), Qt::Key_0, Qt::ControlModifier);
     QTRY_VERIFY(w->factor() > smallerFactor);
     QVERIFY(w->factor() < 1);
     QVERIFY(w->screen()->availableGeometry().contains(w->frameGeometry()));

@@ -5,8 +5,8 @@
 // before each, must not make the program's memory grow.
 
 #include "Brontel.h"
-#include "RunWait.h"
 #include "OptionButton.h"
+#include "RunWait.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -46,9 +46,14 @@ void TestSoak::fiftyRunsKeepMemoryFlat()
     int steps = 0;
     QObject::connect(&w, &Brontel::stepShown, &w, [&steps] { ++steps; });
 
-    OptionButton* const substances[] = {w.opVoda, w.opSklo};
-    OptionButton* const angles[] = {w.opMenší, w.opMezní, w.opVětší};
-    OptionButton* const distances[] = {w.opStředníDistance, w.opMaláDistance, w.opVelkáDistance};
+    OptionButton* const substances[] = {w.control<OptionButton>(Control::opVoda),
+                                        w.control<OptionButton>(Control::opSklo)};
+    OptionButton* const angles[] = {w.control<OptionButton>(Control::opMenší),
+                                    w.control<OptionButton>(Control::opMezní),
+                                    w.control<OptionButton>(Control::opVětší)};
+    OptionButton* const distances[] = {w.control<OptionButton>(Control::opStředníDistance),
+                                       w.control<OptionButton>(Control::opMaláDistance),
+                                       w.control<OptionButton>(Control::opVelkáDistance)};
 
     qint64 afterFirst = 0;
     for (int run = 0; run < runs; ++run) {
@@ -56,8 +61,8 @@ void TestSoak::fiftyRunsKeepMemoryFlat()
         substances[run % 2]->select();
         angles[(run / 2) % 3]->select();
         distances[(run / 6) % 3]->select();
-        w.opRychlá->select();
-        w.cmdStart->click();
+        w.control<OptionButton>(Control::opRychlá)->select();
+        w.control<QPushButton>(Control::cmdStart)->click();
         QVERIFY(waitForRunEnd(w));
         QCoreApplication::processEvents(); // the held input and the last repaint
         if (run == 0) {

@@ -47,31 +47,42 @@ void TestStartUp::initialState()
     w.load();
     w.show();
 
-    for (const OptionButton* option : {w.opVoda, w.opMenší, w.opStředníDistance, w.opRychlá}) {
+    for (const OptionButton* option :
+         {w.control<OptionButton>(Control::opVoda), w.control<OptionButton>(Control::opMenší),
+          w.control<OptionButton>(Control::opStředníDistance),
+          w.control<OptionButton>(Control::opRychlá)}) {
         QVERIFY2(option->isChecked(), qPrintable(option->objectName()));
     }
-    for (const OptionButton* option : {w.opSklo, w.opMezní, w.opVětší, w.opVelkáDistance,
-                                       w.opMaláDistance, w.opPomalejší, w.opPomalá}) {
+    for (const OptionButton* option :
+         {w.control<OptionButton>(Control::opSklo), w.control<OptionButton>(Control::opMezní),
+          w.control<OptionButton>(Control::opVětší),
+          w.control<OptionButton>(Control::opVelkáDistance),
+          w.control<OptionButton>(Control::opMaláDistance),
+          w.control<OptionButton>(Control::opPomalejší),
+          w.control<OptionButton>(Control::opPomalá)}) {
         QVERIFY2(!option->isChecked(), qPrintable(option->objectName()));
     }
-    QCOMPARE(w.nIndex->text(), index);
-    QCOMPARE(w.nAlfa->text(), QStringLiteral("35"));
-    QCOMPARE(w.nLátka->text(), QStringLiteral("Voda"));
-    QCOMPARE(w.nAlfaCaption->text(), QStringLiteral("35"));
-    QCOMPARE(w.nDistance->text(), QStringLiteral("750"));
-    QCOMPARE(w.nSpomaleni->text(), QStringLiteral("1"));
-    QCOMPARE(w.HScroll1->value(), 0);
-    QVERIFY(w.nVoda->isVisible());
-    QVERIFY(!w.nSklo->isVisible());
-    QCOMPARE((QList<int>{w.Line1->x1(), w.Line1->y1(), w.Line1->x2(), w.Line1->y2()}),
+    QCOMPARE(w.control<QLineEdit>(Control::nIndex)->text(), index);
+    QCOMPARE(w.control<QLineEdit>(Control::nAlfa)->text(), QStringLiteral("35"));
+    QCOMPARE(w.control<QLineEdit>(Control::nLátka)->text(), QStringLiteral("Voda"));
+    QCOMPARE(w.control<QLineEdit>(Control::nAlfaCaption)->text(), QStringLiteral("35"));
+    QCOMPARE(w.control<QLineEdit>(Control::nDistance)->text(), QStringLiteral("750"));
+    QCOMPARE(w.control<QLineEdit>(Control::nSpomaleni)->text(), QStringLiteral("1"));
+    QCOMPARE(w.control<QScrollBar>(Control::HScroll1)->value(), 0);
+    QVERIFY(w.control<QLineEdit>(Control::nVoda)->isVisible());
+    QVERIFY(!w.control<QLineEdit>(Control::nSklo)->isVisible());
+    QCOMPARE((QList<int>{w.line(1)->x1(), w.line(1)->y1(), w.line(1)->x2(), w.line(1)->y2()}),
              (QList<int>{2880, 4280, 11400, 4280}));
-    QVERIFY(w.Line1->isVisible());
-    QCOMPARE(twipsGeometry(w.nDetektorH), (TwipsRect{5800, 4400, 1215, 285}));
-    for (const QLineEdit* hidden : {w.nLátka, w.nAlfaCaption, w.nDistance, w.nSpomaleni}) {
+    QVERIFY(w.line(1)->isVisible());
+    QCOMPARE(twipsGeometry(w.control<QLineEdit>(Control::nDetektorH)),
+             (TwipsRect{5800, 4400, 1215, 285}));
+    for (const QLineEdit* hidden :
+         {w.control<QLineEdit>(Control::nLátka), w.control<QLineEdit>(Control::nAlfaCaption),
+          w.control<QLineEdit>(Control::nDistance), w.control<QLineEdit>(Control::nSpomaleni)}) {
         QVERIFY(!hidden->isVisible());
     }
-    QVERIFY(!w.frmAnimace->isVisible());
-    QCOMPARE(w.focusWidget(), w.cmdStart);
+    QVERIFY(!w.control<QGroupBox>(Control::frmAnimace)->isVisible());
+    QCOMPARE(w.focusWidget(), w.control<QPushButton>(Control::cmdStart));
 }
 
 void TestStartUp::startUpMarkIsOnThePicture()
@@ -91,7 +102,9 @@ void TestStartUp::konecEndsTheProgram()
     w.load();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QTimer::singleShot(0, &w, [&] { QTest::mouseClick(w.cmdKonec, Qt::LeftButton); });
+    QTimer::singleShot(0, &w, [&] {
+        QTest::mouseClick(w.control<QPushButton>(Control::cmdKonec), Qt::LeftButton);
+    });
     QTimer::singleShot(10000, &w, [] { QCoreApplication::exit(99); });
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!w.isVisible());

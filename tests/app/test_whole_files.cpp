@@ -318,7 +318,7 @@ void TestWholeFiles::pictureTooLargeForMemoryIsNoFile()
 {
     Brontel w(Countdown(0));
     w.load();
-    w.cmdStart->click();
+    w.control<QPushButton>(Control::cmdStart)->click();
     QVERIFY(waitForRunEnd(w));
     // Hundreds of gigabytes: no machine gives them; the picture is refused, not half made.
     QVERIFY(ScenePicture(w.model(), w.picture().drawing()).image(400).isNull());
@@ -349,11 +349,13 @@ void TestWholeFiles::svgIsPlainXmlWhateverIsTyped()
         Brontel w(Countdown(0));
         w.load();
         if (afterRun) {
-            w.cmdStart->click();
+            w.control<QPushButton>(Control::cmdStart)->click();
             QVERIFY(waitForRunEnd(w));
         }
-        w.nIndex->setText(typed);     // drawn into the settings line before any run
-        w.nDetektorV->setText(typed); // an editable caption, drawn as text
+        w.control<QLineEdit>(Control::nIndex)
+            ->setText(typed); // drawn into the settings line before any run
+        w.control<QLineEdit>(Control::nDetektorV)
+            ->setText(typed); // an editable caption, drawn as text
         const QByteArray svg =
             ScenePicture(w.model(), w.picture().drawing()).file(PictureFormat::Svg, 1);
         QVERIFY(!svg.isEmpty());
@@ -383,8 +385,8 @@ void TestWholeFiles::settingsLineTakesAFieldOnlyInPart()
 {
     Brontel w(Countdown(0));
     w.load();
-    w.nAlfa->setMaxLength(40000);
-    w.nAlfa->setText(QString(32000, QLatin1Char('9')));
+    w.control<QLineEdit>(Control::nAlfa)->setMaxLength(40000);
+    w.control<QLineEdit>(Control::nAlfa)->setText(QString(32000, QLatin1Char('9')));
     const QString line = ScenePicture(w.model(), w.picture().drawing()).settingsLine();
     QVERIFY2(line.size() < 200, qPrintable(QString::number(line.size())));
     QVERIFY(line.contains(QStringLiteral("999…")));
@@ -394,7 +396,7 @@ void TestWholeFiles::printedPdfIsWholeOrNothing()
 {
     Brontel w(Countdown(0));
     w.load();
-    w.cmdStart->click();
+    w.control<QPushButton>(Control::cmdStart)->click();
     QVERIFY(waitForRunEnd(w));
     auto* menu = w.findChild<SceneMenu*>();
     QVERIFY(menu);

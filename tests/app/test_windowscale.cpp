@@ -143,10 +143,13 @@ void TestWindowScale::controlsAndPictureAtTheirScaledPlaces()
     QCOMPARE(w.placement().origin, origin);
 
     // A control of the window, and one inside a frame (placed relative to its frame).
-    QCOMPARE(w.nTextIndex->geometry(), expectedBox({480, 1200, 1095, 285}, 1.5, origin));
-    QCOMPARE(twipsGeometry(w.nTextIndex), (TwipsRect{480, 1200, 1095, 285}));
-    QCOMPARE(w.opSklo->geometry(), expectedBox({120, 600, 735, 255}, 1.5, QPoint()));
-    QCOMPARE(w.cmdStart->font().pointSizeF(), 18 * 1.5);
+    QCOMPARE(w.control<QLineEdit>(Control::nTextIndex)->geometry(),
+             expectedBox({480, 1200, 1095, 285}, 1.5, origin));
+    QCOMPARE(twipsGeometry(w.control<QLineEdit>(Control::nTextIndex)),
+             (TwipsRect{480, 1200, 1095, 285}));
+    QCOMPARE(w.control<OptionButton>(Control::opSklo)->geometry(),
+             expectedBox({120, 600, 735, 255}, 1.5, QPoint()));
+    QCOMPARE(w.control<QPushButton>(Control::cmdStart)->font().pointSizeF(), 18 * 1.5);
     // The option's circle grows with its caption.
     const auto circleWidth = [](QWidget* option) {
         QStyleOptionButton look;
@@ -156,7 +159,8 @@ void TestWindowScale::controlsAndPictureAtTheirScaledPlaces()
             .width();
     };
     const int designCircle = QApplication::style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
-    QCOMPARE(circleWidth(w.opSklo), int(std::lround(designCircle * 1.5)));
+    QCOMPARE(circleWidth(w.control<OptionButton>(Control::opSklo)),
+             int(std::lround(designCircle * 1.5)));
 
     // The picture covers the design's area and draws where the twips say.
     auto* layer = w.findChild<PictureLayer*>(QStringLiteral("picture"));
@@ -180,8 +184,9 @@ void TestWindowScale::controlsAndPictureAtTheirScaledPlaces()
     // Back to the design's size: every place as designed.
     w.resetSize();
     QCOMPARE(w.factor(), 1.0);
-    QCOMPARE(w.nTextIndex->geometry(), expectedBox({480, 1200, 1095, 285}, 1, QPoint()));
-    QCOMPARE(circleWidth(w.opSklo), designCircle);
+    QCOMPARE(w.control<QLineEdit>(Control::nTextIndex)->geometry(),
+             expectedBox({480, 1200, 1095, 285}, 1, QPoint()));
+    QCOMPARE(circleWidth(w.control<OptionButton>(Control::opSklo)), designCircle);
     QCOMPARE(layer->geometry(), QRect(QPoint(0, 0), designscale::designSize()));
 }
 
@@ -202,14 +207,15 @@ void TestWindowScale::textsFitAtEveryFactor()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QVERIFY(std::abs(w.factor() - factor) < 0.002);
-    w.nIndex->setText(QStringLiteral("1000000")); // the largest index a run takes
+    w.control<QLineEdit>(Control::nIndex)
+        ->setText(QStringLiteral("1000000")); // the largest index a run takes
     for (QWidget* control : w.findChildren<QWidget*>()) {
         if (control->isVisible() && control->testAttribute(Qt::WA_SetFont)) {
             QVERIFY2(textFits(control), qPrintable(control->objectName()));
         }
     }
     // Fitting shrinks only what needs it: Start keeps the design's size at this factor.
-    QCOMPARE(w.cmdStart->font().pointSizeF(), 18 * w.factor());
+    QCOMPARE(w.control<QPushButton>(Control::cmdStart)->font().pointSizeF(), 18 * w.factor());
 }
 
 void TestWindowScale::savedPlaceIsCheckedAgainstTheScreens_data()
@@ -405,7 +411,7 @@ void TestWindowScale::restoresWhatWasSaved()
         // Covering the screen; back to the normal window, the saved place and factor.
         QTRY_VERIFY(w.factor() > factor);
         if (fullScreen) {
-            QTest::keyClick(w.cmdStart, Qt::Key_F11);
+            QTest::keyClick(w.control<QPushButton>(Control::cmdStart), Qt::Key_F11);
         } else {
             w.showNormal();
         }
@@ -540,7 +546,7 @@ void TestWindowScale::sizeKeysStepTheRightWay()
     QCOMPARE(w.factor(), 1.0);
     const QPoint corner = w.geometry().topLeft();
     for (const QKeyCombination key : keys) {
-        QTest::keyClick(w.nAlfa, key.key(), key.keyboardModifiers());
+        QTest::keyClick(w.control<QLineEdit>(Control::nAlfa), key.key(), key.keyboardModifiers());
     }
     QTRY_COMPARE(w.isFullScreen(), fullScreen);
     if (factor > 0) {
@@ -569,7 +575,7 @@ void TestWindowScale::escDuringARunStopsTheRunNotFullScreen()
             fullScreenAfterEsc = w.isFullScreen();
         }
     });
-    QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.control<QPushButton>(Control::cmdStart), Qt::LeftButton);
     QVERIFY(waitForRunEnd(w));
     QObject::disconnect(pressing);
     QVERIFY2(steps < 467, "Esc stops the run");
@@ -607,7 +613,7 @@ void TestWindowScale::sizeKeysDuringARunActAfterIt()
             fullScreenDuringRun = w.isFullScreen();
         }
     });
-    QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    QTest::mouseClick(w.control<QPushButton>(Control::cmdStart), Qt::LeftButton);
     QVERIFY(waitForRunEnd(w));
     QObject::disconnect(pressing);
     QCOMPARE(steps, 467);

@@ -145,7 +145,8 @@ bool checkWorkedValues(const RunSettings& settings)
 int main()
 {
     std::setvbuf(stdout, nullptr, _IOLBF, 0); // each line as it comes, even into a pipe
-    const RunSettings startUp = RunSettings::fromFields(1.33, 35, "35", "Voda", "750", 750);
+    const RunSettings startUp =
+        RunSettings::of(1.33, 35, AngleCase::Angle35, Substance::Water, DetectorDistance::Middle);
     std::printf("vector path chosen: %s\n", std::string(simdPathName(bestSimdPath())).c_str());
 #if defined(BRONTEL_HAVE_SLEEF) && defined(__aarch64__)
     // Built with SLEEF, the kernel must use it; falling back unnoticed would test the wrong code.
@@ -156,12 +157,17 @@ int main()
 #endif
     const Case cases[] = {
         {"start-up", startUp},
-        {"35 glass 1500", RunSettings::fromFields(1.5, 35, "35", "Sklo", "1500", 1500)},
-        {"60 water 100", RunSettings::fromFields(1.33, 60, "60", "Voda", "100", 100)},
-        {"critical glass 100", RunSettings::fromFields(1.5, 41.839, "Mezní", "Sklo", "100", 100)},
+        {"35 glass 1500",
+         RunSettings::of(1.5, 35, AngleCase::Angle35, Substance::Glass, DetectorDistance::Far)},
+        {"60 water 100",
+         RunSettings::of(1.33, 60, AngleCase::Angle60, Substance::Water, DetectorDistance::Near)},
+        {"critical glass 100", RunSettings::of(1.5, 41.839, AngleCase::Critical, Substance::Glass,
+                                               DetectorDistance::Near)},
         // The largest numbers the window lets through: phases of some 1e10 radians.
-        {"huge index", RunSettings::fromFields(1e6, 35, "35", "Sklo", "100", 100)},
-        {"huge angle", RunSettings::fromFields(1.5, -1e6, "60", "Sklo", "100", 100)},
+        {"huge index",
+         RunSettings::of(1e6, 35, AngleCase::Angle35, Substance::Glass, DetectorDistance::Near)},
+        {"huge angle",
+         RunSettings::of(1.5, -1e6, AngleCase::Angle60, Substance::Glass, DetectorDistance::Near)},
     };
     bool ok = true;
     for (const Case& c : cases) {

@@ -188,7 +188,8 @@ bool checkSpiral(const QImage& image, const Spiral& spiral, bool verticalAxis, Q
 
 RunSettings startUpSettings()
 {
-    return RunSettings::fromFields(1.33, 35, "35", "Voda", "750", 750);
+    return RunSettings::of(1.33, 35, AngleCase::Angle35, Substance::Water,
+                           DetectorDistance::Middle);
 }
 } // namespace
 

@@ -9,6 +9,7 @@
 #include "RunParameters.h"
 #include "RunSettings.h"
 #include "ScalarSums.h"
+#include "SettingsOfKeys.h"
 #include "SweepSums.h"
 
 #include <QTest>
@@ -32,7 +33,7 @@ Run makeRun(double n, double alpha, const char* angleCase, const char* substance
             const char* distanceKey, double distance)
 {
     Run r;
-    r.settings = RunSettings::fromFields(n, alpha, angleCase, substance, distanceKey, distance);
+    r.settings = settingsOfKeys(n, alpha, angleCase, substance, distanceKey, distance);
     r.parameters =
         chooseRunParameters(r.settings.angleCase, r.settings.substance, r.settings.distance);
     r.inputs = SumInputs::from(r.settings, r.parameters);

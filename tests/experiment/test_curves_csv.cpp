@@ -9,6 +9,7 @@
 #include "ExperimentRun.h"
 #include "RecordingSurface.h"
 #include "RunSettings.h"
+#include "SettingsOfKeys.h"
 
 #include <QLocale>
 #include <QTest>
@@ -20,7 +21,7 @@ namespace {
 CurveRecord startUpRun(int steps = 467)
 {
     RecordingSurface surface;
-    ExperimentRun run(surface, RunSettings::fromFields(1.33, 35, "35", "Voda", "750", 750));
+    ExperimentRun run(surface, settingsOfKeys(1.33, 35, "35", "Voda", "750", 750));
     for (int k = 0; k < steps; ++k) {
         run.drawStep();
     }

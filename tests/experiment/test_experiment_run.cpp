@@ -8,6 +8,7 @@
 #include "ExperimentRun.h"
 #include "RecordingSurface.h"
 #include "RunSettings.h"
+#include "SettingsOfKeys.h"
 
 #include <QTest>
 
@@ -49,7 +50,7 @@ Recorded record(const RunSettings& settings, int stopAfter = steps)
 
 RunSettings startUpSettings()
 {
-    return RunSettings::fromFields(1.33, 35, "35", "Voda", "750", 750);
+    return settingsOfKeys(1.33, 35, "35", "Voda", "750", 750);
 }
 
 int sweepY(int k)
@@ -217,7 +218,7 @@ void TestExperimentRun::bars()
     QFETCH(double, distance);
     QFETCH(double, hY);
     RunSettings settings = startUpSettings();
-    settings.distance = detectorDistanceFromKey(QByteArray::number(distance).toStdString());
+    settings.distance = *detectorDistanceFromKey(QByteArray::number(distance).toStdString());
     settings.detectorDistance = distance;
     const Recorded r = record(settings);
 
@@ -269,7 +270,7 @@ void TestExperimentRun::workedValues()
     RunSettings settings = startUpSettings();
     settings.refrIndex = refrIndex;
     settings.alpha = alpha;
-    settings.angleCase = angleCaseFromKey(angleCase.toStdString());
+    settings.angleCase = *angleCaseFromKey(angleCase.toStdString());
     const Recorded r = record(settings);
 
     double best = -1;

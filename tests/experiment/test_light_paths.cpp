@@ -8,6 +8,7 @@
 #include "LightPaths.h"
 #include "RecordingSurface.h"
 #include "RunSettings.h"
+#include "SettingsOfKeys.h"
 
 #include <QLineF>
 #include <QList>
@@ -21,7 +22,7 @@ constexpr int firstReflectedEdge = beamCalls + 1; // after DrawWidth 2
 
 RunSettings settings(double n, double alpha, const char* angleCase, const char* substance)
 {
-    return RunSettings::fromFields(n, alpha, angleCase, substance, "750", 750);
+    return settingsOfKeys(n, alpha, angleCase, substance, "750", 750);
 }
 
 double length(const DrawCall& c)
@@ -133,8 +134,6 @@ void TestLightPaths::afterReflection_data()
     QTest::newRow("35 glass: refracted edges")
         << 1.5 << 35.0 << "35"
         << "Sklo" << QList<QLineF>{{3100, 5000, 7271, 2525}, {4100, 5000, 7282, 3112}} << 1.0;
-    QTest::newRow("35 unknown substance: nothing") << 1.33 << 35.0 << "35"
-                                                   << "Led" << QList<QLineF>{} << 0.0;
     QTest::newRow("35 without a refracted ray: nothing") << 2.0 << 35.0 << "35"
                                                          << "Voda" << QList<QLineF>{} << 0.0;
     QTest::newRow("35 at the edge of refraction: grazing edges")
@@ -149,10 +148,6 @@ void TestLightPaths::afterReflection_data()
     QTest::newRow("critical glass: grazing and reflected ray")
         << 1.5 << 41.839 << critical << "Sklo"
         << QList<QLineF>{{3100, 5000, 7300.5, 5000}, {3100, 5000, 4100.15, 6117.9}} << 0.1;
-    QTest::newRow("critical unknown substance: grazing ray only")
-        << 1.33 << 48.783 << critical << "Led" << QList<QLineF>{{3100, 5000, 7300.2, 5000}} << 0.1;
-    QTest::newRow("unknown case: nothing") << 1.33 << 35.0 << "45"
-                                           << "Voda" << QList<QLineF>{} << 0.0;
 }
 
 void TestLightPaths::afterReflection()

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Brontel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The parameters of the angle cases: every row of the table, and what a run keeps for
-// combinations outside it.
+// The parameters of the angle cases: every row of the table.
 
 #include "RunParameters.h"
 #include "RunSettings.h"
+#include "SettingsOfKeys.h"
 
 #include <QTest>
 
@@ -32,6 +32,8 @@ class TestRunParameters : public QObject
 private slots:
     void choose_data();
     void choose();
+    void nearKeysAreNoKeys_data();
+    void nearKeysAreNoKeys();
 };
 
 namespace {
@@ -43,13 +45,6 @@ RunParameters params(double scaleV, double scaleH, double scaleL, double arrowLe
     p.scaleH = scaleH;
     p.scaleL = scaleL;
     p.arrowLenL = arrowLenL;
-    p.arrowLenVH = arrowLenVH;
-    return p;
-}
-
-RunParameters onlyArrowVH(double arrowLenVH)
-{
-    RunParameters p;
     p.arrowLenVH = arrowLenVH;
     return p;
 }
@@ -102,33 +97,49 @@ void TestRunParameters::choose_data()
     QTest::newRow("60 glass 100") << "60"
                                   << "Sklo"
                                   << "100" << params(0.013, 0, 0.005, 3, 2);
-    QTest::newRow("60 unknown substance and distance") << "60"
-                                                       << "?"
-                                                       << "" << params(0.013, 0, 0.005, 3, 2);
+}
 
-    // Outside the table: the case's arrow length only, scaleV stays 0.001, the rest 0.
-    QTest::newRow("35 unknown substance") << "35"
-                                          << "Led"
-                                          << "750" << onlyArrowVH(3);
-    QTest::newRow("35 unknown distance") << "35"
-                                         << "Voda"
-                                         << "751" << onlyArrowVH(3);
-    QTest::newRow("critical unknown substance") << critical << "voda"
-                                                << "750" << onlyArrowVH(1);
-    QTest::newRow("critical unknown distance") << critical << "Sklo"
-                                               << "1500 " << onlyArrowVH(1);
+// Texts near the keys are no keys: the hidden fields are compared whole and exactly, so a run
+// never gets settings from a text that merely looks like one.
+void TestRunParameters::nearKeysAreNoKeys_data()
+{
+    QTest::addColumn<QString>("angleCase");
+    QTest::addColumn<QString>("substance");
+    QTest::addColumn<QString>("distance");
+    QTest::newRow("unknown substance") << "35"
+                                       << "Led"
+                                       << "750";
+    QTest::newRow("unknown distance") << "35"
+                                      << "Voda"
+                                      << "751";
+    QTest::newRow("substance in small letters") << "Mezní"
+                                                << "voda"
+                                                << "750";
+    QTest::newRow("distance with a space") << "Mezní"
+                                           << "Sklo"
+                                           << "1500 ";
     QTest::newRow("unknown case") << "45"
                                   << "Voda"
-                                  << "750" << RunParameters{};
+                                  << "750";
     QTest::newRow("case differs in capital letter") << "mezní"
                                                     << "Voda"
-                                                    << "750" << RunParameters{};
+                                                    << "750";
     QTest::newRow("case without accent") << "Mezni"
                                          << "Voda"
-                                         << "750" << RunParameters{};
+                                         << "750";
     QTest::newRow("empty texts") << ""
                                  << ""
-                                 << "" << RunParameters{};
+                                 << "";
+}
+
+void TestRunParameters::nearKeysAreNoKeys()
+{
+    QFETCH(QString, angleCase);
+    QFETCH(QString, substance);
+    QFETCH(QString, distance);
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+                             settingsOfKeys(1.33, 35, angleCase.toStdString(),
+                                            substance.toStdString(), distance.toStdString(), 750));
 }
 
 void TestRunParameters::choose()
@@ -139,7 +150,7 @@ void TestRunParameters::choose()
     QFETCH(RunParameters, expected);
 
     // The keys as the window's fields hold them.
-    const RunSettings settings = RunSettings::fromFields(
+    const RunSettings settings = settingsOfKeys(
         1.33, 35, angleCase.toStdString(), substance.toStdString(), distance.toStdString(), 750);
     const RunParameters actual =
         chooseRunParameters(settings.angleCase, settings.substance, settings.distance);

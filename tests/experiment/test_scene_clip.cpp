@@ -14,6 +14,7 @@
 #include "RunSettings.h"
 #include "Scene.h"
 #include "SceneClip.h"
+#include "SettingsOfKeys.h"
 #include "SweepDrawing.h"
 #include "SweepSums.h"
 
@@ -29,8 +30,7 @@ namespace {
 RunSettings settingsOf(double index, double alpha, const char* angleKey, const char* substance,
                        int distance)
 {
-    return RunSettings::fromFields(index, alpha, angleKey, substance, std::to_string(distance),
-                                   distance);
+    return settingsOfKeys(index, alpha, angleKey, substance, std::to_string(distance), distance);
 }
 
 // The run stage by stage straight onto the recorder, with nothing between them.
@@ -57,10 +57,15 @@ RecordingSurface unclipped(const RunSettings& settings)
     return surface;
 }
 
+// The window's scene: right of the control panel (2640 twips), below the title row (480), and
+// off the scroll bar at 4080 ... 6495 across, down to 735.
+constexpr SceneBounds window{2640, 480, 4080, 6495, 735};
+
 RecordingSurface ofRun(const RunSettings& settings)
 {
     RecordingSurface surface;
-    runWhole(surface, settings);
+    SceneClip clip(surface, window);
+    runWhole(clip, settings);
     return surface;
 }
 
@@ -240,7 +245,7 @@ void TestSceneClip::linesAreCutAtTheSceneEdges()
     QFETCH(QList<float>, drawn);
     for (const bool coloured : {false, true}) {
         RecordingSurface surface;
-        SceneClip clip(surface);
+        SceneClip clip(surface, window);
         clip.setDrawWidth(width);
         if (coloured) {
             clip.line(line[0], line[1], line[2], line[3], colours::white);
@@ -262,7 +267,7 @@ void TestSceneClip::linesAreCutAtTheSceneEdges()
     }
     // The grey paint-over wipes the whole window, as it always has.
     RecordingSurface surface;
-    SceneClip clip(surface);
+    SceneClip clip(surface, window);
     clip.line(1, 2, 12000, 1, colours::sceneGrey);
     QCOMPARE(surface.calls.size(), std::size_t(1));
     QCOMPARE(surface.calls[0].x1, 1.0f);
@@ -272,7 +277,7 @@ void TestSceneClip::linesAreCutAtTheSceneEdges()
 void TestSceneClip::circlesAreKeptOnlyWhole()
 {
     RecordingSurface surface;
-    SceneClip clip(surface);
+    SceneClip clip(surface, window);
     clip.circle(2860, 4250, 10); // a marker at its first step
     clip.circle(2640, 4250, 10); // half on the panel
     clip.circle(8000, 470, 10);  // on the title row

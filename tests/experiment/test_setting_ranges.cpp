@@ -9,6 +9,7 @@
 #include "RunParameters.h"
 #include "RunSettings.h"
 #include "SettingRanges.h"
+#include "SettingsOfKeys.h"
 #include "Surface.h"
 #include "SweepDrawing.h"
 
@@ -38,8 +39,7 @@ public:
 // The light paths and every spiral of a run, where they reach furthest left.
 double leftmostDrawn(double index, double angle, std::string_view angleKey)
 {
-    const RunSettings settings =
-        RunSettings::fromFields(index, angle, angleKey, "Voda", "750", 750);
+    const RunSettings settings = settingsOfKeys(index, angle, angleKey, "Voda", "750", 750);
     LeftmostSurface surface;
     drawLightPaths(surface, settings);
     const ChainSums sums(SumInputs::from(

@@ -91,10 +91,16 @@ void TestPanel::sequences_data()
         << Sequence{{"nIndex:=1.7", {}},
                     {"opVětší", {{"nIndex", "1.7"}, {"nAlfa", "60"}, {"nAlfaCaption", "60"}}},
                     {"opMezní", {{"nIndex", "1.33"}, {"nAlfa", "48.783"}}}};
-    QTest::newRow("unknown substance key counts as glass")
-        << Sequence{{"nLátka:=voda", {}}, {"opMezní", {{"nAlfa", "41.839"}, {"nIndex", "1.5"}}}};
-    QTest::newRow("lower-case key is not the critical angle") << Sequence{
-        {"opMezní", {}}, {"nAlfaCaption:=mezní", {}}, {"opSklo", {{"nAlfa", "48.783"}}}};
+    // The hidden fields show the choices; a text written into one chooses nothing.
+    QTest::newRow("a substance written into nLátka is no choice")
+        << Sequence{{"nLátka:=Sklo", {{"nLátka", "Voda"}}},
+                    {"opMezní", {{"nAlfa", "48.783"}, {"nIndex", "1.33"}}}};
+    QTest::newRow("an angle written into nAlfaCaption is no choice")
+        << Sequence{{"opMezní", {}},
+                    {"nAlfaCaption:=60", {{"nAlfaCaption", "Mezní"}}},
+                    {"opSklo", {{"nAlfa", "41.839"}}}};
+    QTest::newRow("a count written into nSpomaleni is no choice")
+        << Sequence{{"scroll=3", {}}, {"nSpomaleni:=7", {{"nSpomaleni", "301"}}}};
     QTest::newRow("distances move the marker and the label") << Sequence{
         {"opMaláDistance", {{"nDistance", "100"}, {"marker", "4900"}, {"label", "5800,4600"}}},
         {"opVelkáDistance", {{"nDistance", "1500"}, {"marker", "3530"}, {"label", "5800,3700"}}}};
@@ -182,7 +188,7 @@ void TestPanel::numbersFollowTheFormat()
     const auto settings = std::get<RunSettings>(model.checkStart());
     QCOMPARE(settings.alpha, 41.839);
     QCOMPARE(settings.refrIndex, 1.5);
-    QCOMPARE(settings.angleCase, std::optional(AngleCase::Critical));
+    QCOMPARE(settings.angleCase, AngleCase::Critical);
 }
 
 void TestPanel::onlyThirtyFiveDraws_data()

@@ -23,7 +23,7 @@ struct Running
     {
         model.load();
         picture.calls.clear();
-        model.beginRun(std::get<RunSettings>(model.checkStart()));
+        model.start();
     }
     // Asks for steps as a front end's timer would, at most tries times; the steps drawn.
     int drive(int tries)
@@ -71,16 +71,16 @@ void TestRunSteering::pauseWaitsAndRightDrawsOneStep()
 {
     Running r;
     QCOMPARE(r.drive(10), 10);
-    QVERIFY(r.model.steering().press(RunKey::PauseResume));
+    QVERIFY(r.model.press(RunKey::PauseResume));
     QCOMPARE(r.model.steering().state(), RunState::Paused);
     QCOMPARE(r.drive(50), 0); // paused: nothing is drawn however often a step is asked for
-    QVERIFY(r.model.steering().press(RunKey::StepOnce));
-    QVERIFY(r.model.steering().press(RunKey::StepOnce));
+    QVERIFY(r.model.press(RunKey::StepOnce));
+    QVERIFY(r.model.press(RunKey::StepOnce));
     QCOMPARE(r.drive(50), 2); // exactly one step per Right press
     // A held P repeats: taken up, but it changes nothing.
-    QVERIFY(r.model.steering().press(RunKey::PauseResume, true));
+    QVERIFY(r.model.press(RunKey::PauseResume, true));
     QCOMPARE(r.model.steering().state(), RunState::Paused);
-    QVERIFY(r.model.steering().press(RunKey::PauseResume));
+    QVERIFY(r.model.press(RunKey::PauseResume));
     QCOMPARE(r.drive(10 * steps), steps - 12);
     QVERIFY(r.model.runOver());
 }
@@ -98,15 +98,15 @@ void TestRunSteering::escStopsAfterTheStepOnTheScreen()
     Running r;
     QCOMPARE(r.drive(5), 5);
     if (paused) {
-        r.model.steering().press(RunKey::PauseResume);
+        r.model.press(RunKey::PauseResume);
     }
-    QVERIFY(r.model.steering().press(RunKey::Stop));
+    QVERIFY(r.model.press(RunKey::Stop));
     QVERIFY(r.model.runOver());
     QVERIFY(!r.model.step());
     r.model.endRun();
     QCOMPARE(int(r.model.lastCurves()->points.size()), 5);
     // The next run starts afresh, not paused and not stopped.
-    r.model.beginRun(std::get<RunSettings>(r.model.checkStart()));
+    r.model.start();
     QCOMPARE(r.drive(10 * steps), steps);
 }
 
@@ -116,11 +116,11 @@ void TestRunSteering::keysSteerOnlyDuringARun()
     WindowModel model(picture);
     model.load();
     for (RunKey key : {RunKey::Stop, RunKey::PauseResume, RunKey::StepOnce}) {
-        QVERIFY(!model.steering().press(key));
+        QVERIFY(!model.press(key));
     }
-    model.beginRun(std::get<RunSettings>(model.checkStart()));
+    model.start();
     // The Right arrow keeps its usual meaning while the run goes.
-    QVERIFY(!model.steering().press(RunKey::StepOnce));
+    QVERIFY(!model.press(RunKey::StepOnce));
     QVERIFY(model.step());
 }
 
@@ -141,7 +141,7 @@ void TestRunSteering::endRequests()
         QCOMPARE(model.requestEnd(), EndAction::CloseNow);
         return;
     }
-    model.beginRun(std::get<RunSettings>(model.checkStart()));
+    model.start();
     QVERIFY(model.step());
     QCOMPARE(model.requestEnd(), EndAction::CloseAfterRun);
     QVERIFY(model.runOver());
@@ -162,8 +162,8 @@ void TestRunSteering::paceIsReadAfterEveryStep()
         counts.push_back(r.model.step()->slowDownCount);
     }
     QCOMPARE(counts, (std::vector<std::int64_t>{1, 1, 701, 701}));
-    r.model.setText(Control::nSpomaleni, "none");
-    QCOMPARE(r.model.step()->slowDownCount, 0); // no count, no pause, and the run goes on
+    r.model.setText(Control::nSpomaleni, "1"); // the hidden field shows the count, takes none
+    QCOMPARE(r.model.step()->slowDownCount, 701);
 }
 
 void TestRunSteering::inputDuringARun_data()

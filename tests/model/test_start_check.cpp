@@ -6,6 +6,7 @@
 // range and what was typed.
 
 #include "StartCheck.h"
+#include "WindowTexts.h"
 
 #include <QTest>
 
@@ -23,6 +24,8 @@ class TestStartCheck : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void typedTextIsCutForTheWindow_data();
+    void typedTextIsCutForTheWindow();
     void accepted_data();
     void accepted();
     void refused_data();
@@ -74,7 +77,7 @@ void TestStartCheck::accepted()
     QCOMPARE(settings->refrIndex, indexValue);
     QCOMPARE(settings->alpha, alphaValue);
     QCOMPARE(settings->detectorDistance, 750.0);
-    QCOMPARE(settings->substance, std::optional(Substance::Water));
+    QCOMPARE(settings->substance, Substance::Water);
 }
 
 void TestStartCheck::refused_data()
@@ -212,6 +215,39 @@ void TestStartCheck::formatReadsBack()
     const ParsedNumber back = parseNumber(formatNumber(value, format), format);
     QCOMPARE(int(back.kind), int(ParsedNumber::Kind::Number));
     QCOMPARE(back.value, value);
+}
+
+void TestStartCheck::typedTextIsCutForTheWindow_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    const QString forty(40, u'a');
+    QTest::newRow("40 characters stay whole") << forty << forty;
+    QTest::newRow("41 are cut at 40") << forty + u'b' << forty + QStringLiteral("…");
+    // Characters, not bytes: "é" is two bytes in UTF-8.
+    QTest::newRow("accented letters count once")
+        << QString(41, u'é') << QString(40, u'é') + QStringLiteral("…");
+    // Beyond the basic plane a character counts twice, as the front ends count it, and is
+    // never split: 20 of them fill the 40.
+    QString faces;
+    for (int i = 0; i < 21; ++i) {
+        faces += QString::fromUcs4(U"\U0001F600", 1);
+    }
+    QTest::newRow("characters beyond the basic plane count twice")
+        << faces << faces.left(40) + QStringLiteral("…");
+}
+
+void TestStartCheck::typedTextIsCutForTheWindow()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    const auto result = checkStart(startUp(typed, QStringLiteral("35")), {"."});
+    const auto* refusal = std::get_if<Refusal>(&result);
+    QVERIFY(refusal);
+    const std::array<std::string, 4> arguments =
+        refusalArguments(*refusal, {"."}, longestTypedInWindow);
+    QCOMPARE(QString::fromStdString(arguments[0]), shown);
+    QCOMPARE(QString::fromStdString(arguments[3]), QStringLiteral("1.33")); // the example
 }
 
 QTEST_APPLESS_MAIN(TestStartCheck)

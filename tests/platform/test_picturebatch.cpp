@@ -10,6 +10,7 @@
 #include "ExperimentRun.h"
 #include "PictureRenderer.h"
 #include "RunSettings.h"
+#include "SettingsOfKeys.h"
 
 #include <QPainter>
 #include <QTest>
@@ -104,7 +105,7 @@ void TestPictureBatch::wholeRunIsDrawnAsOneByOne()
     QFETCH(qreal, ratio);
     QFETCH(int, mostDiffering);
     DrawingList list;
-    runWhole(list, RunSettings::fromFields(1.33, 35, "35", "Voda", "750", 750));
+    runWhole(list, settingsOfKeys(1.33, 35, "35", "Voda", "750", 750));
     const int differing =
         differingPixels(allAtOnce(list, factor, ratio), oneByOne(list, factor, ratio));
     QVERIFY2(differing <= mostDiffering, qPrintable(QString::number(differing)));

@@ -10,6 +10,7 @@
 #include "PictureRenderer.h"
 #include "PictureSurface.h"
 #include "RunSettings.h"
+#include "SettingsOfKeys.h"
 
 #include <QPainter>
 #include <QTest>
@@ -98,8 +99,8 @@ void TestPictureScale::runAtFactorTwoIsTheRunAtRatioTwo()
     const double index = glass ? 1.5 : 1.33;
     const double degrees = angle == QStringLiteral("35") ? 35 : glass ? 41.81 : 48.75;
     const RunSettings settings =
-        RunSettings::fromFields(index, degrees, angle.toStdString(), substance.toStdString(),
-                                QString::number(distance).toStdString(), distance);
+        settingsOfKeys(index, degrees, angle.toStdString(), substance.toStdString(),
+                       QString::number(distance).toStdString(), distance);
 
     PictureSurface atRatioTwo(designSize, 2, 1);
     runInto(atRatioTwo, settings);
@@ -115,7 +116,7 @@ void TestPictureScale::runAtFactorTwoIsTheRunAtRatioTwo()
 
 void TestPictureScale::rescalingRendersTheWholeList()
 {
-    const RunSettings settings = RunSettings::fromFields(1.33, 35, "35", "Voda", "750", 750);
+    const RunSettings settings = settingsOfKeys(1.33, 35, "35", "Voda", "750", 750);
     PictureSurface drawnAtOne(designSize, 1, 1);
     runInto(drawnAtOne, settings);
     const QImage original = drawnAtOne.image().copy();
@@ -213,7 +214,7 @@ void TestPictureScale::replaysOntoAnyPainter()
 {
     // A painter of another device, translated as a page might be: same pixels as the image.
     PictureSurface picture(designSize, 1, 2);
-    runInto(picture, RunSettings::fromFields(1.33, 60, "60", "Voda", "1500", 1500));
+    runInto(picture, settingsOfKeys(1.33, 60, "60", "Voda", "1500", 1500));
     QImage page(designSize * 2 + QSize(40, 40), QImage::Format_ARGB32_Premultiplied);
     page.fill(Qt::transparent);
     {

@@ -30,6 +30,7 @@ class RecordingSurface final : public Surface
 {
 public:
     std::vector<DrawCall> calls;
+    int clears = 0; // how often the picture was cleared, forgetting its calls
 
     void setDrawWidth(int pixels) override
     {
@@ -51,6 +52,11 @@ public:
     void circle(float x, float y, float radius) override
     {
         calls.push_back({DrawCall::Kind::Circle, x, y, radius, 0, std::nullopt, 0, m_width});
+    }
+    void clear() override
+    {
+        calls.clear();
+        ++clears;
     }
 
     std::size_t count(const std::function<bool(const DrawCall&)>& pred) const

@@ -10,6 +10,7 @@
 #include "RunSettings.h"
 #include "SweepSums.h"
 #include "TeachingOverlay.h"
+#include "WindowLayout.h"
 #include "WindowTexts.h"
 
 #include <emscripten/bind.h>
@@ -46,25 +47,47 @@ int pictureSize(const PageCore& core)
 
 // null when the run began (or Start was not acted on), otherwise the refusal as data: its kind,
 // the field, the window's sentence for it (Czech, to be translated in the context "Brontel"),
-// and the texts for its %1 ... %4 as the fields show numbers.
+// and the texts for its %1 ... %4 as the fields show numbers, what was typed cut as the window
+// cuts it.
 emscripten::val start(PageCore& core)
 {
     const std::optional<Refusal> refusal = core.start();
     if (!refusal) {
         return emscripten::val::null();
     }
-    const NumberFormat& format = core.model().numberFormat();
     emscripten::val out = emscripten::val::object();
     constexpr const char* kinds[] = {"notANumber", "tooLarge", "outOfRange"};
     out.set("kind", kinds[static_cast<int>(refusal->reason)]);
     out.set("field", std::string(nameOf(refusal->field)));
     out.set("sentence", std::string(refusalInWindow(*refusal)));
-    out.set("typed", refusal->typed);
-    out.set("value", formatNumber(refusal->value, format));
-    out.set("lowest", formatNumber(refusal->range.lowest, format));
-    out.set("highest", formatNumber(refusal->range.highest, format));
-    out.set("example", formatNumber(refusalExample(*refusal), format));
+    emscripten::val arguments = emscripten::val::array();
+    for (const std::string& argument :
+         refusalArguments(*refusal, core.model().numberFormat(), longestTypedInWindow)) {
+        arguments.call<void>("push", argument);
+    }
+    out.set("arguments", arguments);
     return out;
+}
+
+// What one action changed, as the page hears it.
+emscripten::val changeOf(const ModelChange& change)
+{
+    emscripten::val controls = emscripten::val::array();
+    for (const Control c : change.controls) {
+        controls.call<void>("push", std::string(nameOf(c)));
+    }
+    emscripten::val out = emscripten::val::object();
+    out.set("controls", controls);
+    out.set("marker", change.marker);
+    out.set("picture", change.picture);
+    out.set("run", change.run);
+    out.set("step", change.step);
+    return out;
+}
+
+void subscribe(PageCore& core, emscripten::val listener)
+{
+    core.subscribe([listener](const ModelChange& change) { listener(changeOf(change)); });
 }
 
 // The pause after the step drawn, in microseconds, or null when none was drawn.
@@ -74,18 +97,9 @@ emscripten::val step(PageCore& core)
     return pause ? emscripten::val(double(*pause)) : emscripten::val::null();
 }
 
-bool press(PageCore& core, const std::string& key, bool autoRepeat)
+bool pressKey(PageCore& core, const std::string& key, bool withShortcutModifier, bool autoRepeat)
 {
-    if (key == "stop") {
-        return core.press(RunKey::Stop, autoRepeat);
-    }
-    if (key == "pauseResume") {
-        return core.press(RunKey::PauseResume, autoRepeat);
-    }
-    if (key == "stepOnce") {
-        return core.press(RunKey::StepOnce, autoRepeat);
-    }
-    return false;
+    return core.pressKey(key, withShortcutModifier, autoRepeat);
 }
 
 std::string state(const PageCore& core)
@@ -129,6 +143,70 @@ emscripten::val windowTexts()
     return out;
 }
 
+// The window as designed: per control in tab order its name, kind, place in twips (inside a
+// frame relative to it), frame, font size, ground, alignment and black text; the line
+// controls; the captions an exported picture draws, in its order; the design's size.
+emscripten::val windowLayout()
+{
+    constexpr const char* kinds[] = {"caption", "field",  "hidden", "button",
+                                     "frame",   "option", "scroll", "label"};
+    constexpr const char* alignments[] = {"left", "center", "right"};
+    emscripten::val controls = emscripten::val::array();
+    for (const layout::ControlLayout& c : layout::controls) {
+        emscripten::val entry = emscripten::val::object();
+        entry.set("name", std::string(nameOf(c.control)));
+        entry.set("kind", kinds[static_cast<int>(c.kind)]);
+        emscripten::val place = emscripten::val::array();
+        for (const int v : {c.box.left, c.box.top, c.box.width, c.box.height}) {
+            place.call<void>("push", v);
+        }
+        entry.set("place", place);
+        entry.set("frame", c.frame ? emscripten::val(std::string(nameOf(*c.frame)))
+                                   : emscripten::val::null());
+        entry.set("points", c.points);
+        entry.set("green", c.ground == layout::Ground::Green);
+        entry.set("align", alignments[static_cast<int>(c.alignment)]);
+        entry.set("black", c.blackText);
+        controls.call<void>("push", entry);
+    }
+    emscripten::val lines = emscripten::val::array();
+    for (const layout::LineControl& l : layout::lines) {
+        emscripten::val line = emscripten::val::array();
+        for (const int v : {l.x1, l.y1, l.x2, l.y2, l.width}) {
+            line.call<void>("push", v);
+        }
+        lines.call<void>("push", line);
+    }
+    emscripten::val captions = emscripten::val::array();
+    for (const Control c : layout::sceneCaptions) {
+        captions.call<void>("push", std::string(nameOf(c)));
+    }
+    emscripten::val out = emscripten::val::object();
+    out.set("controls", controls);
+    out.set("lines", lines);
+    out.set("sceneCaptions", captions);
+    out.set("twipsPerPixel", layout::twipsPerPixel);
+    out.set("width", layout::designWidth);
+    out.set("height", layout::designHeight);
+    return out;
+}
+
+// What a screen reader says: per control (or "picture") its name and description, Czech in
+// the context "AccessibleNames".
+emscripten::val accessibleTextTable()
+{
+    emscripten::val out = emscripten::val::array();
+    for (const AccessibleText& t : ::accessibleTexts) {
+        emscripten::val entry = emscripten::val::object();
+        entry.set("name", t.control ? std::string(nameOf(*t.control)) : std::string("picture"));
+        entry.set("text", std::string(t.name));
+        entry.set("description", t.description ? emscripten::val(std::string(t.description))
+                                               : emscripten::val::null());
+        out.call<void>("push", entry);
+    }
+    return out;
+}
+
 double slowDownCount(const PageCore& core)
 {
     return double(core.slowDownCount());
@@ -138,7 +216,8 @@ double slowDownCount(const PageCore& core)
 // `repeats`; for the measuring script.
 double timeSums(int repeats)
 {
-    const RunSettings settings = RunSettings::fromFields(1.33, 35, "35", "Voda", "750", 750);
+    const RunSettings settings =
+        RunSettings::of(1.33, 35, AngleCase::Angle35, Substance::Water, DetectorDistance::Middle);
     const RunParameters parameters =
         chooseRunParameters(settings.angleCase, settings.substance, settings.distance);
     double best = 1e300;
@@ -255,7 +334,8 @@ EMSCRIPTEN_BINDINGS(brontel)
         .function("start", &start)
         .function("step", &step)
         .function("advance", &PageCore::advance)
-        .function("press", &press)
+        .function("pressKey", &pressKey)
+        .function("subscribe", &subscribe)
         .function("end", &PageCore::end)
         .function("state", &state)
         .function("stepsShown", &PageCore::stepsShown)
@@ -282,4 +362,6 @@ EMSCRIPTEN_BINDINGS(brontel)
         .function("theoryPanel", &theoryPanel);
     emscripten::function("timeSums", &timeSums);
     emscripten::function("windowTexts", &windowTexts);
+    emscripten::function("windowLayout", &windowLayout);
+    emscripten::function("accessibleTexts", &accessibleTextTable);
 }

@@ -4,7 +4,7 @@
 #include "PageCore.h"
 
 #include "CurvesCsv.h"
-#include "SceneGeometry.h"
+#include "WindowLayout.h"
 
 #include <algorithm>
 
@@ -116,16 +116,12 @@ std::optional<Refusal> PageCore::start()
             return std::nullopt;
         }
     }
-    const auto checked = m_model.checkStart();
-    if (const auto* refusal = std::get_if<Refusal>(&checked)) {
-        return *refusal;
+    const std::optional<Refusal> refusal = m_model.start();
+    if (!refusal) {
+        m_stepEnds.clear();
+        m_lastStep.reset();
     }
-    // The run paints the whole picture over: what was drawn before need not be kept.
-    m_picture.clear();
-    m_stepEnds.clear();
-    m_lastStep.reset();
-    m_model.beginRun(std::get<RunSettings>(checked));
-    return std::nullopt;
+    return refusal;
 }
 
 std::optional<std::int64_t> PageCore::step()
@@ -151,9 +147,15 @@ int PageCore::advance(int steps)
 
 bool PageCore::press(RunKey key, bool autoRepeat)
 {
-    const bool steered = m_model.steering().press(key, autoRepeat);
+    const bool steered = m_model.press(key, autoRepeat);
     endRunIfOver(); // a stop while paused waits for no step
     return steered;
+}
+
+bool PageCore::pressKey(std::string_view key, bool withShortcutModifier, bool autoRepeat)
+{
+    const std::optional<RunKey> runKey = runKeyNamed(key, withShortcutModifier);
+    return runKey && press(*runKey, autoRepeat);
 }
 
 bool PageCore::end()
@@ -208,32 +210,16 @@ std::vector<double> PageCore::detectorPlaces() const
     if (!m_lastStep || !m_model.running()) {
         return {};
     }
-    const double distance = m_model.runSettings().detectorDistance;
-    return {scene::probeX,           double(m_lastStep->y()),
-            m_lastStep->detectorX(), scene::detectorHY(distance),
-            m_lastStep->detectorX(), scene::detectorLY};
+    std::vector<double> places;
+    for (const layout::Point& p :
+         layout::detectorPlaces(*m_lastStep, m_model.runSettings().detectorDistance)) {
+        places.insert(places.end(), {p.x, p.y});
+    }
+    return places;
 }
 
 std::string PageCore::csv() const
 {
     const std::optional<CurveRecord>& curves = m_model.lastCurves();
     return curvesCsv(curves ? *curves : CurveRecord{});
-}
-
-RunSettings PageCore::shownSettings() const
-{
-    const std::optional<CurveRecord>& curves = m_model.lastCurves();
-    if (curves && state() == RunState::Idle) {
-        return curves->settings;
-    }
-    const auto number = [this](Control control) {
-        const ParsedNumber n = parseNumber(m_model.state(control).text, m_model.numberFormat());
-        return n.kind == ParsedNumber::Kind::Number ? n.value : 0.0;
-    };
-    const auto key = [this](Control control) {
-        return m_model.state(control).text;
-    };
-    return RunSettings::fromFields(number(Control::nIndex), number(Control::nAlfa),
-                                   key(Control::nAlfaCaption), key(Control::nLátka),
-                                   key(Control::nDistance), number(Control::nDistance));
 }

@@ -48,6 +48,10 @@ public:
     int advance(int steps);
     // A key that steers the run (Esc, P, Right arrow); whether it steered.
     bool press(RunKey key, bool autoRepeat = false);
+    // A key named as browsers name keys; whether it steered the run (see runKeyNamed).
+    bool pressKey(std::string_view key, bool withShortcutModifier, bool autoRepeat);
+    // Tells listener what every later action changed (see WindowModel::subscribe).
+    void subscribe(ModelListener listener) { m_model.subscribe(std::move(listener)); }
     // Konec. A page cannot close itself: a run in progress stops, and what was held for after
     // it is dropped, as the program would end. Whether a run was stopped.
     bool end();
@@ -71,12 +75,11 @@ public:
     const std::vector<DrawCommand>& picture() const { return m_picture.commands(); }
     // Where each step's commands end in picture(), for the steps of this run drawn so far.
     const std::vector<std::size_t>& stepEnds() const { return m_stepEnds; }
-    // Where the detectors stand at the last step drawn (x, y of V, H, L in twips); empty when no
-    // run goes.
+    // Where the detectors stand at the last step drawn (x, y of V, H, L in twips; see
+    // layout::detectorPlaces); empty when no run goes.
     std::vector<double> detectorPlaces() const;
-    // The settings the picture shows: the last run's once one has ended, otherwise the ones
-    // chosen in the panel (a field that holds no number counts as 0).
-    RunSettings shownSettings() const;
+    // The settings the picture shows (see WindowModel::shownSettings).
+    RunSettings shownSettings() const { return m_model.shownSettings(); }
     // The curves of the last run, finished or stopped, as CSV (a header alone before any).
     std::string csv() const;
 

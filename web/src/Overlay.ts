@@ -5,7 +5,7 @@
 // canvas, into exported pictures when it is on, and as SVG. Its words come in Czech from the
 // core and are translated here; its numbers are written with the language's decimal mark.
 import type { OverlayText, Phrase, TeachingOverlay } from 'brontel-core';
-import { twipsPerPixel } from './Design';
+import { design } from './Layout';
 import { fill, language, tr } from './Texts';
 
 // Blue and orange stand out on the picture's black, white, grey and green, each over a white
@@ -89,13 +89,13 @@ function layOut(overlay: TeachingOverlay, onWindow: boolean, measure: Measure): 
         const text = overlayText(t.phrase);
         const width = measure(text, textPixels, false) + 2 * padding;
         const height = lineHeight(textPixels) + 2 * padding;
-        labels.push({ text, box: boxAt(t.x / twipsPerPixel, t.y / twipsPerPixel, width, height, t.anchor), bold: false, pixels: textPixels });
+        labels.push({ text, box: boxAt(t.x / design().twipsPerPixel, t.y / design().twipsPerPixel, width, height, t.anchor), bold: false, pixels: textPixels });
     }
     if (overlay.panel.length === 0) return { labels };
     const lines = overlay.panel.map(overlayText);
     const width = Math.max(...lines.map((l, i) => measure(l, panelPixels, i === 0)));
     const spacing = lineHeight(panelPixels);
-    const panel = { left: overlay.panelX / twipsPerPixel, top: overlay.panelY / twipsPerPixel, width: width + 4 * padding, height: spacing * lines.length + 2 * padding };
+    const panel = { left: overlay.panelX / design().twipsPerPixel, top: overlay.panelY / design().twipsPerPixel, width: width + 4 * padding, height: spacing * lines.length + 2 * padding };
     lines.forEach((text, i) => labels.push({
         text,
         box: { left: panel.left + padding, top: panel.top + padding + i * spacing, width: width + 2 * padding, height: spacing },
@@ -129,7 +129,7 @@ export function drawOverlay(context: CanvasRenderingContext2D, overlay: Teaching
         context.lineWidth = penWidth;
         context.stroke(path);
     };
-    const p = (v: number) => v / twipsPerPixel;
+    const p = (v: number) => v / design().twipsPerPixel;
     for (const l of overlay.lines) {
         const path = new Path2D();
         path.moveTo(p(l.x1), p(l.y1));
@@ -174,7 +174,7 @@ const escapeXml = (text: string) =>
 export function overlaySvg(overlay: TeachingOverlay): string {
     const measuring = document.createElement('canvas').getContext('2d');
     if (measuring === null) return '';
-    const t = (v: number) => +(v * twipsPerPixel).toFixed(2);
+    const t = (v: number) => +(v * design().twipsPerPixel).toFixed(2);
     const parts: string[] = ['<g id="teachingOverlay" fill="none" stroke-linecap="butt">'];
     const ink = (shape: string, colour: string, dashed: boolean) => {
         parts.push(`<${shape} stroke="${haloInk}" stroke-width="${t(haloWidth)}"/>`);
@@ -196,7 +196,7 @@ export function overlaySvg(overlay: TeachingOverlay): string {
     const layout = layOut(overlay, false, canvasMeasure(measuring));
     if (layout.panel) {
         const b = layout.panel;
-        parts.push(`<rect x="${t(b.left)}" y="${t(b.top)}" width="${t(b.width)}" height="${t(b.height)}" fill="${textGround}" stroke="${guideInk}" stroke-width="${twipsPerPixel}"/>`);
+        parts.push(`<rect x="${t(b.left)}" y="${t(b.top)}" width="${t(b.width)}" height="${t(b.height)}" fill="${textGround}" stroke="${guideInk}" stroke-width="${design().twipsPerPixel}"/>`);
     }
     for (const label of layout.labels) {
         const b = label.box;

@@ -5,7 +5,7 @@
 // 0x00BBGGRR, width in design pixels, kind: 0 line, 1 coloured line, 2 circle) onto a canvas at
 // any scale, and writes them as SVG.
 import type { TeachingOverlay } from 'brontel-core';
-import { designHeight, designWidth, lineControls, twipsPerPixel } from './Design';
+import { design } from './Layout';
 import { drawOverlay, overlaySvg } from './Overlay';
 
 export const stride = 7;
@@ -29,7 +29,7 @@ function band(c: Float32Array, i: number): number {
     const level = Math.abs(c[i + 2] - c[i]) >= Math.abs(c[i + 3] - c[i + 1]);
     const along = level ? 0 : 1; // the coordinate that stays the same from line to line
     const across = 1 - along;
-    const reach = c[i + 5] * twipsPerPixel;
+    const reach = c[i + 5] * design().twipsPerPixel;
     let j = i + stride;
     for (; j < c.length; j += stride) {
         if (c[j + 6] === circleKind || c[j + 4] !== c[i + 4] || c[j + 5] !== c[i + 5]) break;
@@ -112,7 +112,7 @@ function drawGroup(context: CanvasRenderingContext2D, c: Float32Array, first: nu
 // pixelsPerDesignPixel: the window's factor times the device pixel ratio.
 export function replay(context: CanvasRenderingContext2D, commands: Float32Array,
     pixelsPerDesignPixel: number): void {
-    const scale = pixelsPerDesignPixel / twipsPerPixel;
+    const scale = pixelsPerDesignPixel / design().twipsPerPixel;
     context.save();
     // Lines one device pixel wide fall on whole pixels, so they stay sharp.
     context.setTransform(scale, 0, 0, scale, 0.5, 0.5);
@@ -142,11 +142,11 @@ export function replay(context: CanvasRenderingContext2D, commands: Float32Array
 // The line controls, which the window shows under any picture.
 export function drawLineControls(context: CanvasRenderingContext2D, markerY: number,
     pixelsPerDesignPixel: number): void {
-    const scale = pixelsPerDesignPixel / twipsPerPixel;
+    const scale = pixelsPerDesignPixel / design().twipsPerPixel;
     context.save();
     context.setTransform(scale, 0, 0, scale, 0.5, 0.5);
     context.strokeStyle = '#000';
-    lineControls.forEach(([x1, y1, x2, y2, width], n) => {
+    design().lines.forEach(([x1, y1, x2, y2, width], n) => {
         context.beginPath();
         context.moveTo(x1, n === 0 ? markerY : y1);
         context.lineTo(x2, n === 0 ? markerY : y2);
@@ -172,7 +172,7 @@ export function drawCaptions(context: CanvasRenderingContext2D, captions: Captio
     context.save();
     context.textBaseline = 'top';
     for (const c of captions) {
-        const [left, top, width, height] = c.place.map((v) => (v / twipsPerPixel) * pixelsPerDesignPixel);
+        const [left, top, width, height] = c.place.map((v) => (v / design().twipsPerPixel) * pixelsPerDesignPixel);
         if (c.green) {
             context.fillStyle = '#c0ffc0';
             context.fillRect(left, top, width, height);
@@ -191,8 +191,8 @@ export function drawCaptions(context: CanvasRenderingContext2D, captions: Captio
 export function pictureCanvas(commands: Float32Array, markerY: number, captions: Caption[],
     times: number, overlay?: TeachingOverlay): HTMLCanvasElement {
     const canvas = document.createElement('canvas');
-    canvas.width = designWidth * times;
-    canvas.height = designHeight * times;
+    canvas.width = design().width * times;
+    canvas.height = design().height * times;
     const context = canvas.getContext('2d');
     if (context === null) throw new Error('no 2D canvas');
     context.fillStyle = '#c0c0c0';
@@ -210,6 +210,7 @@ const escapeXml = (text: string) =>
 // The same as a vector picture in twips, lines and circles as they are.
 export function pictureSvg(commands: Float32Array, markerY: number, captions: Caption[],
     overlay?: TeachingOverlay): string {
+    const { width: designWidth, height: designHeight, twipsPerPixel } = design();
     const w = designWidth * twipsPerPixel;
     const h = designHeight * twipsPerPixel;
     const parts: string[] = [
@@ -217,7 +218,7 @@ export function pictureSvg(commands: Float32Array, markerY: number, captions: Ca
         `<rect width="${w}" height="${h}" fill="#c0c0c0"/>`,
         '<g stroke="#000" stroke-width="15" fill="none">',
     ];
-    lineControls.forEach(([x1, y1, x2, y2, width], n) => {
+    design().lines.forEach(([x1, y1, x2, y2, width], n) => {
         parts.push(`<line x1="${x1}" y1="${n === 0 ? markerY : y1}" x2="${x2}" y2="${n === 0 ? markerY : y2}" stroke-width="${width * twipsPerPixel}"/>`);
     });
     parts.push('</g><g fill="none">');

@@ -3,22 +3,94 @@
 
 // The core compiled to WebAssembly (web/core/Bindings.cpp), as the page sees it.
 declare module 'brontel-core' {
+    // The window's controls, in tab order, as the model names them (model/Control.h); the
+    // test core_types holds this list to the model's.
+    export type ControlName =
+        | 'nuBrontel'
+        | 'cmdStart'
+        | 'nAlfa'
+        | 'frmDopad'
+        | 'opMezní'
+        | 'opVětší'
+        | 'opMenší'
+        | 'nAlfaCaption'
+        | 'nLátka'
+        | 'nIndex'
+        | 'frmLátka'
+        | 'opVoda'
+        | 'opSklo'
+        | 'nDistance'
+        | 'frmDistance'
+        | 'opVelkáDistance'
+        | 'opStředníDistance'
+        | 'opMaláDistance'
+        | 'nTextIndex'
+        | 'nDetektorH'
+        | 'nDetektorS'
+        | 'nDetektorV'
+        | 'nCornuovySpirály'
+        | 'nPravd2podobnost'
+        | 'cmdKonec'
+        | 'labKlepnete'
+        | 'nSklo'
+        | 'nVoda'
+        | 'nCornuLatka'
+        | 'nSpomaleni'
+        | 'frmAnimace'
+        | 'opRychlá'
+        | 'opPomalejší'
+        | 'opPomalá'
+        | 'HScroll1';
+    export type Kind = 'caption' | 'field' | 'hidden' | 'button' | 'frame' | 'option' | 'scroll' | 'label';
+    // One control of the window as designed: its place in twips (inside a frame relative to
+    // it), the serif bold size of its text (0 for its kind's own font), and its look.
+    export interface ControlLayout {
+        name: ControlName;
+        kind: Kind;
+        place: [number, number, number, number];
+        frame: ControlName | null;
+        points: number;
+        green: boolean;
+        align: 'left' | 'center' | 'right';
+        black: boolean;
+    }
+    export interface WindowLayout {
+        controls: ControlLayout[];
+        // The line controls: x1, y1, x2, y2 in twips and width in pixels; Line1 follows the
+        // detector distance.
+        lines: [number, number, number, number, number][];
+        // The captions an exported picture draws, in its order.
+        sceneCaptions: ControlName[];
+        twipsPerPixel: number;
+        width: number;
+        height: number;
+    }
+    // What one action changed (model/ModelChange.h).
+    export interface ModelChange {
+        controls: ControlName[];
+        marker: boolean;
+        picture: boolean;
+        run: boolean;
+        step: boolean;
+    }
+    // What a screen reader says for a control a caption does not name, or for the picture.
+    export interface AccessibleText {
+        name: ControlName | 'picture';
+        text: string;
+        description: string | null;
+    }
     // Why Start began no run. The sentence is the window's own (a Czech source in the context
-    // "Brontel"); %1 is what was typed (the number read, for outOfRange), %2 and %3 the range
-    // (or %3 the largest number), %4 an example, all as the fields show numbers.
+    // "Brontel"); its arguments fill %1 ... %4: what was typed (cut as the window cuts it; the
+    // number read, for outOfRange), the range, an example, numbers as the fields show them.
     export interface Refusal {
         kind: 'notANumber' | 'tooLarge' | 'outOfRange';
         field: 'nIndex' | 'nAlfa';
         sentence: string;
-        typed: string;
-        value: string;
-        lowest: string;
-        highest: string;
-        example: string;
+        arguments: [string, string, string, string];
     }
     // One row of the window's table of texts: Czech sources in the context "Brontel".
     export interface ControlTexts {
-        name: string;
+        name: ControlName;
         caption: string | null;
         translated: boolean;
         toolTip: string | null;
@@ -47,24 +119,25 @@ declare module 'brontel-core' {
         panelY: number;
         panel: Phrase[];
     }
-    export type RunKey = 'stop' | 'pauseResume' | 'stepOnce';
     export interface PageCore {
         setDecimalComma(comma: boolean): void;
-        click(option: string): boolean;
-        type(field: string, text: string): boolean;
+        click(option: ControlName): boolean;
+        type(field: 'nIndex' | 'nAlfa', text: string): boolean;
         scroll(value: number): void;
         start(): Refusal | null;
         // The pause after the step drawn, in microseconds; null when the run drew none.
         step(): number | null;
         advance(steps: number): number;
-        press(key: RunKey, autoRepeat: boolean): boolean;
+        // A key as the browser names it; whether it steered the run.
+        pressKey(key: string, withShortcutModifier: boolean, autoRepeat: boolean): boolean;
+        subscribe(listener: (change: ModelChange) => void): void;
         end(): boolean;
         state(): 'idle' | 'running' | 'paused';
         stepsShown(): number;
         slowDownCount(): number;
-        field(name: string): string;
-        selectedOption(frame: string): string;
-        visible(name: string): boolean;
+        field(name: ControlName): string;
+        selectedOption(frame: ControlName): ControlName | '';
+        visible(name: ControlName): boolean;
         scrollValue(): number;
         markerY(): number;
         detectorHLabelLeft(): number;
@@ -81,6 +154,8 @@ declare module 'brontel-core' {
         PageCore: new () => PageCore;
         timeSums(repeats: number): number;
         windowTexts(): ControlTexts[];
+        windowLayout(): WindowLayout;
+        accessibleTexts(): AccessibleText[];
     }
     export default function createBrontelCore(): Promise<CoreModule>;
 }

@@ -6,6 +6,7 @@
 #include "ClassicalOptics.h"
 #include "SceneGeometry.h"
 #include "TextMark.h"
+#include "WindowLayout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -178,10 +179,12 @@ Point along(double degrees, double distance)
 }
 
 // Where the texts stand; chosen beside the design's captions and out of the control panel and
-// the scroll bar (x from 2640, the bar at 4080 ... 6495, 480 ... 735).
-constexpr Point speedCaption{4020, 607};
-constexpr Point panelCorner{2700, 790};
-constexpr Point spiralsLegend{2700, 7530};
+// the scroll bar: the pace's words left of the bar, at its middle height; the panel and the
+// legend just right of where the scene begins, the panel under the bar.
+constexpr layout::Box scrollBar = layout::of(Control::HScroll1).box;
+constexpr Point speedCaption{scrollBar.left - 60.0, double(scrollBar.top + scrollBar.height / 2)};
+constexpr Point panelCorner{layout::sceneBounds.leftX + 60, layout::sceneBounds.scrollBottomY + 55};
+constexpr Point spiralsLegend{layout::sceneBounds.leftX + 60, 7530};
 // V's words left of the probe line just under the surface, where no curve or spiral runs.
 constexpr Point probeWords{scene::probeX - 40, scene::surfaceY + 50};
 constexpr double besideLine = 40; // texts stand this far above the line they explain

@@ -6,6 +6,7 @@
 
 #include "ClassicalOptics.h"
 #include "SceneGeometry.h"
+#include "SettingsOfKeys.h"
 #include "TeachingOverlay.h"
 
 #include <QTest>
@@ -19,7 +20,7 @@ RunSettings settingsOf(std::string_view angle, std::string_view substance, int d
     const bool water = substance == "Voda";
     const double n = water ? 1.33 : 1.5;
     const double alpha = angle == "35" ? 35 : angle == "60" ? 60 : water ? 48.783 : 41.839;
-    return RunSettings::fromFields(n, alpha, angle, substance, std::to_string(distance), distance);
+    return settingsOfKeys(n, alpha, angle, substance, std::to_string(distance), distance);
 }
 
 const overlay::Text* textWith(const overlay::Picture& picture, std::string_view words)
@@ -175,8 +176,7 @@ private Q_SLOTS:
         QVERIFY(!panelHas(glass35, "hloubka vniku %1 twipu = %2 λ₀", 0));
 
         // Settings without a prediction leave the heading and say so.
-        const auto none =
-            overlay::theoryPanel(RunSettings::fromFields(1, 35, "35", "Voda", "750", 750));
+        const auto none = overlay::theoryPanel(settingsOfKeys(1, 35, "35", "Voda", "750", 750));
         QCOMPARE(none.size(), std::size_t(2));
     }
 

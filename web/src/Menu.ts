@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The picture's menu, opened by the menu button or the right mouse button.
+import { element } from './Layout';
+
+export interface MenuItem {
+    text: string;
+    act: () => void;
+    checked?: boolean; // a switch, on or off
+    id?: string;
+}
+
+export class Menu {
+    readonly box = element('div', { id: 'menu', role: 'menu', hidden: '' });
+
+    constructor(private readonly root: HTMLElement, private readonly factor: () => number) {}
+
+    get open(): boolean {
+        return !this.box.hidden;
+    }
+
+    show(items: MenuItem[], button: HTMLElement, x?: number, y?: number): void {
+        this.box.replaceChildren();
+        for (const item of items) {
+            const b = element('button', { type: 'button', role: 'menuitem' }, this.box);
+            b.textContent = item.text;
+            if (item.checked !== undefined) {
+                b.setAttribute('role', 'menuitemcheckbox');
+                b.setAttribute('aria-checked', String(item.checked));
+                b.textContent = `${item.checked ? '✓' : '\u2003'} ${item.text}`;
+            }
+            if (item.id) b.id = item.id;
+            b.addEventListener('click', () => {
+                this.close();
+                item.act();
+            });
+        }
+        const rect = this.root.getBoundingClientRect();
+        const at = button.getBoundingClientRect();
+        this.box.style.left = `${((x ?? at.left) - rect.left) / this.factor()}px`;
+        this.box.style.top = `${((y ?? at.bottom) - rect.top) / this.factor()}px`;
+        this.box.hidden = false;
+        (this.box.firstElementChild as HTMLElement).focus();
+        setTimeout(() => document.addEventListener('click', this.outside, { once: true }));
+    }
+
+    private readonly outside = (e: MouseEvent) => {
+        if (!this.box.contains(e.target as Node)) this.close();
+    };
+
+    close(): void {
+        this.box.hidden = true;
+    }
+}

@@ -1,0 +1,113 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The picture's canvases: the run's picture over the line controls, the detectors' rings, the
+// teaching overlay; the window scaled to the browser's at one uniform factor.
+import type { PageCore } from 'brontel-core';
+import { design, element } from './Layout';
+import { drawOverlay, overlayText, saveOverlay, savedOverlay } from './Overlay';
+import { drawLineControls, replay } from './Picture';
+import { language } from './Texts';
+
+export class Stage {
+    readonly canvas = element('canvas', { id: 'picture', role: 'img', tabindex: '-1' });
+    private readonly rings = element('canvas', { id: 'rings', 'aria-hidden': 'true' });
+    // The teaching overlay, over the picture and under the controls; never drawn into the picture.
+    private readonly overlay = element('canvas', { id: 'overlay', 'aria-hidden': 'true' });
+    // Its words for screen readers, which the canvas cannot give.
+    private readonly overlayWords = element('div', { id: 'overlayWords', class: 'unseen', role: 'note' });
+    overlayOn = savedOverlay();
+    private shownOverlay = '';
+    factor = 1;
+    private drawn = 0;
+    private shownMarkerY = -1;
+
+    constructor(private readonly core: PageCore, private readonly root: HTMLElement) {}
+
+    get layers(): HTMLElement[] {
+        return [this.canvas, this.rings, this.overlay, this.overlayWords];
+    }
+
+    get pixelRatio(): number {
+        return this.factor * devicePixelRatio;
+    }
+
+    // The window at one uniform factor, centred in the browser's, the canvases at device pixels.
+    fit(): void {
+        const { width: designWidth, height: designHeight } = design();
+        const width = document.documentElement.clientWidth;
+        const height = document.documentElement.clientHeight;
+        this.factor = Math.min(width / designWidth, height / designHeight);
+        this.root.style.transform = `translate(${(width - designWidth * this.factor) / 2}px, ${(height - designHeight * this.factor) / 2}px) scale(${this.factor})`;
+        // Setting a canvas's size, even to the same, gives it a new buffer, which at 4K costs
+        // more than drawing the whole picture.
+        const [w, h] = [Math.round(designWidth * this.pixelRatio), Math.round(designHeight * this.pixelRatio)];
+        for (const c of [this.canvas, this.rings, this.overlay]) {
+            if (c.width !== w || c.height !== h) [c.width, c.height] = [w, h];
+        }
+        this.root.dataset.factor = String(this.factor);
+        this.drawPicture(true);
+        this.drawRings();
+        this.drawOverlay(true);
+    }
+
+    drawPicture(all = false): void {
+        const context = this.canvas.getContext('2d');
+        if (context === null) return;
+        const size = this.core.pictureSize();
+        const markerY = this.core.markerY();
+        if (all || size < this.drawn || markerY !== this.shownMarkerY) {
+            context.clearRect(0, 0, this.canvas.width, this.canvas.height);
+            drawLineControls(context, markerY, this.pixelRatio);
+            this.drawn = 0;
+            this.shownMarkerY = markerY;
+        }
+        if (size > this.drawn) {
+            replay(context, this.core.pictureFrom(this.drawn), this.pixelRatio);
+            this.drawn = size;
+        }
+    }
+
+    drawRings(): void {
+        const context = this.rings.getContext('2d');
+        if (context === null) return;
+        context.clearRect(0, 0, this.rings.width, this.rings.height);
+        const places = this.core.detectorPlaces();
+        const scale = this.pixelRatio / design().twipsPerPixel;
+        context.strokeStyle = 'red';
+        context.lineWidth = 2 * this.pixelRatio;
+        for (let i = 0; i + 1 < places.length; i += 2) {
+            context.beginPath();
+            context.arc(places[i] * scale, places[i + 1] * scale, 4 * this.pixelRatio, 0, 2 * Math.PI);
+            context.stroke();
+        }
+    }
+
+    // Redrawn only when what it shows changes: its settings, the language, the size.
+    drawOverlay(all = false): void {
+        const context = this.overlay.getContext('2d');
+        if (context === null) return;
+        this.root.dataset.overlay = this.overlayOn ? 'on' : 'off';
+        const shown = this.overlayOn ? JSON.stringify([language(), this.core.teachingOverlay()]) : '';
+        if (!all && shown === this.shownOverlay) return;
+        this.shownOverlay = shown;
+        context.clearRect(0, 0, this.overlay.width, this.overlay.height);
+        const words: HTMLElement[] = [];
+        if (this.overlayOn) {
+            const overlay = this.core.teachingOverlay();
+            drawOverlay(context, overlay, this.pixelRatio, true);
+            for (const phrase of [...overlay.texts, ...overlay.controlCaptions].map((t) => t.phrase).concat(overlay.panel)) {
+                const line = element('p');
+                line.textContent = overlayText(phrase);
+                words.push(line);
+            }
+        }
+        this.overlayWords.replaceChildren(...words);
+    }
+
+    switchOverlay(on: boolean): void {
+        this.overlayOn = on;
+        saveOverlay(on);
+        this.drawOverlay();
+    }
+}
