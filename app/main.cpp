@@ -12,6 +12,7 @@
 #include "Language.h"
 #include "NativeFileName.h"
 #include "RuntimeFolderNotice.h"
+#include "SettingsFile.h"
 #include "WindowMemory.h"
 
 #include <QApplication>
@@ -56,6 +57,7 @@ int main(int argc, char* argv[])
         dropRuntimeFolderNotice();
         QGuiApplication app(argc, argv);
         QGuiApplication::setOrganizationName(QStringLiteral("Brontel"));
+        avoidUnreadableSettings();
         QSettings settings;
         // Falls back to Czech, and says so, if the translation cannot be loaded.
         installLanguage(line.language.value_or(readLanguage(settings).value_or(Language::Czech)));
@@ -94,6 +96,7 @@ int main(int argc, char* argv[])
 #endif
     QApplication::setOrganizationName(QStringLiteral("Brontel"));
     QApplication::setDesktopFileName(QStringLiteral("example.brontel.brontel"));
+    avoidUnreadableSettings();
 
     // Czech unless English was chosen, whatever the system's locale: the language given on
     // the command line, else the one chosen last in the window.
@@ -114,6 +117,8 @@ int main(int argc, char* argv[])
         window.show();
     }
     const int status = QApplication::exec();
-    saveWindow(settings, window, designscale::fittingFactor(window.normalPlace().size()));
+    if (settingsWritable(settings)) {
+        saveWindow(settings, window, designscale::fittingFactor(window.normalPlace().size()));
+    }
     return status;
 }

@@ -3,6 +3,7 @@
 
 #include "WholeFiles.h"
 
+#include "FileTarget.h"
 #include "NativeFileName.h"
 
 #include <QCoreApplication>
@@ -191,6 +192,25 @@ mode_t newFileMode()
     return 0666 & ~mask;
 }
 
+QString reasonFor(FileTargetProblem problem)
+{
+    switch (problem) {
+    case FileTargetProblem::DanglingLink:
+        //: Why, after "Soubor „%1“ se nepodařilo uložit: …".
+        return QCoreApplication::translate("WholeFiles", "je to odkaz na soubor, který neexistuje");
+    case FileTargetProblem::NotRegular:
+        //: Why, after "Soubor „%1“ se nepodařilo uložit: …".
+        return QCoreApplication::translate("WholeFiles",
+                                           "není to obyčejný soubor (je to třeba složka nebo "
+                                           "zařízení), a tak se nepřepisuje");
+    case FileTargetProblem::WriteProtected:
+        //: Why, after "Soubor „%1“ se nepodařilo uložit: …".
+        return QCoreApplication::translate("WholeFiles",
+                                           "je chráněný proti zápisu, a tak se nepřepisuje");
+    }
+    return {};
+}
+
 // Why the files cannot be written at all, before anything is touched.
 std::optional<QString> refusal(std::vector<Pending>& pending)
 {
@@ -204,24 +224,12 @@ std::optional<QString> refusal(std::vector<Pending>& pending)
                                                    "nedostatek paměti"));
         }
         const QByteArray native = nativeFileName(path);
-        struct stat link
-        {};
-        const bool named = ::lstat(native.constData(), &link) == 0;
+        if (const auto problem = fileTargetProblem(native)) {
+            return failure(path, reasonFor(*problem));
+        }
         struct stat target
         {};
         p.existed = ::stat(native.constData(), &target) == 0;
-        if (named && !p.existed) {
-            //: Why, after "Soubor „%1“ se nepodařilo uložit: …".
-            return failure(path, QCoreApplication::translate(
-                                     "WholeFiles", "je to odkaz na soubor, který neexistuje"));
-        }
-        if (p.existed && !S_ISREG(target.st_mode)) {
-            return failure(path,
-                           //: Why, after "Soubor „%1“ se nepodařilo uložit: …".
-                           QCoreApplication::translate(
-                               "WholeFiles", "není to obyčejný soubor (je to třeba složka nebo "
-                                             "zařízení), a tak se nepřepisuje"));
-        }
         p.real = realPath(native);
         p.mode = p.existed ? (target.st_mode & 07777) : newFileMode();
         for (std::size_t j = 0; j < i; ++j) {

@@ -5,6 +5,7 @@
 
 #include "Brontel.h"
 #include "NumberText.h"
+#include "SettingsFile.h"
 #include "TeachingOverlayLayer.h"
 
 #include <QLineEdit>
@@ -43,8 +44,9 @@ void OverlaySwitch::setOn(bool on)
 {
     m_layer->setVisible(on);
     m_layer->raise();
-    QSettings settings;
-    remember(settings, on);
+    if (QSettings settings; settingsWritable(settings)) {
+        remember(settings, on);
+    }
 }
 
 bool OverlaySwitch::remembered(const QSettings& settings)

@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -88,6 +89,9 @@ private Q_SLOTS:
     void oneFileTwiceIsRefused();
     void onlyRegularFilesAreReplaced_data();
     void onlyRegularFilesAreReplaced();
+    void writeProtectedFilesAreNotReplaced_data();
+    void writeProtectedFilesAreNotReplaced();
+    void commandLineLeavesWriteProtectedFile();
     void aLaterFailurePutsEarlierFilesBack();
     void replacedFileKeepsItsMode();
     void reasonsAreSaid_data();
@@ -201,6 +205,64 @@ void TestWholeFiles::onlyRegularFilesAreReplaced()
     {};
     QCOMPARE(::lstat(native.constData(), &link), 0);
     QVERIFY(!S_ISREG(link.st_mode)); // the name still names what it named
+}
+
+void TestWholeFiles::writeProtectedFilesAreNotReplaced_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("throughLink");
+    QTest::newRow("read-only for all") << 0444 << false;
+    QTest::newRow("readable by its owner alone") << 0400 << false;
+    QTest::newRow("no permissions at all") << 0 << false;
+    QTest::newRow("a link to a read-only file") << 0444 << true;
+}
+
+void TestWholeFiles::writeProtectedFilesAreNotReplaced()
+{
+    // The superuser may write anything, so the file's mode is what must protect it.
+    QFETCH(int, mode);
+    QFETCH(bool, throughLink);
+    QTemporaryDir dir;
+    const QString kept = dir.filePath(QStringLiteral("kept.csv"));
+    put(kept, "keep");
+    QCOMPARE(::chmod(QFile::encodeName(kept).constData(), mode_t(mode)), 0);
+    const QString path = throughLink ? dir.filePath(QStringLiteral("link.csv")) : kept;
+    if (throughLink) {
+        QVERIFY(QFile::link(kept, path));
+    }
+    const QString other = dir.filePath(QStringLiteral("other.png"));
+    const QList<QByteArray> before = namesIn(dir.path());
+    const auto failure = writeWhole({{other, "picture"}, {path, "new"}});
+    QVERIFY(failure);
+    QVERIFY2(failure->contains(QFileInfo(path).fileName()) &&
+                 failure->contains(QStringLiteral("chráněný proti zápisu")),
+             qPrintable(*failure));
+    QCOMPARE(namesIn(dir.path()), before);
+    QCOMPARE(::chmod(QFile::encodeName(kept).constData(), 0644), 0);
+    QCOMPARE(contents(kept), QByteArray("keep"));
+}
+
+void TestWholeFiles::commandLineLeavesWriteProtectedFile()
+{
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("r.csv"));
+    put(csv, "keep\n");
+    QCOMPARE(::chmod(QFile::encodeName(csv).constData(), 0444), 0);
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+    program.setProcessEnvironment(env);
+    program.start(
+        QStringLiteral(BRONTEL_EXECUTABLE),
+        {QStringLiteral("--lang"), QStringLiteral("cs"), QStringLiteral("--curves"), csv});
+    QVERIFY(program.waitForFinished(60000));
+    const QString said = QString::fromUtf8(program.readAllStandardError());
+    QCOMPARE(program.exitCode(), 1);
+    QVERIFY2(said.contains(QStringLiteral("r.csv")) &&
+                 said.contains(QStringLiteral("chráněný proti zápisu")),
+             qPrintable(said));
+    QCOMPARE(contents(csv), QByteArray("keep\n"));
+    QCOMPARE(namesIn(dir.path()), QList<QByteArray>{"r.csv"});
 }
 
 void TestWholeFiles::aLaterFailurePutsEarlierFilesBack()
