@@ -100,6 +100,8 @@ private Q_SLOTS:
     void fileNamesKeepTheirBytes_data();
     void fileNamesKeepTheirBytes();
     void pictureTooLargeForMemoryIsNoFile();
+    void vectorFileShortOfMemoryIsAMessage_data();
+    void vectorFileShortOfMemoryIsAMessage();
     void svgIsPlainXmlWhateverIsTyped_data();
     void svgIsPlainXmlWhateverIsTyped();
     void settingsLineTakesAFieldOnlyInPart();
@@ -386,6 +388,51 @@ void TestWholeFiles::pictureTooLargeForMemoryIsNoFile()
     QVERIFY(ScenePicture(w.model(), w.picture().drawing()).image(400).isNull());
     QVERIFY(ScenePicture(w.model(), w.picture().drawing()).file(PictureFormat::Png, 400).isEmpty());
     QVERIFY(!ScenePicture(w.model(), w.picture().drawing()).file(PictureFormat::Png, 1).isEmpty());
+}
+
+void TestWholeFiles::vectorFileShortOfMemoryIsAMessage_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("megabytes"); // of address space for the whole program
+    // Somewhere in this range the program has room to start and run, but not to finish the
+    // file; where exactly depends on the libraries.
+    for (const char* name : {"p.pdf", "p.svg"}) {
+        for (int megabytes = 90; megabytes <= 180; megabytes += 6) {
+            QTest::addRow("%s in %d MB", name, megabytes) << QString::fromLatin1(name) << megabytes;
+        }
+    }
+}
+
+void TestWholeFiles::vectorFileShortOfMemoryIsAMessage()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("the address sanitizer reserves more address space than any limit here");
+#endif
+    QFETCH(QString, name);
+    QFETCH(int, megabytes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+    program.setProcessEnvironment(env);
+    program.setChildProcessModifier([megabytes] {
+        const rlimit limit{rlim_t(megabytes) << 20, rlim_t(megabytes) << 20};
+        ::setrlimit(RLIMIT_AS, &limit);
+        ::setrlimit(RLIMIT_CORE, &limit);
+    });
+    program.start(QStringLiteral(BRONTEL_EXECUTABLE), {QStringLiteral("--picture"), path});
+    QVERIFY(program.waitForFinished(60000));
+    const QString said = QString::fromUtf8(program.readAllStandardError());
+    QVERIFY2(program.exitStatus() == QProcess::NormalExit, qPrintable(said));
+    if (program.exitCode() == 0) {
+        QVERIFY(QFileInfo(path).size() > 0);
+    } else {
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY2(said.startsWith(QStringLiteral("brontel: ")) && said.contains(name),
+                 qPrintable(said));
+        QCOMPARE(namesIn(dir.path()).contains(QFile::encodeName(name)), false);
+    }
 }
 
 void TestWholeFiles::svgIsPlainXmlWhateverIsTyped_data()
