@@ -30,6 +30,8 @@
 #include <csignal>
 
 #include <dirent.h>
+#include <poll.h>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -92,6 +94,8 @@ private Q_SLOTS:
     void writeProtectedFilesAreNotReplaced_data();
     void writeProtectedFilesAreNotReplaced();
     void commandLineLeavesWriteProtectedFile();
+    void endingSignalLeavesNoTemporary_data();
+    void endingSignalLeavesNoTemporary();
     void aLaterFailurePutsEarlierFilesBack();
     void replacedFileKeepsItsMode();
     void reasonsAreSaid_data();
@@ -99,6 +103,8 @@ private Q_SLOTS:
     void emptyContentsAreNotWritten();
     void fileNamesKeepTheirBytes_data();
     void fileNamesKeepTheirBytes();
+    void longestNamesAreWritten_data();
+    void longestNamesAreWritten();
     void pictureTooLargeForMemoryIsNoFile();
     void vectorFileShortOfMemoryIsAMessage_data();
     void vectorFileShortOfMemoryIsAMessage();
@@ -267,6 +273,67 @@ void TestWholeFiles::commandLineLeavesWriteProtectedFile()
     QCOMPARE(namesIn(dir.path()), QList<QByteArray>{"r.csv"});
 }
 
+void TestWholeFiles::endingSignalLeavesNoTemporary_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("earlierFiles");
+    QTest::newRow("SIGTERM, new files") << int(SIGTERM) << false;
+    QTest::newRow("SIGTERM, files replaced") << int(SIGTERM) << true;
+    QTest::newRow("SIGINT, new files") << int(SIGINT) << false;
+    QTest::newRow("SIGINT, files replaced") << int(SIGINT) << true;
+    QTest::newRow("SIGHUP, files replaced") << int(SIGHUP) << true;
+}
+
+void TestWholeFiles::endingSignalLeavesNoTemporary()
+{
+    // The signal comes the moment the first temporary file appears beside the files.
+    QFETCH(int, signal);
+    QFETCH(bool, earlierFiles);
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("p.png"));
+    const QString curves = dir.filePath(QStringLiteral("c.csv"));
+    if (earlierFiles) {
+        put(picture, "earlier picture");
+        put(curves, "earlier curves");
+    }
+    const int watch = ::inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+    QVERIFY(watch >= 0);
+    QVERIFY(::inotify_add_watch(watch, QFile::encodeName(dir.path()).constData(), IN_CREATE) >= 0);
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(BRONTEL_EXECUTABLE),
+                  {QStringLiteral("--picture"), picture, QStringLiteral("--scale"),
+                   QStringLiteral("8"), QStringLiteral("--curves"), curves});
+    QVERIFY(program.waitForStarted());
+    bool signalled = false;
+    alignas(inotify_event) char events[4096];
+    pollfd waiting{watch, POLLIN, 0};
+    while (!signalled && ::poll(&waiting, 1, 60000) == 1) {
+        const ssize_t got = ::read(watch, events, sizeof events);
+        for (ssize_t at = 0; at < got && !signalled;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+            const QByteArray name(event->len > 0 ? event->name : "");
+            if (name.startsWith("p.png.") || name.startsWith("c.csv.")) {
+                ::kill(pid_t(program.processId()), signal);
+                signalled = true;
+            }
+            at += ssize_t(sizeof(inotify_event) + event->len);
+        }
+    }
+    ::close(watch);
+    QVERIFY(signalled);
+    QVERIFY(program.waitForFinished(60000));
+    const QList<QByteArray> left = namesIn(dir.path());
+    for (const QByteArray& name : left) {
+        QVERIFY2(name == "p.png" || name == "c.csv", name.constData());
+    }
+    if (earlierFiles) {
+        QCOMPARE(left, (QList<QByteArray>{"c.csv", "p.png"}));
+    }
+}
+
 void TestWholeFiles::aLaterFailurePutsEarlierFilesBack()
 {
     // A folder where anyone may make files but only owners replace theirs, holding another
@@ -376,6 +443,35 @@ void TestWholeFiles::fileNamesKeepTheirBytes()
     QCOMPARE(namesIn(dir.path()), QList<QByteArray>{name});
     // QTemporaryDir cannot name such a file to remove it.
     ::unlink((QFile::encodeName(dir.path()) + '/' + name).constData());
+}
+
+void TestWholeFiles::longestNamesAreWritten_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<bool>("earlierFile");
+    const QByteArray ascii = QByteArray(251, 'a') + ".csv";
+    // Two bytes a letter, cut anywhere by the temporary file's name.
+    const QByteArray czech = QByteArray("a") + QByteArray("\xc4\x8d").repeated(125) + ".csv";
+    QTest::newRow("255 bytes, new") << ascii << false;
+    QTest::newRow("255 bytes, replaced") << ascii << true;
+    QTest::newRow("255 bytes of UTF-8, new") << czech << false;
+    QTest::newRow("255 bytes of UTF-8, replaced") << czech << true;
+    QTest::newRow("254 bytes, replaced") << ascii.mid(1) << true;
+}
+
+void TestWholeFiles::longestNamesAreWritten()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(bool, earlierFile);
+    QTemporaryDir dir;
+    const QString path = dir.path() + QLatin1Char('/') + fileNameFromNative(name);
+    if (earlierFile) {
+        put(path, "earlier");
+    }
+    const auto failure = writeWhole({{path, "curves"}});
+    QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
+    QCOMPARE(contents(path), QByteArray("curves"));
+    QCOMPARE(namesIn(dir.path()), QList<QByteArray>{name});
 }
 
 void TestWholeFiles::pictureTooLargeForMemoryIsNoFile()
