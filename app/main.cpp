@@ -45,9 +45,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(BRONTEL_VERSION));
     const auto parsed = parseCommandLine(argumentsOf(argc, argv));
     if (const auto* exit = std::get_if<CommandLineExit>(&parsed)) {
-        std::fputs(qPrintable(exit->text + QLatin1Char('\n')),
-                   exit->exitCode == 0 ? stdout : stderr);
-        return exit->exitCode;
+        return printExit(*exit);
     }
     const CommandLine& line = std::get<CommandLine>(parsed);
 

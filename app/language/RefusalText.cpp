@@ -17,13 +17,23 @@ QString refusalText(const char* context, const char* sentence, const Refusal& re
     if (longestTyped > 0 && typed.size() > longestTyped) {
         typed = typed.left(longestTyped) + QStringLiteral("…");
     }
-    QString text = QCoreApplication::translate(context, sentence);
-    // The sentences take %1 ... %4 in any order and may leave some out, so each is replaced by
-    // name rather than by QString::arg's order.
-    text.replace(QStringLiteral("%1"),
-                 refusal.reason == Refusal::Reason::OutOfRange ? number(refusal.value) : typed);
-    text.replace(QStringLiteral("%2"), number(refusal.range.lowest));
-    text.replace(QStringLiteral("%3"), number(refusal.range.highest));
-    text.replace(QStringLiteral("%4"), number(refusalExample(refusal)));
-    return text;
+    const QString filled[] = {refusal.reason == Refusal::Reason::OutOfRange ? number(refusal.value)
+                                                                            : typed,
+                              number(refusal.range.lowest), number(refusal.range.highest),
+                              number(refusalExample(refusal))};
+    // The sentences take %1 ... %4 in any order and may leave some out, so each is put in by
+    // name rather than by QString::arg's order, in one pass over the sentence: what was typed
+    // goes in as it is, its own "%2" never taken for a place to fill.
+    const QString text = QCoreApplication::translate(context, sentence);
+    QString result;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
+        if (text[i] == u'%' && next >= u'1' && next <= u'4') {
+            result += filled[next.unicode() - u'1'];
+            ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
 }

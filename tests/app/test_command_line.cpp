@@ -67,6 +67,10 @@ private Q_SLOTS:
     void curvesForSpreadsheets_data();
     void curvesForSpreadsheets();
     void helpNamesTheProgram();
+    void textThatCannotBeWrittenFails_data();
+    void textThatCannotBeWrittenFails();
+    void numbersReadInEveryLocale_data();
+    void numbersReadInEveryLocale();
 
 private:
     QTemporaryDir m_dir;
@@ -123,6 +127,30 @@ void TestCommandLine::exitStatus_data()
     QTest::newRow("1e309 is too large as 1e308 is")
         << QStringList{"--alpha", "1e309", "--curves", "big.csv"} << 2 << "příliš velké"
         << "big.csv";
+    QTest::newRow("an option given twice")
+        << QStringList{"--picture", "a.png", "--picture", "b.svg"} << 2
+        << "--picture is given 2 times"
+        << "b.svg";
+    QTest::newRow("scale of a vector picture")
+        << QStringList{"--picture", "v.svg", "--scale", "2"} << 2 << "--scale"
+        << "v.svg";
+    QTest::newRow("scale without a picture")
+        << QStringList{"--scale", "2", "--curves", "s.csv"} << 2 << "--scale"
+        << "s.csv";
+    QTest::newRow("curves format without curves")
+        << QStringList{"--curves-format", "locale", "--picture", "f.png"} << 2 << "--curves-format"
+        << "f.png";
+    QTest::newRow("an option where a value goes")
+        << QStringList{"--index", "--picture", "x.png"} << 2 << "--index has no value"
+        << "x.png";
+    QTest::newRow("typed text quoted exactly, English")
+        << QStringList{"--lang", "en", "--index", "%1 %2 %3", "--curves", "p.csv"} << 2
+        << "'%1 %2 %3' is not a number"
+        << "p.csv";
+    QTest::newRow("typed text quoted exactly, Czech")
+        << QStringList{"--lang", "cs", "--index", "%1%2", "--curves", "p.csv"} << 2
+        << "„%1%2“ není číslo"
+        << "p.csv";
     QTest::newRow("1e308 is too large")
         << QStringList{"--alpha", "1e308", "--curves", "big.csv"} << 2 << "příliš velké"
         << "big.csv";
@@ -357,6 +385,62 @@ void TestCommandLine::helpNamesTheProgram()
     for (const char* option : {"--curves-format <format>", "--lang <code>", "--picture <file>"}) {
         QVERIFY2(outcome.output.contains(QLatin1String(option)), option);
     }
+}
+
+void TestCommandLine::textThatCannotBeWrittenFails_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<bool>("closed"); // the output closed, else a full disk
+    QTest::newRow("--help to a full disk") << "--help" << false;
+    QTest::newRow("--version to a full disk") << "--version" << false;
+    QTest::newRow("--help to a closed output") << "--help" << true;
+    QTest::newRow("--version to a closed output") << "--version" << true;
+}
+
+void TestCommandLine::textThatCannotBeWrittenFails()
+{
+    QFETCH(QString, option);
+    QFETCH(bool, closed);
+    QProcess program;
+    if (closed) {
+        program.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+    } else {
+        program.setStandardOutputFile(QStringLiteral("/dev/full"));
+    }
+    program.start(QStringLiteral(BRONTEL_EXECUTABLE), {option});
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    const QString said = QString::fromLocal8Bit(program.readAllStandardError());
+    QVERIFY2(said.startsWith(QStringLiteral("brontel: could not write")), qPrintable(said));
+}
+
+void TestCommandLine::numbersReadInEveryLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("index");
+    QTest::addColumn<int>("exitCode");
+    for (const char* locale : {"C", "en_US.UTF-8", "cs_CZ.UTF-8", "de_DE.UTF-8", "ar_EG.UTF-8",
+                               "fa_IR.UTF-8", "hi_IN.UTF-8"}) {
+        QTest::addRow("1.6 under %s", locale) << QString::fromLatin1(locale) << "1.6" << 0;
+    }
+    QTest::newRow("the Czech comma") << "cs_CZ.UTF-8"
+                                     << "1,6" << 0;
+    QTest::newRow("a comma where it is no separator") << "en_US.UTF-8"
+                                                      << "1,6" << 2;
+}
+
+void TestCommandLine::numbersReadInEveryLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, index);
+    QFETCH(int, exitCode);
+    QVERIFY(m_dir.isValid());
+    const QString csv = m_dir.filePath(QStringLiteral("locale.csv"));
+    QFile::remove(csv);
+    const Outcome outcome = runProgram({"--index", index, "--curves", csv}, {}, locale);
+    QVERIFY2(outcome.exitCode == exitCode, qPrintable(outcome.errors));
+    QCOMPARE(QFile::exists(csv), exitCode == 0);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -356,6 +356,12 @@ void TestLanguage::refusalsNameTheFieldInFull_data()
         << Language::English << "0.1"
         << "35"
         << QStringList{"“Refractive index”", "the refractive index must be from 0.5 to 1000000"};
+    QTest::newRow("cs, typed places to fill quoted as typed")
+        << Language::Czech << "%1%2"
+        << "35" << QStringList{"„%1%2“", "například 1.33"};
+    QTest::newRow("en, typed places to fill quoted as typed")
+        << Language::English << "%1 %2 %3 %4"
+        << "35" << QStringList{"“%1 %2 %3 %4”"};
     QTest::newRow("en, angle out of range")
         << Language::English << "1.33"
         << "95" << QStringList{"number 95", "“Angle of incidence”", "from 0 to 90 degrees"};
