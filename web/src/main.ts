@@ -11,7 +11,9 @@ import help from './generated/help.json';
 import { drawOverlay, overlayText, saveOverlay, savedOverlay } from './Overlay';
 import { Pacer, frameBudgetMs } from './Pacer';
 import { type Caption, drawLineControls, pictureCanvas, pictureSvg, replay, serif } from './Picture';
+import { showStartFailure } from './StartFailure';
 import { fill, type Language, language, pageText, saveLanguage, setLanguage, tr } from './Texts';
+import { wellFormed } from './TypedText';
 
 const px = (twips: number) => `${twips / twipsPerPixel}px`;
 
@@ -98,7 +100,7 @@ class Page {
         case 'field': {
             const input = element('input', { type: 'text', class: 'field', inputmode: 'decimal', autocomplete: 'off', spellcheck: 'false' }, parent);
             input.addEventListener('input', () => {
-                this.core.type(c.name, input.value);
+                this.core.type(c.name, wellFormed(input.value));
             });
             this.inputs.set(c.name, input);
             e = input;
@@ -520,4 +522,5 @@ async function main(): Promise<void> {
 
 main().catch((e: unknown) => {
     console.error('Brontel could not start', e);
+    showStartFailure(e);
 });
