@@ -8,6 +8,7 @@ import createBrontelCore, { type ControlTexts, type PageCore, type Refusal, type
 import { type Control, controls, designHeight, designWidth, twipsPerPixel } from './Design';
 import { download, downloadCanvas } from './Downloads';
 import help from './generated/help.json';
+import { keepFocusWithin, moveInMenu } from './KeyboardFocus';
 import { drawOverlay, overlayText, saveOverlay, savedOverlay } from './Overlay';
 import { Pacer, frameBudgetMs } from './Pacer';
 import { type Caption, drawLineControls, pictureCanvas, pictureSvg, replay, serif } from './Picture';
@@ -341,6 +342,7 @@ class Page {
     // The run's keys, handed to the model, which says whether they steer it now.
     private key(e: KeyboardEvent): void {
         if (!this.dialog.hidden) {
+            if (keepFocusWithin(this.dialog, e)) return;
             if (e.key === 'Escape' || e.key === 'Enter') {
                 e.preventDefault();
                 this.closeDialog();
@@ -356,6 +358,7 @@ class Page {
             this.closeMenu();
             return;
         }
+        if (!this.menu.hidden && moveInMenu(this.menu, e)) return;
         const keys: Record<string, RunKey> = { Escape: 'stop', p: 'pauseResume', P: 'pauseResume', ArrowRight: 'stepOnce' };
         const runKey = keys[e.key];
         if (runKey === undefined || e.ctrlKey || e.altKey || e.metaKey) return;
@@ -452,7 +455,9 @@ class Page {
     };
 
     private closeMenu(): void {
+        const focused = this.menu.contains(document.activeElement);
         this.menu.hidden = true;
+        if (focused) document.getElementById('menuButton')?.focus(); // not lost to the page's body
     }
 
     switchLanguage(code: Language): void {

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The page at its edges: a browser that cannot run it, and text no keyboard should give.
-import { expect, test } from '@playwright/test';
+import { type Page, expect, test } from '@playwright/test';
 import { openPage, singleFile } from './Brontel';
 
 test('without WebAssembly the page says what the browser lacks', async ({ page }) => {
@@ -38,3 +38,42 @@ for (const [name, typed, shown] of [
         expect(errors).toEqual([]);
     });
 }
+
+for (const [name, open] of [
+    ['the help', async (page: Page) => page.keyboard.press('F1')],
+    ['a refusal', async (page: Page) => {
+        await page.fill('#nIndex', 'x');
+        await page.click('#cmdStart');
+    }],
+] as [string, (page: Page) => Promise<void>][]) {
+    test(`Tab and Shift+Tab stay in ${name} and Space there starts no run`, async ({ page }) => {
+        const errors = await openPage(page);
+        await open(page);
+        await expect(page.locator('#dialog')).toBeVisible();
+        for (const key of ['Tab', 'Tab', 'Tab', 'Shift+Tab', 'Shift+Tab', 'Shift+Tab', 'Shift+Tab', 'Tab']) {
+            await page.keyboard.press(key);
+            expect(await page.evaluate(() => document.getElementById('dialog')?.contains(document.activeElement)), key).toBe(true);
+        }
+        await page.keyboard.press('Space');
+        await expect(page.locator('#brontel')).toHaveAttribute('data-steps', '0');
+        expect(errors).toEqual([]);
+    });
+}
+
+test('the menu walks with the arrow keys, Home and End, and Esc gives the focus back to ☰', async ({ page }) => {
+    const errors = await openPage(page);
+    await page.click('#menuButton');
+    const focusedItem = () => page.evaluate(() => [...document.querySelectorAll('#menu [role^="menuitem"]')]
+        .indexOf(document.activeElement as Element));
+    const count = await page.locator('#menu [role^="menuitem"]').count();
+    expect(await focusedItem()).toBe(0);
+    for (const [key, index] of [['ArrowDown', 1], ['ArrowDown', 2], ['ArrowUp', 1], ['End', count - 1],
+        ['ArrowDown', 0], ['ArrowUp', count - 1], ['Home', 0]] as [string, number][]) {
+        await page.keyboard.press(key);
+        expect(await focusedItem(), key).toBe(index);
+    }
+    await page.keyboard.press('Escape');
+    await expect(page.locator('#menu')).toBeHidden();
+    expect(await page.evaluate(() => document.activeElement?.id)).toBe('menuButton');
+    expect(errors).toEqual([]);
+});
