@@ -69,3 +69,15 @@ test('the worker keeps the caches of other applications and other copies on the 
         close();
     }
 });
+
+test('the page itself requests nothing, not even from its own server', async ({ page }) => {
+    const { url, close } = await serveSite();
+    try {
+        await page.goto(url);
+        await page.waitForSelector('body[data-ready="true"]');
+        const outcome = await page.evaluate(() => fetch('icon.svg').then(() => 'fetched', () => 'refused'));
+        expect(outcome).toBe('refused');
+    } finally {
+        close();
+    }
+});
