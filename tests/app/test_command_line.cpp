@@ -27,7 +27,7 @@ struct Outcome
 // config is the folder the program keeps its settings in; by default an empty one of the
 // test's own, so that nothing the user chose (such as the interface's language) gets in.
 Outcome runProgram(const QStringList& arguments, const QString& config = {},
-                   const QString& locale = {})
+                   const QString& locale = {}, const QString& runtimeFolder = {})
 {
     static const QTemporaryDir noSettings;
     QProcess program;
@@ -37,6 +37,9 @@ Outcome runProgram(const QStringList& arguments, const QString& config = {},
         env.remove(QString::fromLatin1(name));
     }
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.isEmpty() ? noSettings.path() : config);
+    if (!runtimeFolder.isEmpty()) {
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
+    }
     if (!locale.isEmpty()) {
         env.insert(QStringLiteral("LC_ALL"), locale);
         env.insert(QStringLiteral("LANG"), locale);
@@ -60,6 +63,7 @@ private Q_SLOTS:
     void filesFromTheStartUpRun();
     void languageOfTheFiles_data();
     void languageOfTheFiles();
+    void aGoodCallSaysNothing_data();
     void aGoodCallSaysNothing();
     void pictureWithoutMemoryIsNoFile();
     void fileNameInAnotherEncoding();
@@ -252,10 +256,23 @@ void TestCommandLine::languageOfTheFiles()
             text.contains(QStringLiteral("angle of incidence 35°")));
 }
 
+void TestCommandLine::aGoodCallSaysNothing_data()
+{
+    QTest::addColumn<int>("runtimeFolderMode"); // 0: no runtime folder at all
+    QTest::newRow("no runtime folder") << 0;
+    QTest::newRow("a runtime folder anyone may write") << 0777;
+}
+
 void TestCommandLine::aGoodCallSaysNothing()
 {
+    QFETCH(int, runtimeFolderMode);
     QVERIFY(m_dir.isValid());
-    const Outcome outcome = runProgram({"--curves", m_dir.filePath(QStringLiteral("quiet.csv"))});
+    QTemporaryDir runtime;
+    if (runtimeFolderMode != 0) {
+        QVERIFY(QFile::setPermissions(runtime.path(), QFileDevice::Permissions(0x7777)));
+    }
+    const Outcome outcome = runProgram({"--curves", m_dir.filePath(QStringLiteral("quiet.csv"))},
+                                       {}, {}, runtimeFolderMode != 0 ? runtime.path() : QString());
     QCOMPARE(outcome.exitCode, 0);
     QCOMPARE(outcome.errors, QString());
 }
