@@ -6,6 +6,7 @@
 #include "WindowTexts.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 QString refusalText(const char* context, const char* sentence, const Refusal& refusal,
                     const NumberFormat& format, qsizetype longestTyped)
@@ -17,8 +18,13 @@ QString refusalText(const char* context, const char* sentence, const Refusal& re
     if (longestTyped > 0 && typed.size() > longestTyped) {
         typed = typed.left(longestTyped) + QStringLiteral("…");
     }
-    const QString filled[] = {refusal.reason == Refusal::Reason::OutOfRange ? number(refusal.value)
-                                                                            : typed,
+    // A number too small to hold reads as 0; the sentence then names it as typed, since "an
+    // index of 0" is not what the user wrote.
+    const QString digits = typed.section(QRegularExpression(QStringLiteral("[eE]")), 0, 0);
+    const bool underflow =
+        refusal.value == 0 && digits.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    const bool asNumber = refusal.reason == Refusal::Reason::OutOfRange && !underflow;
+    const QString filled[] = {asNumber ? number(refusal.value) : typed,
                               number(refusal.range.lowest), number(refusal.range.highest),
                               number(refusalExample(refusal))};
     // The sentences take %1 ... %4 in any order and may leave some out, so each is put in by

@@ -155,6 +155,9 @@ void TestCommandLine::exitStatus_data()
         << QStringList{"--lang", "cs", "--index", "%1%2", "--curves", "p.csv"} << 2
         << "„%1%2“ není číslo"
         << "p.csv";
+    QTest::newRow("a number too small to hold named as typed")
+        << QStringList{"--index", "1e-400", "--curves", "small.csv"} << 2 << "indexem lomu 1e-400"
+        << "small.csv";
     QTest::newRow("1e308 is too large")
         << QStringList{"--alpha", "1e308", "--curves", "big.csv"} << 2 << "příliš velké"
         << "big.csv";
