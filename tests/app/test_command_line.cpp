@@ -438,27 +438,39 @@ void TestCommandLine::textThatCannotBeWrittenFails()
 void TestCommandLine::numbersReadInEveryLocale_data()
 {
     QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("index");
     QTest::addColumn<int>("exitCode");
     for (const char* locale : {"C", "en_US.UTF-8", "cs_CZ.UTF-8", "de_DE.UTF-8", "ar_EG.UTF-8",
                                "fa_IR.UTF-8", "hi_IN.UTF-8"}) {
-        QTest::addRow("1.6 under %s", locale) << QString::fromLatin1(locale) << "1.6" << 0;
+        for (const char* language : {"cs", "en"}) {
+            QTest::addRow("1.6 under %s, %s", locale, language)
+                << QString::fromLatin1(locale) << QString::fromLatin1(language) << "1.6" << 0;
+        }
     }
-    QTest::newRow("the Czech comma") << "cs_CZ.UTF-8"
-                                     << "1,6" << 0;
-    QTest::newRow("a comma where it is no separator") << "en_US.UTF-8"
-                                                      << "1,6" << 2;
+    // Numbers go with the interface's language.
+    QTest::newRow("the Czech comma in Czech") << "cs_CZ.UTF-8"
+                                              << "cs"
+                                              << "1,6" << 0;
+    QTest::newRow("the Czech comma under C") << "C"
+                                             << "cs"
+                                             << "1,6" << 0;
+    QTest::newRow("a comma in English") << "cs_CZ.UTF-8"
+                                        << "en"
+                                        << "1,6" << 2;
 }
 
 void TestCommandLine::numbersReadInEveryLocale()
 {
     QFETCH(QString, locale);
+    QFETCH(QString, language);
     QFETCH(QString, index);
     QFETCH(int, exitCode);
     QVERIFY(m_dir.isValid());
     const QString csv = m_dir.filePath(QStringLiteral("locale.csv"));
     QFile::remove(csv);
-    const Outcome outcome = runProgram({"--index", index, "--curves", csv}, {}, locale);
+    const Outcome outcome =
+        runProgram({"--lang", language, "--index", index, "--curves", csv}, {}, locale);
     QVERIFY2(outcome.exitCode == exitCode, qPrintable(outcome.errors));
     QCOMPARE(QFile::exists(csv), exitCode == 0);
 }
