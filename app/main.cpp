@@ -12,6 +12,7 @@
 #include "Language.h"
 #include "NativeFileName.h"
 #include "RuntimeFolderNotice.h"
+#include "SettingsFile.h"
 #include "WindowMemory.h"
 
 #include <QApplication>
@@ -44,9 +45,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(BRONTEL_VERSION));
     const auto parsed = parseCommandLine(argumentsOf(argc, argv));
     if (const auto* exit = std::get_if<CommandLineExit>(&parsed)) {
-        std::fputs(qPrintable(exit->text + QLatin1Char('\n')),
-                   exit->exitCode == 0 ? stdout : stderr);
-        return exit->exitCode;
+        return printExit(*exit);
     }
     const CommandLine& line = std::get<CommandLine>(parsed);
 
@@ -56,6 +55,7 @@ int main(int argc, char* argv[])
         dropRuntimeFolderNotice();
         QGuiApplication app(argc, argv);
         QGuiApplication::setOrganizationName(QStringLiteral("Brontel"));
+        avoidUnreadableSettings();
         QSettings settings;
         // Falls back to Czech, and says so, if the translation cannot be loaded.
         installLanguage(line.language.value_or(readLanguage(settings).value_or(Language::Czech)));
@@ -94,6 +94,7 @@ int main(int argc, char* argv[])
 #endif
     QApplication::setOrganizationName(QStringLiteral("Brontel"));
     QApplication::setDesktopFileName(QStringLiteral("example.brontel.brontel"));
+    avoidUnreadableSettings();
 
     // Czech unless English was chosen, whatever the system's locale: the language given on
     // the command line, else the one chosen last in the window.
@@ -113,6 +114,8 @@ int main(int argc, char* argv[])
         window.show();
     }
     const int status = QApplication::exec();
-    saveWindow(settings, window, designscale::fittingFactor(window.normalPlace().size()));
+    if (settingsWritable(settings)) {
+        saveWindow(settings, window, designscale::fittingFactor(window.normalPlace().size()));
+    }
     return status;
 }

@@ -137,11 +137,22 @@ std::string cut(const std::string& text, std::size_t longest)
 }
 } // namespace
 
+namespace {
+// A number too small to hold reads as 0 ("1e-400"); its sentence then names it as typed, since
+// "an index of 0" is not what the user wrote.
+bool underflows(const Refusal& refusal)
+{
+    const std::string_view typed = refusal.typed;
+    const std::string_view digits = typed.substr(0, typed.find_first_of("eE"));
+    return refusal.value == 0 && digits.find_first_of("123456789") != std::string_view::npos;
+}
+} // namespace
+
 std::array<std::string, 4> refusalArguments(const Refusal& refusal, const NumberFormat& format,
                                             std::size_t longestTyped)
 {
-    return {refusal.reason == Refusal::Reason::OutOfRange ? formatNumber(refusal.value, format)
-                                                          : cut(refusal.typed, longestTyped),
+    const bool asNumber = refusal.reason == Refusal::Reason::OutOfRange && !underflows(refusal);
+    return {asNumber ? formatNumber(refusal.value, format) : cut(refusal.typed, longestTyped),
             formatNumber(refusal.range.lowest, format), formatNumber(refusal.range.highest, format),
             formatNumber(refusalExample(refusal), format)};
 }

@@ -11,7 +11,7 @@ bench_pkgs=(libbenchmark-dev)
 # On AArch64 the sums take their vector sine and cosine from SLEEF.
 [ "$(dpkg --print-architecture)" = arm64 ] && build_pkgs+=(libsleef-dev)
 test_pkgs=(xvfb xauth xdotool imagemagick x11-utils libx11-dev appstream dpkg-dev fakeroot
-           lintian desktop-file-utils reuse file)
+           lintian desktop-file-utils reuse file binutils)
 # `make check-arm64`: a cross compiler, user-mode qemu and SLEEF for arm64 (multiarch).
 arm64_pkgs=(make g++-aarch64-linux-gnu qemu-user libsleef-dev:arm64)
 # `make web`: the core compiled to WebAssembly, the page bundled with npm's tools and tested in

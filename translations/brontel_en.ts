@@ -643,6 +643,11 @@ Type a number from this range into the field and press Start again.</translation
         <extracomment>Why, after &quot;Soubor „%1“ se nepodařilo uložit: …&quot;.</extracomment>
         <translation>the file would be too large</translation>
     </message>
+    <message>
+        <source>je chráněný proti zápisu, a tak se nepřepisuje</source>
+        <extracomment>Why, after &quot;Soubor „%1“ se nepodařilo uložit: …&quot;.</extracomment>
+        <translation>it is write-protected, so it is not replaced</translation>
+    </message>
 </context>
 <context>
     <name>WindowSizeKeys</name>

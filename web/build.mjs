@@ -122,7 +122,6 @@ function page({ site }) {
         'font-src data:',
         site ? "manifest-src 'self'" : null,
         site ? "worker-src 'self'" : null,
-        site ? "connect-src 'self'" : null,
         "base-uri 'none'",
         "form-action 'none'",
     ].filter(Boolean).join('; ');

@@ -10,7 +10,10 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 constexpr double smallestScale = 0.25;
@@ -89,7 +92,58 @@ std::optional<QString> readName(const QCommandLineParser& parser, const QString&
     }
     return std::nullopt;
 }
+// An option given twice (only the last would count), an option's value that is the next option
+// (the value was left out), or an option that does nothing without another.
+std::optional<QString> misusedOption(const QCommandLineParser& parser)
+{
+    const QStringList valued{QStringLiteral("substance"),     QStringLiteral("angle"),
+                             QStringLiteral("distance"),      QStringLiteral("index"),
+                             QStringLiteral("alpha"),         QStringLiteral("picture"),
+                             QStringLiteral("scale"),         QStringLiteral("curves"),
+                             QStringLiteral("curves-format"), QStringLiteral("lang")};
+    for (const QString& option : valued) {
+        const QStringList values = parser.values(option);
+        if (values.size() > 1) {
+            return QStringLiteral("brontel: --%1 is given %2 times; give it once")
+                .arg(option)
+                .arg(values.size());
+        }
+        if (!values.isEmpty() && values.constFirst().startsWith(QLatin1String("--"))) {
+            return QStringLiteral("brontel: --%1 has no value ('%2' is the next option); see "
+                                  "brontel --help")
+                .arg(option, values.constFirst());
+        }
+    }
+    if (parser.isSet(QStringLiteral("scale"))) {
+        const auto format = pictureFormatOf(parser.value(QStringLiteral("picture")));
+        if (!parser.isSet(QStringLiteral("picture")) || format != PictureFormat::Png) {
+            return QStringLiteral("brontel: --scale sets the pixels of a .png picture; give it "
+                                  "only with --picture FILE.png");
+        }
+    }
+    if (parser.isSet(QStringLiteral("curves-format")) && !parser.isSet(QStringLiteral("curves"))) {
+        return QStringLiteral("brontel: --curves-format is the format of the --curves file; give "
+                              "it only with --curves FILE.csv");
+    }
+    return std::nullopt;
+}
 } // namespace
+
+int printExit(const CommandLineExit& exit)
+{
+    FILE* const out = exit.exitCode == 0 ? stdout : stderr;
+    const QByteArray text = (exit.text + QLatin1Char('\n')).toLocal8Bit();
+    const bool written = std::fwrite(text.constData(), 1, std::size_t(text.size()), out) ==
+                             std::size_t(text.size()) &&
+                         std::fflush(out) == 0 && std::ferror(out) == 0;
+    if (written) {
+        return exit.exitCode;
+    }
+    const int error = errno;
+    std::fprintf(stderr, "brontel: could not write to the %s output: %s\n",
+                 out == stdout ? "standard" : "error", std::strerror(error));
+    return std::max(exit.exitCode, 1);
+}
 
 std::variant<CommandLine, CommandLineExit> parseCommandLine(const QStringList& arguments)
 {
@@ -153,6 +207,9 @@ std::variant<CommandLine, CommandLineExit> parseCommandLine(const QStringList& a
     if (parser.isSet(version)) {
         return CommandLineExit{
             0, QStringLiteral("brontel %1").arg(QCoreApplication::applicationVersion())};
+    }
+    if (const auto misused = misusedOption(parser)) {
+        return CommandLineExit{2, *misused};
     }
     if (!parser.positionalArguments().isEmpty()) {
         return CommandLineExit{2, QStringLiteral("brontel: unexpected argument '%1'; see "

@@ -49,5 +49,9 @@ struct CommandLineExit
     QString text;
 };
 
+// Prints exit's text; returns its exit code, or 1 when the text could not be written (a full
+// disk, a closed output), which is then said on standard error.
+int printExit(const CommandLineExit& exit);
+
 // arguments as the program got them, the program's name first.
 std::variant<CommandLine, CommandLineExit> parseCommandLine(const QStringList& arguments);

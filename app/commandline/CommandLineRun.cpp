@@ -81,7 +81,11 @@ int writeFiles(const CommandLine& line)
 {
     DrawingList picture;
     WindowModel model(picture);
-    model.setNumberFormat({QLocale().decimalPoint().toStdString()});
+    // The C form is read in every locale; of the user's locale, a decimal comma too, which the
+    // model reads beside the point. Any other separator (the Arabic one) would leave the point
+    // unread.
+    const bool comma = QLocale().decimalPoint() == QLatin1String(",");
+    model.setNumberFormat({comma ? "," : "."});
     model.load();
     applyCommandLine(model, line);
     if (const std::optional<Refusal> refusal = model.start()) {

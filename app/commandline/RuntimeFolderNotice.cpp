@@ -16,7 +16,9 @@ QtMessageHandler& previousHandler()
 void passAllButTheNotice(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (type == QtWarningMsg &&
-        text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) {
+        (text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")) ||
+         text.startsWith(
+             QLatin1String("QStandardPaths: wrong permissions on runtime directory")))) {
         return;
     }
     if (const QtMessageHandler previous = previousHandler()) {

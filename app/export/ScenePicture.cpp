@@ -26,6 +26,8 @@
 #include <QXmlStreamReader>
 
 #include <cmath>
+#include <functional>
+#include <memory>
 #include <new>
 
 namespace {
@@ -132,6 +134,24 @@ QString describe(const RunSettings& settings)
 {
     return describe(substanceCaption(settings.substance), numberText(settings.refrIndex),
                     numberText(settings.alpha), numberText(settings.detectorDistance));
+}
+// Paints on device with paint and ends the painting; false when either fails. Out of memory
+// at the end (the PDF writer compresses the whole page there), the painter stays active, and
+// its destructor would end it once more while the exception unwinds, which ends the program:
+// the painter and its device are then left undestroyed, in a program that has just run out of
+// memory, so that the shortage is reported instead.
+bool paintedWhole(std::unique_ptr<QPaintDevice> device, const std::function<bool(QPainter&)>& paint)
+{
+    auto painter = std::make_unique<QPainter>(device.get());
+    try {
+        return paint(*painter) && painter->end();
+    } catch (const std::bad_alloc&) {
+        if (painter->isActive()) {
+            static_cast<void>(painter.release());
+            static_cast<void>(device.release());
+        }
+        throw;
+    }
 }
 } // namespace
 
@@ -317,17 +337,19 @@ QByteArray ScenePicture::svg() const
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
+    auto generator = std::make_unique<QSvgGenerator>();
+    generator->setOutputDevice(&buffer);
     const QSize pixels = size().toSize();
-    generator.setSize(pixels);
-    generator.setViewBox(QRect(QPoint(0, 0), pixels));
-    generator.setResolution(96);
-    generator.setTitle(QStringLiteral("Brontel"));
+    generator->setSize(pixels);
+    generator->setViewBox(QRect(QPoint(0, 0), pixels));
+    generator->setResolution(96);
+    generator->setTitle(QStringLiteral("Brontel"));
     // The generator writes the description as it is given: the markup is escaped here.
-    generator.setDescription(xmlText(m_settingsLine).toHtmlEscaped());
-    QPainter painter(&generator);
-    if (!paintVectors(painter) || !painter.end() || !harmlessXml(bytes)) {
+    generator->setDescription(xmlText(m_settingsLine).toHtmlEscaped());
+    const auto paint = [this](QPainter& painter) {
+        return paintVectors(painter);
+    };
+    if (!paintedWhole(std::move(generator), paint) || !harmlessXml(bytes)) {
         return {};
     }
     return bytes;
@@ -338,16 +360,18 @@ QByteArray ScenePicture::pdf() const
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setCreator(QStringLiteral("Brontel"));
-    writer.setTitle(xmlText(m_settingsLine));
+    auto writer = std::make_unique<QPdfWriter>(&buffer);
+    writer->setCreator(QStringLiteral("Brontel"));
+    writer->setTitle(xmlText(m_settingsLine));
     // One design pixel is one unit at 96 dots per inch; the page is exactly the scene.
-    writer.setResolution(96);
+    writer->setResolution(96);
     const QSizeF points = size() * 72.0 / 96.0;
-    writer.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QPainter painter(&writer);
-    if (!paintVectors(painter) || !painter.end()) {
+    writer->setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
+    writer->setPageMargins(QMarginsF(0, 0, 0, 0));
+    const auto paint = [this](QPainter& painter) {
+        return paintVectors(painter);
+    };
+    if (!paintedWhole(std::move(writer), paint)) {
         return {};
     }
     return bytes;

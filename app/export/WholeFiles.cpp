@@ -3,13 +3,18 @@
 
 #include "WholeFiles.h"
 
+#include "FileTarget.h"
 #include "NativeFileName.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QRandomGenerator>
 
+#include <array>
+#include <atomic>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -31,6 +36,79 @@ QString failure(const QString& path, const QString& reason)
     return QCoreApplication::translate("WholeFiles", "Soubor „%1“ se nepodařilo uložit: %2")
         .arg(shown(path), reason);
 }
+
+// The names of the temporaries and the kept earlier files there are at this moment, for the
+// handler of the signals that end a program (a logout, kill, Ctrl+C in a terminal), which
+// removes them before the program ends. A handler reaches nothing but such a static table.
+// Several files are written at once (a picture and its curves), each with two such names.
+constexpr std::size_t nameSlots = 8;
+std::array<std::atomic<const char*>, nameSlots> liveNames{};
+
+void remember(const QByteArray& name)
+{
+    for (auto& slot : liveNames) {
+        const char* empty = nullptr;
+        if (slot.compare_exchange_strong(empty, name.constData())) {
+            return;
+        }
+    }
+}
+
+// Before the name is removed, renamed or its bytes freed.
+void forget(const QByteArray& name)
+{
+    for (auto& slot : liveNames) {
+        const char* mine = name.constData();
+        slot.compare_exchange_strong(mine, nullptr);
+    }
+}
+
+constexpr std::array endingSignals{SIGTERM, SIGINT, SIGHUP};
+
+extern "C" void removeLiveNamesAndEnd(int signal)
+{
+    for (auto& slot : liveNames) {
+        if (const char* name = slot.exchange(nullptr)) {
+            ::unlink(name);
+        }
+    }
+    // The signal's usual end, with its status, as though no handler had been there.
+    ::signal(signal, SIG_DFL);
+    ::raise(signal);
+}
+
+// While it lives, the signals that end a program first remove the names remembered; a signal
+// the program was told to ignore stays ignored.
+class LeftoversRemovedOnSignal
+{
+public:
+    LeftoversRemovedOnSignal()
+    {
+        struct sigaction action
+        {};
+        action.sa_handler = removeLiveNamesAndEnd;
+        sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < endingSignals.size(); ++i) {
+            m_installed[i] = ::sigaction(endingSignals[i], nullptr, &m_earlier[i]) == 0 &&
+                             m_earlier[i].sa_handler != SIG_IGN &&
+                             ::sigaction(endingSignals[i], &action, nullptr) == 0;
+        }
+    }
+    ~LeftoversRemovedOnSignal()
+    {
+        for (std::size_t i = 0; i < endingSignals.size(); ++i) {
+            if (m_installed[i]) {
+                ::sigaction(endingSignals[i], &m_earlier[i], nullptr);
+            }
+        }
+    }
+    LeftoversRemovedOnSignal(const LeftoversRemovedOnSignal&) = delete;
+    LeftoversRemovedOnSignal& operator=(const LeftoversRemovedOnSignal&) = delete;
+
+private:
+    std::array<struct sigaction, endingSignals.size()> m_earlier{};
+    std::array<bool, endingSignals.size()> m_installed{};
+};
 
 // A file being written: where it really goes and what is kept of the earlier one meanwhile.
 struct Pending
@@ -64,15 +142,47 @@ QByteArray realPath(const QByteArray& path)
     return real + path.mid(slash + 1);
 }
 
+// A name in the folder of next for a file of our own: next's name, cut where a longer one would
+// pass the longest name the folder takes, and a random ending.
+QByteArray nameBeside(const QByteArray& next)
+{
+    constexpr int randomLength = 8;
+    const qsizetype slash = next.lastIndexOf('/');
+    const QByteArray folder =
+        slash < 0 ? QByteArray(".") : next.left(std::max<qsizetype>(slash, 1));
+    const long longest = ::pathconf(folder.constData(), _PC_NAME_MAX);
+    const qsizetype room = (longest > 0 ? longest : NAME_MAX) - 1 - randomLength;
+    const QByteArray name = next.mid(slash + 1);
+    static constexpr char letters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray ending(randomLength, '\0');
+    for (char& letter : ending) {
+        letter = letters[QRandomGenerator::system()->bounded(int(sizeof letters - 1))];
+    }
+    return next.left(slash + 1) + name.left(std::max<qsizetype>(room, 1)) + '.' + ending;
+}
+
 // A new file in the folder of next, with a name nobody else uses; -1 with errno on failure.
+// The name is remembered before the file exists, so that no signal finds it unknown.
 int uniqueBeside(const QByteArray& next, QByteArray& name)
 {
-    QByteArray pattern = next + ".XXXXXX";
-    const int descriptor = ::mkstemp(pattern.data());
-    if (descriptor >= 0) {
-        name = pattern;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = nameBeside(next);
+        remember(name);
+        const int descriptor =
+            ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR);
+        if (descriptor >= 0) {
+            return descriptor;
+        }
+        const int error = errno;
+        forget(name);
+        name.clear();
+        errno = error;
+        if (error != EEXIST) {
+            return -1;
+        }
     }
-    return descriptor;
+    return -1;
 }
 
 bool writeAll(int descriptor, const QByteArray& bytes)
@@ -110,6 +220,7 @@ bool writeBeside(const QByteArray& real, const QByteArray& bytes, mode_t mode,
     const int error = errno;
     if (::close(descriptor) != 0 || !ok) {
         const int closeError = errno;
+        forget(temporary);
         ::unlink(temporary.constData());
         temporary.clear();
         errno = ok ? closeError : error;
@@ -127,12 +238,14 @@ bool keepEarlier(Pending& p)
     if (descriptor < 0) {
         return false;
     }
+    // The name stays remembered while the earlier file is linked under it.
     ::close(descriptor);
     ::unlink(name.constData());
     if (::link(p.real.constData(), name.constData()) == 0) {
         p.backup = name;
         return true;
     }
+    forget(name);
     const int source = ::open(p.real.constData(), O_RDONLY | O_CLOEXEC);
     if (source < 0) {
         return false;
@@ -161,6 +274,7 @@ void removeLeftovers(std::vector<Pending>& pending)
     for (Pending& p : pending) {
         for (QByteArray* name : {&p.temporary, &p.backup}) {
             if (!name->isEmpty()) {
+                forget(*name);
                 ::unlink(name->constData());
                 name->clear();
             }
@@ -175,6 +289,7 @@ void rollBack(std::vector<Pending>& pending)
         if (!p.replaced) {
             continue;
         }
+        forget(p.backup);
         if (p.existed && ::rename(p.backup.constData(), p.real.constData()) == 0) {
             p.backup.clear();
         } else if (!p.existed) {
@@ -191,6 +306,25 @@ mode_t newFileMode()
     return 0666 & ~mask;
 }
 
+QString reasonFor(FileTargetProblem problem)
+{
+    switch (problem) {
+    case FileTargetProblem::DanglingLink:
+        //: Why, after "Soubor „%1“ se nepodařilo uložit: …".
+        return QCoreApplication::translate("WholeFiles", "je to odkaz na soubor, který neexistuje");
+    case FileTargetProblem::NotRegular:
+        //: Why, after "Soubor „%1“ se nepodařilo uložit: …".
+        return QCoreApplication::translate("WholeFiles",
+                                           "není to obyčejný soubor (je to třeba složka nebo "
+                                           "zařízení), a tak se nepřepisuje");
+    case FileTargetProblem::WriteProtected:
+        //: Why, after "Soubor „%1“ se nepodařilo uložit: …".
+        return QCoreApplication::translate("WholeFiles",
+                                           "je chráněný proti zápisu, a tak se nepřepisuje");
+    }
+    return {};
+}
+
 // Why the files cannot be written at all, before anything is touched.
 std::optional<QString> refusal(std::vector<Pending>& pending)
 {
@@ -204,24 +338,12 @@ std::optional<QString> refusal(std::vector<Pending>& pending)
                                                    "nedostatek paměti"));
         }
         const QByteArray native = nativeFileName(path);
-        struct stat link
-        {};
-        const bool named = ::lstat(native.constData(), &link) == 0;
+        if (const auto problem = fileTargetProblem(native)) {
+            return failure(path, reasonFor(*problem));
+        }
         struct stat target
         {};
         p.existed = ::stat(native.constData(), &target) == 0;
-        if (named && !p.existed) {
-            //: Why, after "Soubor „%1“ se nepodařilo uložit: …".
-            return failure(path, QCoreApplication::translate(
-                                     "WholeFiles", "je to odkaz na soubor, který neexistuje"));
-        }
-        if (p.existed && !S_ISREG(target.st_mode)) {
-            return failure(path,
-                           //: Why, after "Soubor „%1“ se nepodařilo uložit: …".
-                           QCoreApplication::translate(
-                               "WholeFiles", "není to obyčejný soubor (je to třeba složka nebo "
-                                             "zařízení), a tak se nepřepisuje"));
-        }
         p.real = realPath(native);
         p.mode = p.existed ? (target.st_mode & 07777) : newFileMode();
         for (std::size_t j = 0; j < i; ++j) {
@@ -278,6 +400,7 @@ std::optional<QString> writeWhole(const std::vector<FileToWrite>& files)
     if (const auto refused = refusal(pending)) {
         return refused;
     }
+    const LeftoversRemovedOnSignal removedOnSignal;
     for (Pending& p : pending) {
         if (!writeBeside(p.real, p.file->bytes, p.mode, p.temporary) ||
             (p.existed && !keepEarlier(p))) {
@@ -294,6 +417,7 @@ std::optional<QString> writeWhole(const std::vector<FileToWrite>& files)
             rollBack(pending);
             return message;
         }
+        forget(p.temporary);
         p.temporary.clear();
         p.replaced = true;
     }

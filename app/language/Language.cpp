@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QTranslator>
 
@@ -78,6 +79,19 @@ void installQtTranslation(Installed& state, Language language)
 }
 } // namespace
 
+namespace {
+// Numbers go with the words: a Czech text under an English system locale would write 1.5 and
+// 1,500 (which a Czech reader takes for one and a half) and refuse 48,9. The system's own locale
+// is kept where it is of the same language (British English, say).
+void followWithNumbers(Language language)
+{
+    const QLocale::Language wanted =
+        language == Language::Czech ? QLocale::Czech : QLocale::English;
+    const QLocale system = QLocale::system();
+    QLocale::setDefault(system.language() == wanted ? system : QLocale(wanted));
+}
+} // namespace
+
 bool installLanguage(Language language, const QString& folder)
 {
     Installed& state = installed();
@@ -86,17 +100,20 @@ bool installLanguage(Language language, const QString& folder)
     state.language = Language::Czech;
     if (language == Language::Czech) {
         installQtTranslation(state, language);
+        followWithNumbers(language);
         return true; // the program's own texts are Czech
     }
     auto program = std::make_unique<QTranslator>();
     if (!program->load(QStringLiteral("brontel_") + languageCode(language), folder)) {
         installQtTranslation(state, Language::Czech);
+        followWithNumbers(Language::Czech);
         qWarning().noquote() << QStringLiteral("brontel: the translation brontel_%1 could not be "
                                                "loaded from %2; the interface stays Czech")
                                     .arg(languageCode(language), folder);
         return false;
     }
     installQtTranslation(state, language);
+    followWithNumbers(language);
     QCoreApplication::installTranslator(program.get());
     state.program = std::move(program);
     state.language = language;

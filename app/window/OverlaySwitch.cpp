@@ -4,6 +4,7 @@
 #include "OverlaySwitch.h"
 
 #include "Brontel.h"
+#include "SettingsFile.h"
 #include "TeachingOverlayLayer.h"
 #include "WindowModel.h"
 
@@ -32,8 +33,9 @@ void OverlaySwitch::setOn(bool on)
 {
     m_layer->setVisible(on);
     m_layer->raise();
-    QSettings settings;
-    remember(settings, on);
+    if (QSettings settings; settingsWritable(settings)) {
+        remember(settings, on);
+    }
 }
 
 bool OverlaySwitch::remembered(const QSettings& settings)

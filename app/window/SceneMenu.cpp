@@ -13,6 +13,7 @@
 #include "PictureClipboard.h"
 #include "PictureSurface.h"
 #include "ScenePicture.h"
+#include "SettingsFile.h"
 #include "TeachingOverlayLayer.h"
 #include "WholeFiles.h"
 #include "WindowModel.h"
@@ -337,7 +338,8 @@ void SceneMenu::chooseLanguage(Language language)
         installLanguage(Language::Czech);
     }
     // The choice is remembered where the window's place is kept.
-    QSettings settings;
-    writeLanguage(settings, currentLanguage());
+    if (QSettings settings; settingsWritable(settings)) {
+        writeLanguage(settings, currentLanguage());
+    }
     retranslate(); // the check mark follows what is in force, also when nothing changed
 }

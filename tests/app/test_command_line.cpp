@@ -27,7 +27,7 @@ struct Outcome
 // config is the folder the program keeps its settings in; by default an empty one of the
 // test's own, so that nothing the user chose (such as the interface's language) gets in.
 Outcome runProgram(const QStringList& arguments, const QString& config = {},
-                   const QString& locale = {})
+                   const QString& locale = {}, const QString& runtimeFolder = {})
 {
     static const QTemporaryDir noSettings;
     QProcess program;
@@ -37,6 +37,9 @@ Outcome runProgram(const QStringList& arguments, const QString& config = {},
         env.remove(QString::fromLatin1(name));
     }
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.isEmpty() ? noSettings.path() : config);
+    if (!runtimeFolder.isEmpty()) {
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
+    }
     if (!locale.isEmpty()) {
         env.insert(QStringLiteral("LC_ALL"), locale);
         env.insert(QStringLiteral("LANG"), locale);
@@ -60,6 +63,7 @@ private Q_SLOTS:
     void filesFromTheStartUpRun();
     void languageOfTheFiles_data();
     void languageOfTheFiles();
+    void aGoodCallSaysNothing_data();
     void aGoodCallSaysNothing();
     void pictureWithoutMemoryIsNoFile();
     void fileNameInAnotherEncoding();
@@ -67,6 +71,10 @@ private Q_SLOTS:
     void curvesForSpreadsheets_data();
     void curvesForSpreadsheets();
     void helpNamesTheProgram();
+    void textThatCannotBeWrittenFails_data();
+    void textThatCannotBeWrittenFails();
+    void numbersReadInEveryLocale_data();
+    void numbersReadInEveryLocale();
 
 private:
     QTemporaryDir m_dir;
@@ -123,6 +131,33 @@ void TestCommandLine::exitStatus_data()
     QTest::newRow("1e309 is too large as 1e308 is")
         << QStringList{"--alpha", "1e309", "--curves", "big.csv"} << 2 << "příliš velké"
         << "big.csv";
+    QTest::newRow("an option given twice")
+        << QStringList{"--picture", "a.png", "--picture", "b.svg"} << 2
+        << "--picture is given 2 times"
+        << "b.svg";
+    QTest::newRow("scale of a vector picture")
+        << QStringList{"--picture", "v.svg", "--scale", "2"} << 2 << "--scale"
+        << "v.svg";
+    QTest::newRow("scale without a picture")
+        << QStringList{"--scale", "2", "--curves", "s.csv"} << 2 << "--scale"
+        << "s.csv";
+    QTest::newRow("curves format without curves")
+        << QStringList{"--curves-format", "locale", "--picture", "f.png"} << 2 << "--curves-format"
+        << "f.png";
+    QTest::newRow("an option where a value goes")
+        << QStringList{"--index", "--picture", "x.png"} << 2 << "--index has no value"
+        << "x.png";
+    QTest::newRow("typed text quoted exactly, English")
+        << QStringList{"--lang", "en", "--index", "%1 %2 %3", "--curves", "p.csv"} << 2
+        << "'%1 %2 %3' is not a number"
+        << "p.csv";
+    QTest::newRow("typed text quoted exactly, Czech")
+        << QStringList{"--lang", "cs", "--index", "%1%2", "--curves", "p.csv"} << 2
+        << "„%1%2“ není číslo"
+        << "p.csv";
+    QTest::newRow("a number too small to hold named as typed")
+        << QStringList{"--index", "1e-400", "--curves", "small.csv"} << 2 << "indexem lomu 1e-400"
+        << "small.csv";
     QTest::newRow("1e308 is too large")
         << QStringList{"--alpha", "1e308", "--curves", "big.csv"} << 2 << "příliš velké"
         << "big.csv";
@@ -224,10 +259,23 @@ void TestCommandLine::languageOfTheFiles()
             text.contains(QStringLiteral("angle of incidence 35°")));
 }
 
+void TestCommandLine::aGoodCallSaysNothing_data()
+{
+    QTest::addColumn<int>("runtimeFolderMode"); // 0: no runtime folder at all
+    QTest::newRow("no runtime folder") << 0;
+    QTest::newRow("a runtime folder anyone may write") << 0777;
+}
+
 void TestCommandLine::aGoodCallSaysNothing()
 {
+    QFETCH(int, runtimeFolderMode);
     QVERIFY(m_dir.isValid());
-    const Outcome outcome = runProgram({"--curves", m_dir.filePath(QStringLiteral("quiet.csv"))});
+    QTemporaryDir runtime;
+    if (runtimeFolderMode != 0) {
+        QVERIFY(QFile::setPermissions(runtime.path(), QFileDevice::Permissions(0x7777)));
+    }
+    const Outcome outcome = runProgram({"--curves", m_dir.filePath(QStringLiteral("quiet.csv"))},
+                                       {}, {}, runtimeFolderMode != 0 ? runtime.path() : QString());
     QCOMPARE(outcome.exitCode, 0);
     QCOMPARE(outcome.errors, QString());
 }
@@ -357,6 +405,74 @@ void TestCommandLine::helpNamesTheProgram()
     for (const char* option : {"--curves-format <format>", "--lang <code>", "--picture <file>"}) {
         QVERIFY2(outcome.output.contains(QLatin1String(option)), option);
     }
+}
+
+void TestCommandLine::textThatCannotBeWrittenFails_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<bool>("closed"); // the output closed, else a full disk
+    QTest::newRow("--help to a full disk") << "--help" << false;
+    QTest::newRow("--version to a full disk") << "--version" << false;
+    QTest::newRow("--help to a closed output") << "--help" << true;
+    QTest::newRow("--version to a closed output") << "--version" << true;
+}
+
+void TestCommandLine::textThatCannotBeWrittenFails()
+{
+    QFETCH(QString, option);
+    QFETCH(bool, closed);
+    QProcess program;
+    if (closed) {
+        program.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+    } else {
+        program.setStandardOutputFile(QStringLiteral("/dev/full"));
+    }
+    program.start(QStringLiteral(BRONTEL_EXECUTABLE), {option});
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    const QString said = QString::fromLocal8Bit(program.readAllStandardError());
+    QVERIFY2(said.startsWith(QStringLiteral("brontel: could not write")), qPrintable(said));
+}
+
+void TestCommandLine::numbersReadInEveryLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("index");
+    QTest::addColumn<int>("exitCode");
+    for (const char* locale : {"C", "en_US.UTF-8", "cs_CZ.UTF-8", "de_DE.UTF-8", "ar_EG.UTF-8",
+                               "fa_IR.UTF-8", "hi_IN.UTF-8"}) {
+        for (const char* language : {"cs", "en"}) {
+            QTest::addRow("1.6 under %s, %s", locale, language)
+                << QString::fromLatin1(locale) << QString::fromLatin1(language) << "1.6" << 0;
+        }
+    }
+    // Numbers go with the interface's language.
+    QTest::newRow("the Czech comma in Czech") << "cs_CZ.UTF-8"
+                                              << "cs"
+                                              << "1,6" << 0;
+    QTest::newRow("the Czech comma under C") << "C"
+                                             << "cs"
+                                             << "1,6" << 0;
+    QTest::newRow("a comma in English") << "cs_CZ.UTF-8"
+                                        << "en"
+                                        << "1,6" << 2;
+}
+
+void TestCommandLine::numbersReadInEveryLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, language);
+    QFETCH(QString, index);
+    QFETCH(int, exitCode);
+    QVERIFY(m_dir.isValid());
+    const QString csv = m_dir.filePath(QStringLiteral("locale.csv"));
+    QFile::remove(csv);
+    const Outcome outcome =
+        runProgram({"--lang", language, "--index", index, "--curves", csv}, {}, locale);
+    QVERIFY2(outcome.exitCode == exitCode, qPrintable(outcome.errors));
+    QCOMPARE(QFile::exists(csv), exitCode == 0);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -12,6 +12,7 @@
 #include "Language.h"
 #include "OptionButton.h"
 #include "RefusalText.h"
+#include "RunWait.h"
 #include "SceneMenu.h"
 #include "StartCheck.h"
 #include "TextFit.h"
@@ -29,6 +30,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -95,6 +97,8 @@ private Q_SLOTS:
     void helpShowsItsPicture();
     void aboutNamesVersionLicenceAndHome();
     void missingTranslationFallsBackToCzech();
+    void numbersFollowTheLanguage_data();
+    void numbersFollowTheLanguage();
     void refusalsNameTheFieldInFull_data();
     void refusalsNameTheFieldInFull();
 };
@@ -325,6 +329,41 @@ void TestLanguage::missingTranslationFallsBackToCzech()
     QVERIFY(menu->languageAction(Language::Czech)->isChecked());
 }
 
+void TestLanguage::numbersFollowTheLanguage_data()
+{
+    // The tests run under the C locale, whose numbers are neither Czech nor English.
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("angle");   // typed into the angle field
+    QTest::addColumn<QString>("index");   // the water's index as the window shows it
+    QTest::addColumn<QString>("oneHalf"); // 1.5 as the window writes it
+    QTest::newRow("Czech") << Language::Czech << "48,9"
+                           << "1,33"
+                           << "1,5";
+    QTest::newRow("English") << Language::English << "48.9"
+                             << "1.33"
+                             << "1.5";
+}
+
+void TestLanguage::numbersFollowTheLanguage()
+{
+    QFETCH(Language, language);
+    QFETCH(QString, angle);
+    QFETCH(QString, index);
+    QFETCH(QString, oneHalf);
+    QVERIFY(installLanguage(language));
+    QCOMPARE(QLocale().toString(1.5), oneHalf);
+    Brontel w(Countdown(0));
+    w.setRefusalsShown(false);
+    w.load();
+    QCOMPARE(w.nIndex->text(), index);
+    QSignalSpy refused(&w, &Brontel::runRefused);
+    w.nAlfa->setText(angle);
+    w.cmdStart->click();
+    QVERIFY2(refused.isEmpty(),
+             refused.isEmpty() ? "" : qPrintable(refused.first().first().toString()));
+    QVERIFY(waitForRunEnd(w));
+}
+
 void TestLanguage::refusalsNameTheFieldInFull_data()
 {
     QTest::addColumn<Language>("language");
@@ -362,6 +401,12 @@ void TestLanguage::refusalsNameTheFieldInFull_data()
     QTest::newRow("cs, a typed place marker stays as typed")
         << Language::Czech << "%2%4"
         << "35" << QStringList{"„%2%4“", "například 1.33"};
+    QTest::newRow("cs, typed places to fill quoted as typed")
+        << Language::Czech << "%1%2"
+        << "35" << QStringList{"„%1%2“", "například 1.33"};
+    QTest::newRow("en, typed places to fill quoted as typed")
+        << Language::English << "%1 %2 %3 %4"
+        << "35" << QStringList{"“%1 %2 %3 %4”"};
     QTest::newRow("en, angle out of range")
         << Language::English << "1.33"
         << "95" << QStringList{"number 95", "“Angle of incidence”", "from 0 to 90 degrees"};

@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -29,6 +30,8 @@
 #include <csignal>
 
 #include <dirent.h>
+#include <poll.h>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -88,6 +91,11 @@ private Q_SLOTS:
     void oneFileTwiceIsRefused();
     void onlyRegularFilesAreReplaced_data();
     void onlyRegularFilesAreReplaced();
+    void writeProtectedFilesAreNotReplaced_data();
+    void writeProtectedFilesAreNotReplaced();
+    void commandLineLeavesWriteProtectedFile();
+    void endingSignalLeavesNoTemporary_data();
+    void endingSignalLeavesNoTemporary();
     void aLaterFailurePutsEarlierFilesBack();
     void replacedFileKeepsItsMode();
     void reasonsAreSaid_data();
@@ -95,7 +103,11 @@ private Q_SLOTS:
     void emptyContentsAreNotWritten();
     void fileNamesKeepTheirBytes_data();
     void fileNamesKeepTheirBytes();
+    void longestNamesAreWritten_data();
+    void longestNamesAreWritten();
     void pictureTooLargeForMemoryIsNoFile();
+    void vectorFileShortOfMemoryIsAMessage_data();
+    void vectorFileShortOfMemoryIsAMessage();
     void svgIsPlainXmlWhateverIsTyped_data();
     void svgIsPlainXmlWhateverIsTyped();
     void settingsLineTakesAFieldOnlyInPart();
@@ -201,6 +213,125 @@ void TestWholeFiles::onlyRegularFilesAreReplaced()
     {};
     QCOMPARE(::lstat(native.constData(), &link), 0);
     QVERIFY(!S_ISREG(link.st_mode)); // the name still names what it named
+}
+
+void TestWholeFiles::writeProtectedFilesAreNotReplaced_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("throughLink");
+    QTest::newRow("read-only for all") << 0444 << false;
+    QTest::newRow("readable by its owner alone") << 0400 << false;
+    QTest::newRow("no permissions at all") << 0 << false;
+    QTest::newRow("a link to a read-only file") << 0444 << true;
+}
+
+void TestWholeFiles::writeProtectedFilesAreNotReplaced()
+{
+    // The superuser may write anything, so the file's mode is what must protect it.
+    QFETCH(int, mode);
+    QFETCH(bool, throughLink);
+    QTemporaryDir dir;
+    const QString kept = dir.filePath(QStringLiteral("kept.csv"));
+    put(kept, "keep");
+    QCOMPARE(::chmod(QFile::encodeName(kept).constData(), mode_t(mode)), 0);
+    const QString path = throughLink ? dir.filePath(QStringLiteral("link.csv")) : kept;
+    if (throughLink) {
+        QVERIFY(QFile::link(kept, path));
+    }
+    const QString other = dir.filePath(QStringLiteral("other.png"));
+    const QList<QByteArray> before = namesIn(dir.path());
+    const auto failure = writeWhole({{other, "picture"}, {path, "new"}});
+    QVERIFY(failure);
+    QVERIFY2(failure->contains(QFileInfo(path).fileName()) &&
+                 failure->contains(QStringLiteral("chráněný proti zápisu")),
+             qPrintable(*failure));
+    QCOMPARE(namesIn(dir.path()), before);
+    QCOMPARE(::chmod(QFile::encodeName(kept).constData(), 0644), 0);
+    QCOMPARE(contents(kept), QByteArray("keep"));
+}
+
+void TestWholeFiles::commandLineLeavesWriteProtectedFile()
+{
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("r.csv"));
+    put(csv, "keep\n");
+    QCOMPARE(::chmod(QFile::encodeName(csv).constData(), 0444), 0);
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+    program.setProcessEnvironment(env);
+    program.start(
+        QStringLiteral(BRONTEL_EXECUTABLE),
+        {QStringLiteral("--lang"), QStringLiteral("cs"), QStringLiteral("--curves"), csv});
+    QVERIFY(program.waitForFinished(60000));
+    const QString said = QString::fromUtf8(program.readAllStandardError());
+    QCOMPARE(program.exitCode(), 1);
+    QVERIFY2(said.contains(QStringLiteral("r.csv")) &&
+                 said.contains(QStringLiteral("chráněný proti zápisu")),
+             qPrintable(said));
+    QCOMPARE(contents(csv), QByteArray("keep\n"));
+    QCOMPARE(namesIn(dir.path()), QList<QByteArray>{"r.csv"});
+}
+
+void TestWholeFiles::endingSignalLeavesNoTemporary_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("earlierFiles");
+    QTest::newRow("SIGTERM, new files") << int(SIGTERM) << false;
+    QTest::newRow("SIGTERM, files replaced") << int(SIGTERM) << true;
+    QTest::newRow("SIGINT, new files") << int(SIGINT) << false;
+    QTest::newRow("SIGINT, files replaced") << int(SIGINT) << true;
+    QTest::newRow("SIGHUP, files replaced") << int(SIGHUP) << true;
+}
+
+void TestWholeFiles::endingSignalLeavesNoTemporary()
+{
+    // The signal comes the moment the first temporary file appears beside the files.
+    QFETCH(int, signal);
+    QFETCH(bool, earlierFiles);
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("p.png"));
+    const QString curves = dir.filePath(QStringLiteral("c.csv"));
+    if (earlierFiles) {
+        put(picture, "earlier picture");
+        put(curves, "earlier curves");
+    }
+    const int watch = ::inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+    QVERIFY(watch >= 0);
+    QVERIFY(::inotify_add_watch(watch, QFile::encodeName(dir.path()).constData(), IN_CREATE) >= 0);
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(BRONTEL_EXECUTABLE),
+                  {QStringLiteral("--picture"), picture, QStringLiteral("--scale"),
+                   QStringLiteral("8"), QStringLiteral("--curves"), curves});
+    QVERIFY(program.waitForStarted());
+    bool signalled = false;
+    alignas(inotify_event) char events[4096];
+    pollfd waiting{watch, POLLIN, 0};
+    while (!signalled && ::poll(&waiting, 1, 60000) == 1) {
+        const ssize_t got = ::read(watch, events, sizeof events);
+        for (ssize_t at = 0; at < got && !signalled;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+            const QByteArray name(event->len > 0 ? event->name : "");
+            if (name.startsWith("p.png.") || name.startsWith("c.csv.")) {
+                ::kill(pid_t(program.processId()), signal);
+                signalled = true;
+            }
+            at += ssize_t(sizeof(inotify_event) + event->len);
+        }
+    }
+    ::close(watch);
+    QVERIFY(signalled);
+    QVERIFY(program.waitForFinished(60000));
+    const QList<QByteArray> left = namesIn(dir.path());
+    for (const QByteArray& name : left) {
+        QVERIFY2(name == "p.png" || name == "c.csv", name.constData());
+    }
+    if (earlierFiles) {
+        QCOMPARE(left, (QList<QByteArray>{"c.csv", "p.png"}));
+    }
 }
 
 void TestWholeFiles::aLaterFailurePutsEarlierFilesBack()
@@ -314,6 +445,35 @@ void TestWholeFiles::fileNamesKeepTheirBytes()
     ::unlink((QFile::encodeName(dir.path()) + '/' + name).constData());
 }
 
+void TestWholeFiles::longestNamesAreWritten_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<bool>("earlierFile");
+    const QByteArray ascii = QByteArray(251, 'a') + ".csv";
+    // Two bytes a letter, cut anywhere by the temporary file's name.
+    const QByteArray czech = QByteArray("a") + QByteArray("\xc4\x8d").repeated(125) + ".csv";
+    QTest::newRow("255 bytes, new") << ascii << false;
+    QTest::newRow("255 bytes, replaced") << ascii << true;
+    QTest::newRow("255 bytes of UTF-8, new") << czech << false;
+    QTest::newRow("255 bytes of UTF-8, replaced") << czech << true;
+    QTest::newRow("254 bytes, replaced") << ascii.mid(1) << true;
+}
+
+void TestWholeFiles::longestNamesAreWritten()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(bool, earlierFile);
+    QTemporaryDir dir;
+    const QString path = dir.path() + QLatin1Char('/') + fileNameFromNative(name);
+    if (earlierFile) {
+        put(path, "earlier");
+    }
+    const auto failure = writeWhole({{path, "curves"}});
+    QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
+    QCOMPARE(contents(path), QByteArray("curves"));
+    QCOMPARE(namesIn(dir.path()), QList<QByteArray>{name});
+}
+
 void TestWholeFiles::pictureTooLargeForMemoryIsNoFile()
 {
     Brontel w(Countdown(0));
@@ -324,6 +484,51 @@ void TestWholeFiles::pictureTooLargeForMemoryIsNoFile()
     QVERIFY(ScenePicture(w.model(), w.picture().drawing()).image(400).isNull());
     QVERIFY(ScenePicture(w.model(), w.picture().drawing()).file(PictureFormat::Png, 400).isEmpty());
     QVERIFY(!ScenePicture(w.model(), w.picture().drawing()).file(PictureFormat::Png, 1).isEmpty());
+}
+
+void TestWholeFiles::vectorFileShortOfMemoryIsAMessage_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("megabytes"); // of address space for the whole program
+    // Somewhere in this range the program has room to start and run, but not to finish the
+    // file; where exactly depends on the libraries.
+    for (const char* name : {"p.pdf", "p.svg"}) {
+        for (int megabytes = 90; megabytes <= 180; megabytes += 6) {
+            QTest::addRow("%s in %d MB", name, megabytes) << QString::fromLatin1(name) << megabytes;
+        }
+    }
+}
+
+void TestWholeFiles::vectorFileShortOfMemoryIsAMessage()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("the address sanitizer reserves more address space than any limit here");
+#endif
+    QFETCH(QString, name);
+    QFETCH(int, megabytes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+    program.setProcessEnvironment(env);
+    program.setChildProcessModifier([megabytes] {
+        const rlimit limit{rlim_t(megabytes) << 20, rlim_t(megabytes) << 20};
+        ::setrlimit(RLIMIT_AS, &limit);
+        ::setrlimit(RLIMIT_CORE, &limit);
+    });
+    program.start(QStringLiteral(BRONTEL_EXECUTABLE), {QStringLiteral("--picture"), path});
+    QVERIFY(program.waitForFinished(60000));
+    const QString said = QString::fromUtf8(program.readAllStandardError());
+    QVERIFY2(program.exitStatus() == QProcess::NormalExit, qPrintable(said));
+    if (program.exitCode() == 0) {
+        QVERIFY(QFileInfo(path).size() > 0);
+    } else {
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY2(said.startsWith(QStringLiteral("brontel: ")) && said.contains(name),
+                 qPrintable(said));
+        QCOMPARE(namesIn(dir.path()).contains(QFile::encodeName(name)), false);
+    }
 }
 
 void TestWholeFiles::svgIsPlainXmlWhateverIsTyped_data()

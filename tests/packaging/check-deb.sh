@@ -20,6 +20,11 @@ if readelf -S "$build/brontel.packaged" | grep -qE '\.symtab|\.debug_info'; then
     echo "lintian_deb: the packaged program is not stripped" >&2
     exit 1
 fi
+# Nor does it look for libraries anywhere but the system's folders.
+if readelf -d "$build/brontel.packaged" | grep -qE '\((RPATH|RUNPATH)\)'; then
+    echo "lintian_deb: the packaged program has a run path" >&2
+    exit 1
+fi
 rm -f "$build/brontel.packaged"
 
 echo "lintian $(lintian --version | awk '{print $2}') on ${debs[0]##*/}:"

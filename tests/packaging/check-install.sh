@@ -20,6 +20,11 @@ for file in bin/brontel share/applications/$id.desktop \
     [ -s "$prefix/$file" ] || fail "$file not installed"
 done
 [ -x "$prefix/bin/brontel" ] || fail "bin/brontel is not executable"
+# The installed program takes its libraries from the system's folders alone.
+if readelf -d "$prefix/bin/brontel" | grep -qE '\((RPATH|RUNPATH)\)'; then
+    fail "bin/brontel has a run path: $(readelf -d "$prefix/bin/brontel" | grep -E 'R(UN)?PATH')"
+fi
+"$(dirname "$0")/check-runpath.sh" "$prefix" >/dev/null || fail "a run path looks in the current folder"
 
 desktop="$prefix/share/applications/$id.desktop"
 grep -qx 'Exec=brontel' "$desktop" || fail "the menu entry does not run brontel"

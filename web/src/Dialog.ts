@@ -3,6 +3,7 @@
 
 // The page's one dialog: a message with OK, or the help; Escape and Enter close it, and the
 // focus goes back where it was (or where the message points).
+import { keepFocusWithin } from './KeyboardFocus';
 import { element } from './Layout';
 
 export class Dialog {
@@ -33,6 +34,7 @@ export class Dialog {
 
     // A key while the dialog is open: it takes every key.
     key(e: KeyboardEvent): void {
+        if (keepFocusWithin(this.box, e)) return;
         if (e.key === 'Escape' || e.key === 'Enter') {
             e.preventDefault();
             this.close();

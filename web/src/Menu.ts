@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The picture's menu, opened by the menu button or the right mouse button.
+import { moveInMenu } from './KeyboardFocus';
 import { element } from './Layout';
 
 export interface MenuItem {
@@ -49,7 +50,14 @@ export class Menu {
         if (!this.box.contains(e.target as Node)) this.close();
     };
 
+    // The arrow keys, Home and End while the menu is open; true when they moved in it.
+    key(e: KeyboardEvent): boolean {
+        return this.open && moveInMenu(this.box, e);
+    }
+
     close(): void {
+        const focused = this.box.contains(document.activeElement);
         this.box.hidden = true;
+        if (focused) document.getElementById('menuButton')?.focus(); // not lost to the page's body
     }
 }

@@ -6,6 +6,7 @@
 import type { AccessibleText, ControlLayout, ControlName, ControlTexts, ModelChange, PageCore } from 'brontel-core';
 import { design, element, place, px } from './Layout';
 import { language, tr } from './Texts';
+import { wellFormed } from './TypedText';
 
 export class Panel {
     readonly parts = new Map<ControlName, HTMLElement>();
@@ -38,7 +39,7 @@ export class Panel {
         case 'field': {
             const input = element('input', { type: 'text', class: 'field', inputmode: 'decimal', autocomplete: 'off', spellcheck: 'false' }, parent);
             const field = c.name as 'nIndex' | 'nAlfa';
-            input.addEventListener('input', () => this.core.type(field, input.value));
+            input.addEventListener('input', () => this.core.type(field, wellFormed(input.value)));
             this.inputs.set(c.name, input);
             e = input;
             break;

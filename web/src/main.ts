@@ -14,6 +14,7 @@ import { replay, serif } from './Picture';
 import { PictureMenu } from './PictureMenu';
 import { RunLoop } from './RunLoop';
 import { Stage } from './Stage';
+import { showStartFailure } from './StartFailure';
 import { fill, type Language, language, pageText, saveLanguage, setLanguage, tr } from './Texts';
 
 class Page {
@@ -101,6 +102,7 @@ class Page {
             this.menu.menu.close();
             return;
         }
+        if (this.menu.menu.key(e)) return;
         this.runLoop.key(e);
     }
 
@@ -141,4 +143,5 @@ async function main(): Promise<void> {
 
 main().catch((e: unknown) => {
     console.error('Brontel could not start', e);
+    showStartFailure(e);
 });
