@@ -9,6 +9,7 @@
 #include "CommandLine.h"
 #include "CommandLineRun.h"
 #include "DesignScale.h"
+#include "ExploreCommandLine.h"
 #include "Language.h"
 #include "NativeFileName.h"
 #include "RuntimeFolderNotice.h"
@@ -42,6 +43,17 @@ int main(int argc, char* argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("Brontel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BRONTEL_VERSION));
+    if (const auto explore = parseExploreCommandLine(argumentsOf(argc, argv))) {
+        if (const auto* exit = std::get_if<CommandLineExit>(&*explore)) {
+            std::fputs(qPrintable(exit->text + QLatin1Char('\n')),
+                       exit->exitCode == 0 ? stdout : stderr);
+            return exit->exitCode;
+        }
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        dropRuntimeFolderNotice();
+        QGuiApplication app(argc, argv);
+        return writeExploreFiles(std::get<ExploreLine>(*explore));
+    }
     const auto parsed = parseCommandLine(argumentsOf(argc, argv));
     if (const auto* exit = std::get_if<CommandLineExit>(&parsed)) {
         std::fputs(qPrintable(exit->text + QLatin1Char('\n')),

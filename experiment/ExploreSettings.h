@@ -24,6 +24,7 @@ inline constexpr double largestAngle = 89.9; // true degrees
 inline constexpr double fineStep = 0.5;      // twips
 inline constexpr double mainWindowStep = 1;  // twips, the main window's sampling
 inline constexpr double largestGapInDepths = 10;
+inline constexpr double largestGapTwips = 100; // on the command line
 } // namespace explore
 
 struct ExploreSettings
