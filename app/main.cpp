@@ -10,6 +10,7 @@
 #include "CommandLineRun.h"
 #include "DesignScale.h"
 #include "ExploreCommandLine.h"
+#include "ExploreSwitch.h"
 #include "Language.h"
 #include "NativeFileName.h"
 #include "RuntimeFolderNotice.h"
@@ -52,7 +53,11 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
         dropRuntimeFolderNotice();
         QGuiApplication app(argc, argv);
-        return writeExploreFiles(std::get<ExploreLine>(*explore));
+        QGuiApplication::setOrganizationName(QStringLiteral("Brontel"));
+        const ExploreLine& line = std::get<ExploreLine>(*explore);
+        QSettings settings;
+        installLanguage(line.language.value_or(readLanguage(settings).value_or(Language::Czech)));
+        return writeExploreFiles(line);
     }
     const auto parsed = parseCommandLine(argumentsOf(argc, argv));
     if (const auto* exit = std::get_if<CommandLineExit>(&parsed)) {
@@ -124,6 +129,9 @@ int main(int argc, char* argv[])
         window.showFullScreenEverywhere();
     } else {
         window.show();
+    }
+    if (auto* explore = window.findChild<ExploreSwitch*>()) {
+        explore->openIfRemembered();
     }
     const int status = QApplication::exec();
     saveWindow(settings, window, designscale::fittingFactor(window.normalPlace().size()));

@@ -44,6 +44,20 @@ constexpr double spectrumMargin = 12;
 
 ExploreModel::ExploreModel() = default;
 
+ExploreModel::ExploreModel(const ExploreSettings& s) : ExploreModel()
+{
+    setIndex(s.index);
+    setAlpha(s.alphaDegrees);
+    setBeam(s.beam);
+    setWaist(s.waistTwips);
+    setStep(s.stepTwips);
+    setArrows(s.arrows);
+    setIndex2(s.index2);
+    setSecondBlock(s.secondBlock);
+    const std::optional<double> d = decayLength(m_settings.index, m_settings.alphaDegrees);
+    setGapInDepths(s.gapTwips / (d ? *d : optics::wavelengthInAir));
+}
+
 double ExploreModel::gapTwips() const
 {
     const std::optional<double> d = decayLength(m_settings.index, m_settings.alphaDegrees);
@@ -54,8 +68,6 @@ void ExploreModel::changed(bool sumsChange, bool gapsChange, bool chainChanges)
 {
     if (sumsChange) {
         m_heights.reset();
-        // The picked height stays within the heights summed.
-        m_pickedHeight = std::min(m_pickedHeight, heightTop());
     }
     if (gapsChange) {
         m_gaps.reset();
@@ -83,11 +95,7 @@ void ExploreModel::setAlpha(double degrees)
     if (rounded == m_settings.alphaDegrees) {
         return;
     }
-    // The picked height keeps its place among the heights as the decay length changes.
-    const double top = heightTop();
-    const double share = top > 0 ? m_pickedHeight / top : 0;
     m_settings.alphaDegrees = rounded;
-    m_pickedHeight = share * heightTop();
     changed(true, true, true);
 }
 
@@ -184,9 +192,15 @@ void ExploreModel::setIndex2(double n)
     }
 }
 
+double ExploreModel::pickedHeight() const
+{
+    return m_pickedShare * heightTop();
+}
+
 void ExploreModel::setPickedHeight(double z)
 {
-    if (clampInto(m_pickedHeight, z, 0, heightTop())) {
+    const double top = heightTop();
+    if (top > 0 && clampInto(m_pickedShare, z / top, 0, 1)) {
         changed(false, false, true);
     }
 }
@@ -217,7 +231,7 @@ const std::vector<GapRow>& ExploreModel::gaps() const
 const std::vector<std::complex<double>>& ExploreModel::chain() const
 {
     if (!m_chain) {
-        m_chain = arrowChain(m_settings, m_pickedHeight);
+        m_chain = arrowChain(m_settings, pickedHeight());
     }
     return *m_chain;
 }

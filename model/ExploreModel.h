@@ -41,6 +41,8 @@ class ExploreModel
 {
 public:
     ExploreModel();
+    // With these settings; the chosen gap is s.gapTwips in decay lengths (at most 10).
+    explicit ExploreModel(const ExploreSettings& s);
 
     const ExploreSettings& settings() const { return m_settings; }
     ExploreSubstance substance() const { return m_substance; }
@@ -48,7 +50,7 @@ public:
     double gapInDepths() const { return m_gapInDepths; }
     // The chosen gap in twips.
     double gapTwips() const;
-    double pickedHeight() const { return m_pickedHeight; }
+    double pickedHeight() const;
 
     // Each clamps to its range and rounds as the view's controls do; a change that changes
     // nothing tells no listener.
@@ -94,7 +96,9 @@ private:
     ExploreSettings m_settings;
     ExploreSubstance m_substance = ExploreSubstance::Water;
     double m_gapInDepths = 2;
-    double m_pickedHeight = 0;
+    // The picked height as a share of the heights summed, so that it keeps its place on the
+    // plot as the decay length changes: d at first.
+    double m_pickedShare = 1.0 / 6;
     std::vector<Listener> m_listeners;
 
     mutable std::optional<std::vector<HeightRow>> m_heights;

@@ -4,6 +4,7 @@
 #include "ExploreCommandLine.h"
 
 #include "ExploreCsv.h"
+#include "ExplorePicture.h"
 #include "ScenePicture.h"
 #include "WholeFiles.h"
 
@@ -78,6 +79,8 @@ parseExploreCommandLine(const QStringList& arguments)
          QStringLiteral("N")},
         {QStringLiteral("curves"), QStringLiteral("Save the table as .csv (required)."),
          QStringLiteral("file")},
+        {QStringLiteral("picture"),
+         QStringLiteral("Save the view's pictures as .png, .svg or .pdf."), QStringLiteral("file")},
         {QStringLiteral("lang"), QStringLiteral("cs (Czech, the default) or en (English)."),
          QStringLiteral("code")},
     });
@@ -195,6 +198,11 @@ parseExploreCommandLine(const QStringList& arguments)
         return CommandLineExit{2, wrongValue(QStringLiteral("curves"), line.curves,
                                              QStringLiteral("a file ending .csv (required)"))};
     }
+    line.picture = parser.value(QStringLiteral("picture"));
+    if (parser.isSet(QStringLiteral("picture")) && !pictureFormatOf(line.picture)) {
+        return CommandLineExit{2, wrongValue(QStringLiteral("picture"), line.picture,
+                                             QStringLiteral("a file ending .png, .svg or .pdf"))};
+    }
     if (parser.isSet(QStringLiteral("lang"))) {
         const QString code = parser.value(QStringLiteral("lang"));
         line.language = languageFromCode(code);
@@ -210,6 +218,10 @@ int writeExploreFiles(const ExploreLine& line)
 {
     std::vector<FileToWrite> files;
     files.push_back({line.curves, QByteArray::fromStdString(exploreCsv(line.settings))});
+    if (!line.picture.isEmpty()) {
+        files.push_back({line.picture, explorePictureFile(ExploreModel(line.settings),
+                                                          *pictureFormatOf(line.picture))});
+    }
     if (const auto failure = writeWhole(files)) {
         std::fputs(qPrintable(QStringLiteral("brontel: ") + *failure + QLatin1Char('\n')), stderr);
         return 1;

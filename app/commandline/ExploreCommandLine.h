@@ -5,7 +5,7 @@
 // The explore view without a window:
 //   brontel --explore [--substance water|glass | --index N] --alpha DEGREES [--waist W]
 //           [--sampling 0.5|1] [--arrows exact|equal] [--gap G [--index2 N]]
-//           --curves FILE.csv [--lang cs|en]
+//           --curves FILE.csv [--picture FILE.png|.svg|.pdf] [--lang cs|en]
 // --alpha is in true degrees here. Defaults: water, a Gaussian beam of waist 600 twips, 0.5-twip
 // sampling, exact arrows, no second block (its index the substance's own).
 
@@ -22,6 +22,7 @@ struct ExploreLine
 {
     ExploreSettings settings;
     QString curves;
+    QString picture;
     std::optional<Language> language;
 };
 
