@@ -95,8 +95,9 @@ void line(DrawingList& d, double x1, double y1, double x2, double y2, Colour c, 
 // A filled box, as the main picture fills its background: level lines a design pixel apart.
 void fill(DrawingList& d, double left, double top, double right, double bottom, Colour c)
 {
+    // Two pixels wide, so that no gap shows between them at any size.
     for (double y = top; y <= bottom; y += 15) {
-        line(d, left, y, right, y, c);
+        line(d, left, y, right, y, c, 2);
     }
 }
 
@@ -292,12 +293,13 @@ void drawHeights(const ExploreModel& m, Drawing& out)
             const double z = zTop * i / 200;
             classical.emplace_back(z, std::exp(-2 * z / *d));
         }
-        curve(out.lines, p, classical, classicalRed, true);
         line(out.lines, p.px(*d), p.top, p.px(*d), p.top + p.h, classicalRed);
         out.labels.push_back(
             {p.px(*d) + 40, p.top + 40, Anchor::TopLeft, words::depth, {}, {}, classicalRed});
     }
     curve(out.lines, p, arrows, arrowsBlue);
+    // Dashed over the arrows' curve, so that it shows where the two agree.
+    curve(out.lines, p, classical, classicalRed, true);
     // The picked height.
     const double z = m.pickedHeight();
     line(out.lines, p.px(z), p.top, p.px(z), p.top + p.h, pickGold);

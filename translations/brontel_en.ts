@@ -385,7 +385,7 @@ Type a number from this range into the field and press Start again.</translation
     </message>
     <message>
         <source>Intenzita v H podle výšky nad hladinou (vůči hladině)</source>
-        <translation>Intensity at H against the height above the surface (relative to the surface)</translation>
+        <translation>Intensity at H by height (relative to the surface)</translation>
     </message>
     <message>
         <source>výška z (twipy)</source>
@@ -455,7 +455,7 @@ it hides the evanescent wave.</translation>
     </message>
     <message>
         <source>Odrazivost R podle úhlu dopadu (Fresnel)</source>
-        <translation>Reflectance R against the angle of incidence (Fresnel)</translation>
+        <translation>Reflectance R by angle (Fresnel)</translation>
     </message>
     <message>
         <source>úhel dopadu (°)</source>

@@ -160,6 +160,11 @@ void ExploreWindow::build()
     saveKey->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(saveKey, &QAction::triggered, this, &ExploreWindow::saveTableAsked);
     addAction(saveKey);
+    auto* fullScreenKey = new QAction(this);
+    fullScreenKey->setShortcut(QKeySequence(Qt::Key_F11));
+    connect(fullScreenKey, &QAction::triggered, this,
+            [this] { isFullScreen() ? showNormal() : showFullScreen(); });
+    addAction(fullScreenKey);
 
     auto* left = new QVBoxLayout;
     left->addLayout(controls);

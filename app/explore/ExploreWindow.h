@@ -4,7 +4,8 @@
 #pragma once
 // The explore window "Zkoumat": beside the main window, free of its three settings. Its controls
 // hand every change to the explore model and show the model's state; its pictures are redrawn
-// whenever the model changes, live while a slider is dragged. Ctrl+E saves the table.
+// whenever the model changes, live while a slider is dragged. Ctrl+E saves the table, F11
+// switches full screen.
 
 #include "ExploreModel.h"
 
