@@ -162,9 +162,16 @@ std::vector<GapRow> gapCurve(const ExploreSettings& s)
         faceToBlock[f + faceHalf] = taper * w;
     }
 
+    // The lit surface backwards, so that a face point's sum runs forwards through both arrays.
+    const std::size_t litCount = lit.size();
+    std::vector<double> backRe(lit.re.rbegin(), lit.re.rend());
+    std::vector<double> backIm(lit.im.rbegin(), lit.im.rend());
+    const long offsets = litHalf + faceHalf;
+    std::vector<double> arrowRe(2 * offsets + 1);
+    std::vector<double> arrowIm(2 * offsets + 1);
+
     std::vector<GapRow> rows;
     double touching = 0;
-    std::vector<std::complex<double>> byOffset(2 * (litHalf + faceHalf) + 1);
     for (int i = 0; i <= explore::gapIntervals; ++i) {
         const double gap = s.gapTwips * i / explore::gapIntervals;
         std::complex<double> block = 0;
@@ -175,22 +182,26 @@ std::vector<GapRow> gapCurve(const ExploreSettings& s)
         } else {
             // A face point and a surface point on the same grid: the arrow depends on the
             // difference of their indices only, so each arrow is computed once.
-            const long offsets = litHalf + faceHalf;
             for (long m = -offsets; m <= offsets; ++m) {
-                byOffset[m + offsets] =
+                const std::complex<double> w =
                     s.arrows == ArrowKind::Exact
                         ? arrowWeightFast(m * step, gap, k0, step)
                         : arrowWeight(m * step, gap, k0, step, ArrowKind::Equal);
+                arrowRe[m + offsets] = w.real();
+                arrowIm[m + offsets] = w.imag();
             }
             for (long f = -faceHalf; f <= faceHalf; ++f) {
+                // Σ_j lit[j] · arrow[f − j], j = −litHalf … litHalf, read forwards.
+                const double* __restrict wr = arrowRe.data() + (f + faceHalf);
+                const double* __restrict wi = arrowIm.data() + (f + faceHalf);
+                const double* __restrict ar = backRe.data();
+                const double* __restrict ai = backIm.data();
                 double re = 0;
                 double im = 0;
-                for (long j = -litHalf; j <= litHalf; ++j) {
-                    const std::complex<double> w = byOffset[f - j + offsets];
-                    const double ar = lit.re[j + litHalf];
-                    const double ai = lit.im[j + litHalf];
-                    re += ar * w.real() - ai * w.imag();
-                    im += ar * w.imag() + ai * w.real();
+#pragma omp simd reduction(+ : re, im)
+                for (std::size_t t = 0; t < litCount; ++t) {
+                    re += ar[t] * wr[t] - ai[t] * wi[t];
+                    im += ar[t] * wi[t] + ai[t] * wr[t];
                 }
                 block += std::complex<double>(re, im) * faceToBlock[f + faceHalf];
             }

@@ -353,8 +353,8 @@ Type a number from this range into the field and press Start again.</translation
 <context>
     <name>ExploreSwitch</name>
     <message>
-        <source>Zkoumat evanescentní vlnu a tunelování…</source>
-        <translation>Explore the evanescent wave and tunnelling…</translation>
+        <source>Zkoumat…</source>
+        <translation>Explore…</translation>
     </message>
 </context>
 <context>

@@ -26,7 +26,7 @@ ExploreSwitch::ExploreSwitch(QWidget& window) : QObject(&window), m_window(windo
 
 void ExploreSwitch::retranslate()
 {
-    m_action->setText(tr("Zkoumat evanescentní vlnu a tunelování…"));
+    m_action->setText(tr("Zkoumat…"));
 }
 
 void ExploreSwitch::open()
