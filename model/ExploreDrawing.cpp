@@ -31,7 +31,7 @@ constexpr const char* arrows = QT_TRANSLATE_NOOP("ExploreView", "šipky");
 constexpr const char* classicalDecay = QT_TRANSLATE_NOOP("ExploreView", "klasicky e^(−2z/d)");
 constexpr const char* depth = QT_TRANSLATE_NOOP("ExploreView", "d");
 constexpr const char* below = QT_TRANSLATE_NOOP(
-    "ExploreView", "Pod mezním úhlem světlo odchází do vzduchu: intenzita neklesá.");
+    "ExploreView", "Pod mezním úhlem světlo odchází do vzduchu:\nintenzita neklesá.");
 constexpr const char* falseBeam =
     QT_TRANSLATE_NOOP("ExploreView", "Krok %1 twipu není menší než λ₀/(1 + n sin α) = %2 "
                                      "twipu:\nbody hladiny posílají do vzduchu falešný svazek.");

@@ -404,8 +404,10 @@ Type a number from this range into the field and press Start again.</translation
         <translation>d</translation>
     </message>
     <message>
-        <source>Pod mezním úhlem světlo odchází do vzduchu: intenzita neklesá.</source>
-        <translation>Below the critical angle the light leaves into the air: the intensity does not fall.</translation>
+        <source>Pod mezním úhlem světlo odchází do vzduchu:
+intenzita neklesá.</source>
+        <translation>Below the critical angle the light leaves into the air:
+the intensity does not fall.</translation>
     </message>
     <message>
         <source>Krok %1 twipu není menší než λ₀/(1 + n sin α) = %2 twipu:
