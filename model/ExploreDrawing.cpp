@@ -403,10 +403,12 @@ void drawGap(const ExploreModel& m, Drawing& out)
     curve(out.lines, p, arrows, arrowsBlue);
     const double g = m.gapTwips();
     line(out.lines, p.px(g), p.top, p.px(g), p.top + p.h, pickGold, 2);
-    line(out.lines, p.left + 200, p.top + 150, p.left + 500, p.top + 150, arrowsBlue, 2);
-    out.labels.push_back({p.left + 560, p.top + 150, Anchor::Left, words::gapArrows, {}, {}});
-    line(out.lines, p.left + 200, p.top + 400, p.left + 500, p.top + 400, classicalRed, 2);
-    out.labels.push_back({p.left + 560, p.top + 400, Anchor::Left, words::gapClassical, {}, {}});
+    // The legend low on the left, clear of both curves' start.
+    const double ly = p.top + p.h - 520;
+    line(out.lines, p.left + 200, ly, p.left + 500, ly, arrowsBlue, 2);
+    out.labels.push_back({p.left + 560, ly, Anchor::Left, words::gapArrows, {}, {}});
+    line(out.lines, p.left + 200, ly + 250, p.left + 500, ly + 250, classicalRed, 2);
+    out.labels.push_back({p.left + 560, ly + 250, Anchor::Left, words::gapClassical, {}, {}});
 }
 
 void drawFresnel(const ExploreModel& m, Drawing& out)
