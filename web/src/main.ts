@@ -8,6 +8,7 @@ import createBrontelCore, { type ControlTexts, type PageCore, type Refusal, type
 import { type Control, controls, designHeight, designWidth, twipsPerPixel } from './Design';
 import { download, downloadCanvas } from './Downloads';
 import help from './generated/help.json';
+import { Explore } from './explore/ExploreView';
 import { drawOverlay, overlayText, saveOverlay, savedOverlay } from './Overlay';
 import { Pacer, frameBudgetMs } from './Pacer';
 import { type Caption, drawLineControls, pictureCanvas, pictureSvg, replay, serif } from './Picture';
@@ -52,6 +53,7 @@ class Page {
     private scheduled = false;
 
     private readonly texts: Map<string, ControlTexts>;
+    explore?: Explore;
 
     constructor(private readonly core: PageCore, private readonly makeCore: () => PageCore, texts: ControlTexts[]) {
         this.texts = new Map(texts.map((t) => [t.name, t]));
@@ -433,6 +435,7 @@ class Page {
         overlayItem.id = 'overlayItem';
         overlayItem.textContent = `${this.overlayOn ? '✓' : '\u2003'} ${overlayItem.textContent ?? ''}`;
         item(tr('SceneMenu', 'Nápověda'), () => this.showHelp());
+        if (this.explore) item(tr('ExploreSwitch', 'Zkoumat…'), () => this.explore?.show()).id = 'exploreItem';
         for (const [code, name] of [['cs', 'Čeština'], ['en', 'English']] as [Language, string][]) {
             item(name, () => this.switchLanguage(code));
         }
@@ -459,6 +462,7 @@ class Page {
         this.core.setDecimalComma(code === 'cs');
         this.retranslate();
         this.sync();
+        this.explore?.retranslate();
     }
 
     private print(): void {
@@ -507,11 +511,12 @@ async function main(): Promise<void> {
     document.documentElement.style.setProperty('--serif', serif);
     const module = await createBrontelCore();
     const page = new Page(new module.PageCore(), () => new module.PageCore(), module.windowTexts());
+    page.explore = new Explore(module);
     document.body.dataset.ready = 'true';
     performance.mark('brontel-ready');
     // For the measuring script (web/measure.mjs), which times the core and the drawing, and for
     // the test that holds the fast drawing to a plain one.
-    Object.assign(globalThis, { brontel: { page, module, replay } });
+    Object.assign(globalThis, { brontel: { page, module, replay, explore: page.explore } });
     const manifest = document.querySelector('link[rel="manifest"]');
     if (manifest && location.protocol.startsWith('http') && 'serviceWorker' in navigator) {
         navigator.serviceWorker.register('sw.js').catch((e: unknown) => console.warn('Brontel: no offline copy', e));
