@@ -162,19 +162,6 @@ void set(ExploreView& view, const std::string& name, const emscripten::val& valu
     }
 }
 
-// The heights' curve as pairs: z, relative intensity; for the page's own checks.
-emscripten::val heightsOf(const ExploreView& view)
-{
-    emscripten::val out = emscripten::val::array();
-    for (const HeightRow& row : view.model().heights()) {
-        emscripten::val r = emscripten::val::object();
-        r.set("z", row.z);
-        r.set("relative", row.relative);
-        out.call<void>("push", r);
-    }
-    return out;
-}
-
 // Milliseconds for one height curve as the view sums it live (water at 60°, a Gaussian beam of
 // waist 600 twips, 0.5-twip sampling, exact wavelets), the best of `repeats`; for the
 // measuring script.
@@ -217,7 +204,6 @@ EMSCRIPTEN_BINDINGS(brontel_explore)
         .function("readouts", &readoutsOf)
         .function("draw", &ExploreView::draw)
         .function("heightAt", &ExploreView::heightAt)
-        .function("heights", &heightsOf)
         .function("csv", emscripten::optional_override(
                              [](const ExploreView& v) { return v.model().csv(); }));
     emscripten::function("timeExploreSums", &timeExploreSums);

@@ -128,7 +128,6 @@ declare module 'brontel-core' {
         draw(): { lines: Float32Array; labels: ExploreLabel[] };
         // The height a point (twips) of the last drawing picks on the intensity plot.
         heightAt(x: number, y: number): number | null;
-        heights(): { z: number; relative: number }[];
         csv(): string;
         delete(): void;
     }
