@@ -9,6 +9,8 @@
 #include "CommandLine.h"
 #include "CommandLineRun.h"
 #include "DesignScale.h"
+#include "ExploreCommandLine.h"
+#include "ExploreSwitch.h"
 #include "Language.h"
 #include "NativeFileName.h"
 #include "RuntimeFolderNotice.h"
@@ -43,6 +45,21 @@ int main(int argc, char* argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("Brontel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BRONTEL_VERSION));
+    if (const auto explore = parseExploreCommandLine(argumentsOf(argc, argv))) {
+        if (const auto* exit = std::get_if<CommandLineExit>(&*explore)) {
+            std::fputs(qPrintable(exit->text + QLatin1Char('\n')),
+                       exit->exitCode == 0 ? stdout : stderr);
+            return exit->exitCode;
+        }
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        dropRuntimeFolderNotice();
+        QGuiApplication app(argc, argv);
+        QGuiApplication::setOrganizationName(QStringLiteral("Brontel"));
+        const ExploreLine& line = std::get<ExploreLine>(*explore);
+        QSettings settings;
+        installLanguage(line.language.value_or(readLanguage(settings).value_or(Language::Czech)));
+        return writeExploreFiles(line);
+    }
     const auto parsed = parseCommandLine(argumentsOf(argc, argv));
     if (const auto* exit = std::get_if<CommandLineExit>(&parsed)) {
         return printExit(*exit);
@@ -112,6 +129,9 @@ int main(int argc, char* argv[])
         window.showFullScreenEverywhere();
     } else {
         window.show();
+    }
+    if (auto* explore = window.findChild<ExploreSwitch*>()) {
+        explore->openIfRemembered();
     }
     const int status = QApplication::exec();
     if (settingsWritable(settings)) {

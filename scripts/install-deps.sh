@@ -6,7 +6,7 @@
 set -euo pipefail
 
 build_pkgs=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-            libgl-dev fonts-liberation)
+            libgl-dev fonts-liberation libboost-dev)
 bench_pkgs=(libbenchmark-dev)
 # On AArch64 the sums take their vector sine and cosine from SLEEF.
 [ "$(dpkg --print-architecture)" = arm64 ] && build_pkgs+=(libsleef-dev)

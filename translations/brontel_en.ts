@@ -351,6 +351,263 @@ Type a number from this range into the field and press Start again.</translation
     </message>
 </context>
 <context>
+    <name>ExploreSwitch</name>
+    <message>
+        <source>Zkoumat…</source>
+        <translation>Explore…</translation>
+    </message>
+</context>
+<context>
+    <name>ExploreView</name>
+    <message>
+        <source>Svazek u hladiny (výšky nejsou v měřítku)</source>
+        <translation>The beam at the surface (heights not to scale)</translation>
+    </message>
+    <message>
+        <source>látka, n = %1</source>
+        <translation>substance, n = %1</translation>
+    </message>
+    <message>
+        <source>vzduch</source>
+        <translation>air</translation>
+    </message>
+    <message>
+        <source>druhý blok, n₂ = %1</source>
+        <translation>second block, n₂ = %1</translation>
+    </message>
+    <message>
+        <source>α = %1°</source>
+        <translation>α = %1°</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Intenzita v H podle výšky nad hladinou (vůči hladině)</source>
+        <translation>Intensity at H by height (relative to the surface)</translation>
+    </message>
+    <message>
+        <source>výška z (twipy)</source>
+        <translation>height z (twips)</translation>
+    </message>
+    <message>
+        <source>šipky</source>
+        <translation>arrows</translation>
+    </message>
+    <message>
+        <source>klasicky e^(−2z/d)</source>
+        <translation>classical e^(−2z/d)</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>Pod mezním úhlem světlo odchází do vzduchu:
+intenzita neklesá.</source>
+        <translation>Below the critical angle the light leaves into the air:
+the intensity does not fall.</translation>
+    </message>
+    <message>
+        <source>Krok %1 twipu není menší než λ₀/(1 + n sin α) = %2 twipu:
+body hladiny posílají do vzduchu falešný svazek.</source>
+        <translation>A step of %1 twip is not below λ₀/(1 + n sin α) = %2 twip:
+the surface points send a false beam into the air.</translation>
+    </message>
+    <message>
+        <source>Svazek je úzký: pro tento úhel potřebuje pás aspoň %1 twipů,
+jinak světlo z jeho okrajů zakryje evanescentní vlnu.</source>
+        <translation>The beam is narrow: at this angle it needs a waist of at least %1 twips,
+else the light from its edges hides the evanescent wave.</translation>
+    </message>
+    <message>
+        <source>Ostré okraje svazku ohýbají světlo do vzduchu;
+to zakryje evanescentní vlnu.</source>
+        <translation>The beam’s hard edges diffract light into the air;
+it hides the evanescent wave.</translation>
+    </message>
+    <message>
+        <source>Cornuova spirála ve výšce z = %1 twipu</source>
+        <translation>Cornu spiral at the height z = %1 twip</translation>
+    </message>
+    <message>
+        <source>výslednice</source>
+        <translation>resultant</translation>
+    </message>
+    <message>
+        <source>Světlo v druhém bloku podle mezery</source>
+        <translation>Light in the second block against the gap</translation>
+    </message>
+    <message>
+        <source>mezera (twipy)</source>
+        <translation>gap (twips)</translation>
+    </message>
+    <message>
+        <source>šipky (vůči dotyku)</source>
+        <translation>arrows (relative to touching)</translation>
+    </message>
+    <message>
+        <source>klasicky: propustnost mezery (s)</source>
+        <translation>classical: the gap’s transmission (s)</translation>
+    </message>
+    <message>
+        <source>Druhý blok je vypnutý.</source>
+        <translation>The second block is off.</translation>
+    </message>
+    <message>
+        <source>Odrazivost R podle úhlu dopadu (Fresnel)</source>
+        <translation>Reflectance R by angle (Fresnel)</translation>
+    </message>
+    <message>
+        <source>úhel dopadu (°)</source>
+        <translation>angle of incidence (°)</translation>
+    </message>
+    <message>
+        <source>R (s)</source>
+        <translation>R (s)</translation>
+    </message>
+    <message>
+        <source>R (p)</source>
+        <translation>R (p)</translation>
+    </message>
+    <message>
+        <source>θc</source>
+        <translation>θc</translation>
+    </message>
+    <message>
+        <source>θB</source>
+        <translation>θB</translation>
+    </message>
+</context>
+<context>
+    <name>ExploreWindow</name>
+    <message>
+        <source>Zkoumat: evanescentní vlna a tunelování</source>
+        <translation>Explore: the evanescent wave and tunnelling</translation>
+    </message>
+    <message>
+        <source>Úhel dopadu:</source>
+        <translation>Angle of incidence:</translation>
+    </message>
+    <message>
+        <source>Látka:</source>
+        <translation>Substance:</translation>
+    </message>
+    <message>
+        <source>Index lomu:</source>
+        <translation>Refractive index:</translation>
+    </message>
+    <message>
+        <source>Svazek:</source>
+        <translation>Beam:</translation>
+    </message>
+    <message>
+        <source>Pás svazku (twipy):</source>
+        <translation>Beam waist (twips):</translation>
+    </message>
+    <message>
+        <source>Vzorkování:</source>
+        <translation>Sampling:</translation>
+    </message>
+    <message>
+        <source>Šipky:</source>
+        <translation>Arrows:</translation>
+    </message>
+    <message>
+        <source>Mezera (d):</source>
+        <translation>Gap (d):</translation>
+    </message>
+    <message>
+        <source>Index bloku:</source>
+        <translation>Block’s index:</translation>
+    </message>
+    <message>
+        <source>voda</source>
+        <translation>water</translation>
+    </message>
+    <message>
+        <source>sklo</source>
+        <translation>glass</translation>
+    </message>
+    <message>
+        <source>jiný index</source>
+        <translation>another index</translation>
+    </message>
+    <message>
+        <source>ostré okraje, 1000 twipů (hlavní okno)</source>
+        <translation>hard edges, 1000 twips (main window)</translation>
+    </message>
+    <message>
+        <source>Gaussův svazek</source>
+        <translation>Gaussian beam</translation>
+    </message>
+    <message>
+        <source>0,5 twipu</source>
+        <translation>0.5 twip</translation>
+    </message>
+    <message>
+        <source>1 twip (hlavní okno)</source>
+        <translation>1 twip (main window)</translation>
+    </message>
+    <message>
+        <source>přesné Huygensovy vlnky</source>
+        <translation>exact Huygens wavelets</translation>
+    </message>
+    <message>
+        <source>stejně dlouhé šipky hlavního okna</source>
+        <translation>equal arrows of the main window</translation>
+    </message>
+    <message>
+        <source>Druhý blok za vzduchovou mezerou</source>
+        <translation>Second block across an air gap</translation>
+    </message>
+    <message>
+        <source>Uložit tabulku jako CSV… (Ctrl+E)</source>
+        <translation>Save the table as CSV… (Ctrl+E)</translation>
+    </message>
+    <message>
+        <source>Mezní úhel θc = %1°</source>
+        <translation>Critical angle θc = %1°</translation>
+    </message>
+    <message>
+        <source>Mezní úhel: žádný (n = 1)</source>
+        <translation>Critical angle: none (n = 1)</translation>
+    </message>
+    <message>
+        <source>Brewsterův úhel θB = %1°</source>
+        <translation>Brewster’s angle θB = %1°</translation>
+    </message>
+    <message>
+        <source>Hloubka průniku d = %1 twipu = %2 λ₀</source>
+        <translation>Decay length d = %1 twip = %2 λ₀</translation>
+    </message>
+    <message>
+        <source>Pod mezním úhlem: světlo se láme do vzduchu, d není.</source>
+        <translation>Below the critical angle: the light is refracted into the air, there is no d.</translation>
+    </message>
+    <message>
+        <source>Odrazivost R: s %1 %, p %2 %</source>
+        <translation>Reflectance R: s %1 %, p %2 %</translation>
+    </message>
+    <message>
+        <source>Propustnost T: s %1 %, p %2 %</source>
+        <translation>Transmittance T: s %1 %, p %2 %</translation>
+    </message>
+    <message>
+        <source>Mezera %1 twipu propustí: s %2 %, p %3 %</source>
+        <translation>A gap of %1 twip lets through: s %2 %, p %3 %</translation>
+    </message>
+    <message>
+        <source>Uložit tabulku</source>
+        <translation>Save the table</translation>
+    </message>
+    <message>
+        <source>Tabulka CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Brontel – nápověda</source>

@@ -6,6 +6,7 @@
 #include "Brontel.h"
 #include "CurvesCsv.h"
 #include "CurvesFormat.h"
+#include "ExploreSwitch.h"
 #include "FilterEnding.h"
 #include "HelpWindow.h"
 #include "HomePage.h"
@@ -71,6 +72,8 @@ SceneMenu::SceneMenu(Brontel& window, PictureClipboard& clipboard, WindowSizeKey
     m_overlay->setChecked(m_overlaySwitch->isOn());
     connect(m_overlay, &QAction::toggled, m_overlaySwitch, &OverlaySwitch::setOn);
     m_menu->addAction(m_overlay);
+    m_explore = new ExploreSwitch(window);
+    m_menu->addAction(m_explore->action());
     m_menu->addSeparator();
     m_help = action(QKeySequence::HelpContents, &SceneMenu::showHelp);
     m_about = action(QKeySequence(), &SceneMenu::showAbout);
@@ -112,6 +115,7 @@ void SceneMenu::retranslate()
     m_saveCurves->setText(tr("Uložit křivky jako CSV…"));
     m_print->setText(tr("Tisk…"));
     m_overlay->setText(tr("Výukové popisky v obrázku"));
+    m_explore->retranslate();
     m_help->setText(tr("Nápověda"));
     m_about->setText(tr("O programu"));
     languageAction(currentLanguage())->setChecked(true);

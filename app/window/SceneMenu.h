@@ -18,6 +18,7 @@
 #include <optional>
 
 class Brontel;
+class ExploreSwitch;
 class OverlaySwitch;
 class PictureClipboard;
 class QAction;
@@ -39,6 +40,8 @@ public:
     QAction* saveCurvesAction() const { return m_saveCurves; }
     // Checkable: the teaching overlay over the picture.
     QAction* overlayAction() const { return m_overlay; }
+    // Opens the explore window (F3), remembered between starts.
+    ExploreSwitch* exploreSwitch() const { return m_explore; }
     QAction* helpAction() const { return m_help; }
     QAction* languageAction(Language language) const;
 
@@ -90,6 +93,7 @@ private:
     QAction* m_print = nullptr;
     QAction* m_overlay = nullptr;
     OverlaySwitch* m_overlaySwitch = nullptr;
+    ExploreSwitch* m_explore = nullptr;
     QAction* m_help = nullptr;
     QAction* m_about = nullptr;
     QMenu* m_languageMenu = nullptr;

@@ -9,6 +9,8 @@
 #include "ClassicalOptics.h"
 #include "CurveRecord.h"
 #include "Curves.h"
+#include "ExploreSums.h"
+#include "GapTransmission.h"
 #include "RunParameters.h"
 #include "RunSettings.h"
 #include "SettingsOfKeys.h"
@@ -26,7 +28,7 @@
 namespace {
 struct Quote
 {
-    QString kind; // "run" or "optics"
+    QString kind; // "run", "optics" or "explore"
     QStringList key;
     QString text;
 };
@@ -40,7 +42,7 @@ QString helpPage(const QString& language)
 QList<Quote> quotesOf(const QString& page)
 {
     static const QRegularExpression marked(
-        QStringLiteral("<span data-(run|optics)=\"([^\"]+)\">([^<]+)</span>"));
+        QStringLiteral("<span data-(run|optics|explore)=\"([^\"]+)\">([^<]+)</span>"));
     QList<Quote> quotes;
     for (const auto& m : marked.globalMatch(page)) {
         quotes.push_back({m.captured(1), m.captured(2).split(QLatin1Char(' ')), m.captured(3)});
@@ -119,6 +121,61 @@ RunSettings settingsOf(const QString& substance, const QString& angle, const QSt
 RunParameters parametersOf(const RunSettings& settings)
 {
     return chooseRunParameters(settings.angleCase, settings.substance, settings.distance);
+}
+
+// The explore sums for a substance at a true angle: decay lengths fitted to the heights' and the
+// gap's curves, the largest clean sampling step, the false signal of a 1-twip sampling, and the
+// gap's classical transmission.
+double explored(const QStringList& key)
+{
+    const QString& what = key[0];
+    ExploreSettings s;
+    s.index = substanceNamed(key[1]).refrIndex;
+    s.index2 = s.index;
+    s.alphaDegrees = key[2].toDouble();
+    const double d = decayLength(s.index, s.alphaDegrees).value_or(std::nan(""));
+    const auto heightFit = [&](ArrowKind arrows) {
+        s.arrows = arrows;
+        std::vector<double> z;
+        std::vector<double> intensity;
+        for (const HeightRow& row : heightCurve(s)) {
+            z.push_back(row.z);
+            intensity.push_back(row.amplitudeSquared);
+        }
+        return fittedDecayLength(z, intensity, d, 6 * d).value_or(std::nan(""));
+    };
+    if (what == QLatin1String("fit")) {
+        return heightFit(ArrowKind::Exact);
+    }
+    if (what == QLatin1String("fitequal")) {
+        return heightFit(ArrowKind::Equal);
+    }
+    if (what == QLatin1String("percent")) {
+        return 100 * (heightFit(ArrowKind::Equal) / d - 1);
+    }
+    if (what == QLatin1String("clean")) {
+        return largestCleanStep(s.index, s.alphaDegrees);
+    }
+    if (what == QLatin1String("flat")) {
+        s.stepTwips = 1;
+        return heightCurve(s).back().relative;
+    }
+    if (what == QLatin1String("gapfit")) {
+        s.secondBlock = true;
+        s.gapTwips = 6 * d;
+        std::vector<double> gaps;
+        std::vector<double> light;
+        for (const GapRow& row : gapCurve(s)) {
+            gaps.push_back(row.gap);
+            light.push_back(row.relative);
+        }
+        return fittedDecayLength(gaps, light, d, 5 * d).value_or(std::nan(""));
+    }
+    if (what == QLatin1String("tunnel")) {
+        return 100 *
+               optics::gapTransmission(s.index, s.alphaDegrees, key[3].toDouble() * d, s.index2).s;
+    }
+    return std::nan("");
 }
 
 // A run of the experiment core, as Start would make it, without the drawing.
@@ -385,6 +442,8 @@ private Q_SLOTS:
                 QVERIFY(q.key.size() == 4 || q.key.size() == 5);
                 value = measure.run(q.key);
                 ++runQuotes;
+            } else if (q.kind == QLatin1String("explore")) {
+                value = explored(q.key);
             } else {
                 value = measure.optic(q.key);
             }

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The entries of the picture's menu, as the window's menu has them: the picture as PNG and SVG,
-// the curves as CSV, print, the teaching overlay, the help, and the page's language.
+// the curves as CSV, print, the teaching overlay, the help, the explore view, and the page's
+// language.
 import type { PageCore } from 'brontel-core';
 import { type CaptionOf, printPicture, saveCsv, savePng, saveSvg } from './Exports';
 import { element, place } from './Layout';
@@ -12,6 +13,7 @@ import { type Language, tr } from './Texts';
 
 export interface MenuActions {
     help(): void;
+    explore(): void;
     switchLanguage(code: Language): void;
 }
 
@@ -31,6 +33,7 @@ export function pictureMenu(core: PageCore, stage: Stage, caption: CaptionOf, ac
             checked: stage.overlayOn, id: 'overlayItem',
         },
         { text: tr('SceneMenu', 'Nápověda'), act: () => actions.help() },
+        { text: tr('ExploreSwitch', 'Zkoumat…'), act: () => actions.explore(), id: 'exploreItem' },
         ...([['cs', 'Čeština'], ['en', 'English']] as [Language, string][])
             .map(([code, name]) => ({ text: name, act: () => actions.switchLanguage(code) })),
     ];

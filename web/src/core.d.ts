@@ -150,8 +150,66 @@ declare module 'brontel-core' {
         theoryPanel(): Phrase[];
         delete(): void;
     }
+    // The explore view's settings as its model holds them (web/core/ExploreBindings.cpp).
+    export interface ExploreSettings {
+        alpha: number; // true degrees
+        substance: 'water' | 'glass' | 'other';
+        index: number;
+        beam: 'hard' | 'gaussian';
+        waist: number; // twips
+        step: number; // twips
+        arrows: 'exact' | 'equal';
+        secondBlock: boolean;
+        gapInDepths: number;
+        gapTwips: number;
+        index2: number;
+        pickedHeight: number; // twips
+    }
+    // Classical optics for the settings; null where there is none (no critical angle, no d,
+    // no second block).
+    export interface ExploreReadouts {
+        criticalAngle: number | null;
+        brewsterAngle: number;
+        depthTwips: number | null;
+        depthWavelengths: number | null;
+        reflectanceS: number;
+        reflectanceP: number;
+        transmittanceS: number;
+        transmittanceP: number;
+        gapTransmissionS: number | null;
+        gapTransmissionP: number | null;
+        falseBeam: boolean;
+        largestCleanStep: number;
+        neededWaist: number | null;
+    }
+    // A label of the explore pictures in twips: its words (a Czech source in the context
+    // "ExploreView") or, when words is null, the literal text; numbers for %1, %2, ...
+    export interface ExploreLabel {
+        x: number;
+        y: number;
+        anchor: 'topLeft' | 'top' | 'topRight' | 'left' | 'right' | 'bottomLeft' | 'bottom';
+        words: string | null;
+        literal: string;
+        numbers: { value: number; decimals: number }[];
+        colour: number;
+    }
+    export interface ExploreView {
+        set(name: string, value: number | string | boolean): void;
+        settings(): ExploreSettings;
+        readouts(): ExploreReadouts;
+        // The pictures: seven numbers a command as PageCore.pictureFrom gives them, and labels.
+        draw(): { lines: Float32Array; labels: ExploreLabel[] };
+        // The height a point (twips) of the last drawing picks on the intensity plot.
+        heightAt(x: number, y: number): number | null;
+        csv(): string;
+        delete(): void;
+    }
     export interface CoreModule {
         PageCore: new () => PageCore;
+        ExploreView: new () => ExploreView;
+        // Milliseconds for one live re-sum of the explore view's heights, the best of `repeats`.
+        timeExploreSums(repeats: number, plain: boolean): number;
+        exploreHeightCount(): number;
         timeSums(repeats: number): number;
         windowTexts(): ControlTexts[];
         windowLayout(): WindowLayout;

@@ -7,6 +7,7 @@
 // changed.
 import createBrontelCore, { type ControlName, type CoreModule, type ModelChange, type PageCore } from 'brontel-core';
 import { Dialog } from './Dialog';
+import { Explore } from './explore/ExploreView';
 import { showHelp } from './Help';
 import { element, useLayout } from './Layout';
 import { Panel } from './Panel';
@@ -26,6 +27,7 @@ class Page {
     private readonly dialog = new Dialog();
     private readonly menu: PictureMenu;
     private pending: ModelChange[] = [];
+    explore?: Explore;
     private readonly caption = (name: ControlName) => this.panel.caption(name);
 
     constructor(readonly core: PageCore, private readonly module: CoreModule) {
@@ -40,7 +42,10 @@ class Page {
         });
         this.panel.build(this.root, this.stage.layers);
         this.menu = new PictureMenu(this.root, core, this.stage, this.caption,
-            { help: () => this.help(), switchLanguage: (code: Language) => this.switchLanguage(code) });
+            {
+                help: () => this.help(), explore: () => this.explore?.show(),
+                switchLanguage: (code: Language) => this.switchLanguage(code),
+            });
         document.body.append(this.dialog.box);
         element('div', { id: 'print' }, document.body);
         this.retranslate();
@@ -122,6 +127,7 @@ class Page {
         this.core.setDecimalComma(code === 'cs');
         this.retranslate();
         this.stage.drawOverlay(true);
+        this.explore?.retranslate();
     }
 }
 
@@ -134,7 +140,8 @@ async function main(): Promise<void> {
     performance.mark('brontel-ready');
     // For the measuring script (web/measure.mjs), which times the core and the drawing, and for
     // the test that holds the fast drawing to a plain one.
-    Object.assign(globalThis, { brontel: { page, module, replay } });
+    page.explore = new Explore(module);
+    Object.assign(globalThis, { brontel: { page, module, replay, explore: page.explore } });
     const manifest = document.querySelector('link[rel="manifest"]');
     if (manifest && location.protocol.startsWith('http') && 'serviceWorker' in navigator) {
         navigator.serviceWorker.register('sw.js').catch((e: unknown) => console.warn('Brontel: no offline copy', e));
