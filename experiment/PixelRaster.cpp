@@ -3,6 +3,7 @@
 
 #include "PixelRaster.h"
 
+#include "PixelRingTrace.h"
 #include "PixelSweeps.h"
 
 #include <algorithm>
@@ -149,8 +150,13 @@ private:
             return;
         }
         const PixelPoint centre{snapped(cx * m_scale, pen), snapped(cy * m_scale, pen)};
-        if (std::abs(centre.x) < 1e6 && std::abs(centre.y) < 1e6) {
+        if (std::abs(centre.x) >= 1e6 || std::abs(centre.y) >= 1e6) {
+            return;
+        }
+        if (pen >= 2) {
             wideRing(m_canvas, centre, r * m_scale, pen, toArgb(c.colour));
+        } else {
+            tracedRing(m_canvas, centre, r * m_scale, toArgb(c.colour));
         }
     }
 

@@ -359,7 +359,12 @@ void fillQuad(const PixelCanvas& canvas, const std::array<PixelPoint, 4>& p, std
                 e.x += e.step;
             }
         }
-        std::sort(crossings, crossings + n);
+        // At most four crossings: sorted in place.
+        for (int i = 1; i < n; ++i) {
+            for (int j = i; j > 0 && crossings[j] < crossings[j - 1]; --j) {
+                std::swap(crossings[j], crossings[j - 1]);
+            }
+        }
         for (int i = 0; i + 1 < n; i += 2) {
             canvas.span(fixedToInt(crossings[i]), fixedToInt(crossings[i + 1]), y, argb);
         }

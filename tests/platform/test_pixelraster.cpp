@@ -63,15 +63,25 @@ void TestPixelRaster::agreesWithTheWindow_data()
     QTest::addColumn<double>("factor");
     // The share of pixels that must agree.
     QTest::addColumn<double>("bound");
-    const std::pair<const char*, double> factors[] = {
-        {"1", 1.0}, {"2", 2.0}, {"1.25", 1.25}, {"1.5", 1.5}, {"1.75", 1.75}};
-    for (const auto& [factorName, factor] : factors) {
+    // At the design's size, 125 % and 150 % the pictures are the same. At 175 % and 200 % the
+    // markers' rings, two pixels wide, differ in a pixel here and there where their outlines
+    // graze a pixel's centre.
+    struct Factor
+    {
+        const char* name;
+        double factor;
+        double bound;
+    };
+    const Factor factors[] = {
+        {"1", 1.0, 1.0}, {"1.25", 1.25, 1.0}, {"1.5", 1.5, 1.0}, {"1.75", 1.75, 0.995},
+        {"2", 2.0, 0.995}};
+    for (const auto& [factorName, factor, bound] : factors) {
         for (const char* substance : {"Voda", "Sklo"}) {
             for (const char* angle : {"35", "60", "Mezní"}) {
                 for (const int distance : {100, 750, 1500}) {
                     QTest::addRow("%s %s %d at %s", substance, angle, distance, factorName)
                         << QString::fromUtf8(substance) << QString::fromUtf8(angle) << distance
-                        << factor << 0.995;
+                        << factor << bound;
                 }
             }
         }
