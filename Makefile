@@ -80,6 +80,7 @@ bench: deps bench-deps
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
 	$(BUILD_DIR)/bench/brontel-bench
 	$(BUILD_DIR)/bench/brontel-picture-bench
+	$(BUILD_DIR)/bench/brontel-raster-bench
 
 # The Qt-free sums cross-compiled for arm64 with SLEEF and run under qemu-aarch64, checked against
 # the plain loop and the worked values. Needs neither Qt for arm64 nor an ARM machine.

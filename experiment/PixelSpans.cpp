@@ -14,9 +14,18 @@ namespace {
 using Fixed = std::int64_t;
 constexpr double fixedOne = 65536.0;
 
+// std::round's rule (halves away from zero) without its call: the fraction v - int(v) is exact
+// for places within the int range, which everything drawn is after cutting.
 int roundHalfAway(double v)
 {
-    return int(std::round(v));
+    int i = int(v);
+    const double fraction = v - i;
+    if (fraction >= 0.5) {
+        ++i;
+    } else if (fraction <= -0.5) {
+        --i;
+    }
+    return i;
 }
 
 // Saturating, as a slope of an edge that is level is huge.
@@ -243,14 +252,24 @@ void thinLine(const PixelCanvas& canvas, PixelPoint a, PixelPoint b, std::uint32
         return;
     }
     const double slope = alongX ? dy / dx : dx / dy;
-    const int step = first < last ? 1 : -1;
+    // The steps from first towards last, last left out, in any order (one colour), and only
+    // those on the canvas.
+    const int limit = alongX ? canvas.width : canvas.height;
+    const int low = std::max(first < last ? first : last + 1, 0);
+    const int high = std::min(first < last ? last : first + 1, limit);
     if (alongX) {
-        for (int major = first; major != last; major += step) {
-            canvas.set(major, roundHalfAway(across + (major - from) * slope), argb);
+        for (int major = low; major < high; ++major) {
+            const int minor = roundHalfAway(across + (major - from) * slope);
+            if (minor >= 0 && minor < canvas.height) {
+                canvas.pixels[std::int64_t(minor) * canvas.stride + major] = argb;
+            }
         }
     } else {
-        for (int major = first; major != last; major += step) {
-            canvas.set(roundHalfAway(across + (major - from) * slope), major, argb);
+        for (int major = low; major < high; ++major) {
+            const int minor = roundHalfAway(across + (major - from) * slope);
+            if (minor >= 0 && minor < canvas.width) {
+                canvas.pixels[std::int64_t(major) * canvas.stride + minor] = argb;
+            }
         }
     }
 }

@@ -9,6 +9,7 @@
 //
 // Every shape is written as horizontal spans of one colour; nothing is read back.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -29,9 +30,9 @@ struct PixelCanvas
         }
         x1 = x1 < 0 ? 0 : x1;
         x2 = x2 > width ? width : x2;
-        std::uint32_t* row = pixels + std::int64_t(y) * stride;
-        for (int x = x1; x < x2; ++x) {
-            row[x] = argb;
+        if (x1 < x2) {
+            std::uint32_t* row = pixels + std::int64_t(y) * stride;
+            std::fill(row + x1, row + x2, argb);
         }
     }
     void set(int x, int y, std::uint32_t argb) const
