@@ -99,13 +99,15 @@ public:
 
     void flush()
     {
-        if (m_batch) {
-            m_batch->draw(m_canvas, toArgb(m_batchColour));
-            m_batch.reset();
+        if (m_batchOpen) {
+            m_batch.draw(m_canvas, pixel(m_batchColour));
+            m_batchOpen = false;
         }
     }
 
 private:
+    std::uint32_t pixel(Colour colour) const { return toPixel(colour, m_canvas.order); }
+
     // A pen of width design pixels is as wide as the rounded width in pixels, at least one.
     double penWidth(int width) const { return std::max(1.0, std::round(width * m_scale)); }
 
@@ -124,7 +126,7 @@ private:
                                {s->p2.x * m_scale, s->p2.y * m_scale}};
         if (m_thin && c.width == 1) {
             flush(); // what was gathered lies under this line
-            thinLine(m_canvas, scaled.p1, scaled.p2, toArgb(c.colour));
+            thinLine(m_canvas, scaled.p1, scaled.p2, pixel(c.colour));
             return;
         }
         PixelSweeps& lines = batch(c.colour, c.width);
@@ -145,7 +147,7 @@ private:
             const double x = std::round(cx * m_scale);
             const double y = std::round(cy * m_scale);
             if (std::abs(x) < 1e6 && std::abs(y) < 1e6) {
-                thinRing(m_canvas, int(x), int(y), r * m_scale, toArgb(c.colour));
+                thinRing(m_canvas, int(x), int(y), r * m_scale, pixel(c.colour));
             }
             return;
         }
@@ -154,9 +156,9 @@ private:
             return;
         }
         if (pen >= 2) {
-            wideRing(m_canvas, centre, r * m_scale, pen, toArgb(c.colour));
+            wideRing(m_canvas, centre, r * m_scale, pen, pixel(c.colour));
         } else {
-            tracedRing(m_canvas, centre, r * m_scale, toArgb(c.colour));
+            tracedRing(m_canvas, centre, r * m_scale, pixel(c.colour));
         }
     }
 
@@ -194,13 +196,14 @@ private:
 
     PixelSweeps& batch(Colour colour, int width)
     {
-        if (!m_batch || colour != m_batchColour || width != m_batchWidth) {
+        if (!m_batchOpen || colour != m_batchColour || width != m_batchWidth) {
             flush();
-            m_batch.emplace(penWidth(width));
+            m_batch = PixelSweeps(penWidth(width));
+            m_batchOpen = true;
             m_batchColour = colour;
             m_batchWidth = width;
         }
-        return *m_batch;
+        return m_batch;
     }
 
     PixelCanvas m_canvas;
@@ -208,7 +211,9 @@ private:
     Box m_clip;
     bool m_thin;
     bool m_snap;
-    std::optional<PixelSweeps> m_batch;
+    // The lines gathered since the colour or the pen last changed.
+    PixelSweeps m_batch{1};
+    bool m_batchOpen = false;
     Colour m_batchColour = 0;
     int m_batchWidth = 0;
 };

@@ -13,16 +13,20 @@
 //     std::vector<std::uint32_t> pixels(std::size_t(w) * h); // w, h: 763 x 575 times f, rounded
 //     rasterisePicture({pixels.data(), w, h, w}, drawing, 0, drawing.size(), f);
 //
-// Pixels are 0xAARRGGBB; what the picture does not draw on is left as it was.
+// Pixels are in the canvas' order; what the picture does not draw on is left as it was.
 
 #include "DrawingList.h"
 #include "PixelSpans.h"
 
 #include <cstddef>
 
-// A colour of the window system's 0x00BBGGRR form as an opaque 0xAARRGGBB pixel.
-constexpr std::uint32_t toArgb(Colour colour)
+// A colour of the window system's 0x00BBGGRR form as an opaque pixel in this order. The bytes
+// R, G, B, A read as one little-endian word are 0xAABBGGRR: the colour with its alpha.
+constexpr std::uint32_t toPixel(Colour colour, PixelOrder order)
 {
+    if (order == PixelOrder::Rgba) {
+        return 0xFF000000u | (colour & 0xFFFFFFu);
+    }
     return 0xFF000000u | (colour & 0xFFu) << 16 | (colour & 0xFF00u) | (colour >> 16 & 0xFFu);
 }
 

@@ -13,14 +13,21 @@
 #include <array>
 #include <cstdint>
 
-// A view of pixels, row after row, each pixel 0xAARRGGBB (premultiplied; the picture's colours
-// are opaque).
+// How a pixel's four bytes are laid out.
+enum class PixelOrder
+{
+    Argb, // one 32-bit word 0xAARRGGBB, as the desktop's images hold it
+    Rgba, // the bytes R, G, B, A in memory, as a web page's image data holds them
+};
+
+// A view of pixels, row after row (premultiplied; the picture's colours are opaque).
 struct PixelCanvas
 {
     std::uint32_t* pixels = nullptr;
     int width = 0;
     int height = 0;
     int stride = 0; // pixels from one row to the next
+    PixelOrder order = PixelOrder::Argb;
 
     // Sets pixels [x1, x2) of row y, cut to the canvas.
     void span(int x1, int x2, int y, std::uint32_t argb) const

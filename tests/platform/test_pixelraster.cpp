@@ -63,6 +63,8 @@ void TestPixelRaster::agreesWithTheWindow_data()
     QTest::addColumn<double>("factor");
     // The share of pixels that must agree.
     QTest::addColumn<double>("bound");
+    // The page's byte order instead of the desktop's.
+    QTest::addColumn<bool>("rgba");
     // At the design's size, 125 % and 150 % the pictures are the same. At 175 % and 200 % the
     // markers' rings, two pixels wide, differ in a pixel here and there where their outlines
     // graze a pixel's centre.
@@ -81,10 +83,14 @@ void TestPixelRaster::agreesWithTheWindow_data()
                 for (const int distance : {100, 750, 1500}) {
                     QTest::addRow("%s %s %d at %s", substance, angle, distance, factorName)
                         << QString::fromUtf8(substance) << QString::fromUtf8(angle) << distance
-                        << factor << bound;
+                        << factor << bound << false;
                 }
             }
         }
+    }
+    for (const double factor : {1.0, 1.5}) {
+        QTest::addRow("Voda 35 750 at %g, bytes R, G, B, A", factor)
+            << QStringLiteral("Voda") << QStringLiteral("35") << 750 << factor << 1.0 << true;
     }
 }
 
@@ -95,17 +101,29 @@ void TestPixelRaster::agreesWithTheWindow()
     QFETCH(int, distance);
     QFETCH(double, factor);
     QFETCH(double, bound);
-    const DrawingList& list = wholeRun(substance, angle, distance);
+    QFETCH(bool, rgba);
+    DrawingList list = wholeRun(substance, angle, distance);
+    if (rgba) {
+        // The run's own colours read alike with red and blue swapped; these do not.
+        list.setForeColour(0x0040A0FF);
+        list.setDrawWidth(2);
+        list.line(300, 300, 11000, 8000);
+        list.setDrawWidth(1);
+        list.line(300, 8000, 11000, 300, 0x00FF8020);
+    }
 
     QImage window(sizeAt(factor), QImage::Format_ARGB32_Premultiplied);
     window.fill(Qt::transparent);
     PictureRenderer::render(window, list, 0, list.size(), factor);
 
-    QImage raster(window.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage raster(window.size(), rgba ? QImage::Format_RGBA8888_Premultiplied
+                                      : QImage::Format_ARGB32_Premultiplied);
     raster.fill(Qt::transparent);
     rasterisePicture({reinterpret_cast<std::uint32_t*>(raster.bits()), raster.width(),
-                      raster.height(), int(raster.bytesPerLine() / 4)},
+                      raster.height(), int(raster.bytesPerLine() / 4),
+                      rgba ? PixelOrder::Rgba : PixelOrder::Argb},
                      list, 0, list.size(), factor);
+    raster.convertTo(QImage::Format_ARGB32_Premultiplied);
 
     qint64 same = 0;
     for (int y = 0; y < window.height(); ++y) {
