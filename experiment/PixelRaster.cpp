@@ -79,8 +79,8 @@ class Replay
 {
 public:
     Replay(const PixelCanvas& canvas, double scale)
-        : m_canvas(canvas), m_scale(scale),
-          m_clip{0, 0, canvas.width / scale, canvas.height / scale},
+        : m_canvas(canvas),
+          m_scale(scale), m_clip{0, 0, canvas.width / scale, canvas.height / scale},
           // From the design's size up to 1.5 times it one-pixel lines stay one pixel wide, and
           // are set straight into the pixels.
           m_thin(scale < 1.5),
@@ -222,8 +222,8 @@ private:
 void rasterisePicture(const PixelCanvas& canvas, const DrawingList& list, std::size_t from,
                       std::size_t to, double factor)
 {
-    if (!(factor > 0) || !std::isfinite(factor) || canvas.pixels == nullptr ||
-        canvas.width <= 0 || canvas.height <= 0) {
+    if (!(factor > 0) || !std::isfinite(factor) || canvas.pixels == nullptr || canvas.width <= 0 ||
+        canvas.height <= 0) {
         return;
     }
     Replay replay(canvas, factor);

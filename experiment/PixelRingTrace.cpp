@@ -79,10 +79,10 @@ public:
         const double h2 = h / 2;
         const double h2k = h2 * kappa;
         const Point p[13] = {
-            {x + w, y + h2},       {x + w, y + h2 + h2k}, {x + w2 + w2k, y + h},
-            {x + w2, y + h},       {x + w2 - w2k, y + h}, {x, y + h2 + h2k},
-            {x, y + h2},           {x, y + h2 - h2k},     {x + w2 - w2k, y},
-            {x + w2, y},           {x + w2 + w2k, y},     {x + w, y + h2 - h2k},
+            {x + w, y + h2}, {x + w, y + h2 + h2k}, {x + w2 + w2k, y + h},
+            {x + w2, y + h}, {x + w2 - w2k, y + h}, {x, y + h2 + h2k},
+            {x, y + h2},     {x, y + h2 - h2k},     {x + w2 - w2k, y},
+            {x + w2, y},     {x + w2 + w2k, y},     {x + w, y + h2 - h2k},
             {x + w, y + h2},
         };
         m_lastX = INT_MIN;
@@ -281,11 +281,10 @@ private:
                             ++y;
                             x += xinc;
                         }
-                    } else if (m_lastDir != dir &&
-                               (((axisAligned && m_lastAxisAligned) && m_lastX != firstX &&
-                                 m_lastY != firstY) ||
-                                (std::abs(m_lastX - firstX) > 1 ||
-                                 std::abs(m_lastY - firstY) > 1))) {
+                    } else if (m_lastDir != dir && (((axisAligned && m_lastAxisAligned) &&
+                                                     m_lastX != firstX && m_lastY != firstY) ||
+                                                    (std::abs(m_lastX - firstX) > 1 ||
+                                                     std::abs(m_lastY - firstY) > 1))) {
                         if (swapped) {
                             ++ys;
                         } else {
@@ -344,11 +343,10 @@ private:
                             ++x;
                             y += yinc;
                         }
-                    } else if (m_lastDir != dir &&
-                               (((axisAligned && m_lastAxisAligned) && m_lastX != firstX &&
-                                 m_lastY != firstY) ||
-                                (std::abs(m_lastX - firstX) > 1 ||
-                                 std::abs(m_lastY - firstY) > 1))) {
+                    } else if (m_lastDir != dir && (((axisAligned && m_lastAxisAligned) &&
+                                                     m_lastX != firstX && m_lastY != firstY) ||
+                                                    (std::abs(m_lastX - firstX) > 1 ||
+                                                     std::abs(m_lastY - firstY) > 1))) {
                         if (swapped) {
                             ++xs;
                         } else {

@@ -206,8 +206,7 @@ void slopedBand(const PixelCanvas& canvas, PixelPoint pa, PixelPoint pb, double 
     int iBottom = bottom.y < 0.5 ? -1 : int(bottom.y - 0.5);
     int iMiddle = std::min(iLeft, iRight);
 
-    Edge topLeft{toFixed(top.x + 0.5 + (iTop + 0.5 - top.y) * topLeftSlope),
-                 toFixed(topLeftSlope)};
+    Edge topLeft{toFixed(top.x + 0.5 + (iTop + 0.5 - top.y) * topLeftSlope), toFixed(topLeftSlope)};
     Edge bottomLeft{toFixed(left.x + 0.5 + (iLeft + 1.5 - left.y) * bottomLeftSlope),
                     toFixed(bottomLeftSlope)};
     Edge topRight{toFixed(top.x - 0.5 + (iTop + 0.5 - top.y) * topRightSlope),

@@ -27,15 +27,14 @@ const DrawingList& wholeRun(const QString& substanceKey, const QString& angleKey
     const std::string key = (substanceKey + angleKey + QString::number(distance)).toStdString();
     auto found = runs.find(key);
     if (found == runs.end()) {
-        const SubstanceRow& substance =
-            facts(*substanceFromKey(substanceKey.toStdString()));
+        const SubstanceRow& substance = facts(*substanceFromKey(substanceKey.toStdString()));
         const double alpha = angleKey == QStringLiteral("35")   ? 35
                              : angleKey == QStringLiteral("60") ? 60
                                                                 : substance.criticalAngle;
         DrawingList list;
         runWhole(list, RunSettings::fromFields(substance.refrIndex, alpha, angleKey.toStdString(),
-                                               substanceKey.toStdString(),
-                                               std::to_string(distance), distance));
+                                               substanceKey.toStdString(), std::to_string(distance),
+                                               distance));
         found = runs.emplace(key, std::move(list)).first;
     }
     return found->second;
@@ -74,9 +73,11 @@ void TestPixelRaster::agreesWithTheWindow_data()
         double factor;
         double bound;
     };
-    const Factor factors[] = {
-        {"1", 1.0, 1.0}, {"1.25", 1.25, 1.0}, {"1.5", 1.5, 1.0}, {"1.75", 1.75, 0.995},
-        {"2", 2.0, 0.995}};
+    const Factor factors[] = {{"1", 1.0, 1.0},
+                              {"1.25", 1.25, 1.0},
+                              {"1.5", 1.5, 1.0},
+                              {"1.75", 1.75, 0.995},
+                              {"2", 2.0, 0.995}};
     for (const auto& [factorName, factor, bound] : factors) {
         for (const char* substance : {"Voda", "Sklo"}) {
             for (const char* angle : {"35", "60", "Mezní"}) {
@@ -136,9 +137,8 @@ void TestPixelRaster::agreesWithTheWindow()
     const qint64 all = qint64(window.width()) * window.height();
     const double share = double(same) / double(all);
     qInfo("%.4f %% of the pixels agree (%lld differ)", share * 100, all - same);
-    QVERIFY2(share >= bound, qPrintable(QStringLiteral("%1 of %2 pixels differ")
-                                            .arg(all - same)
-                                            .arg(all)));
+    QVERIFY2(share >= bound,
+             qPrintable(QStringLiteral("%1 of %2 pixels differ").arg(all - same).arg(all)));
 }
 
 QTEST_MAIN(TestPixelRaster)
