@@ -81,6 +81,7 @@ bench: deps bench-deps
 	$(BUILD_DIR)/bench/brontel-bench
 	$(BUILD_DIR)/bench/brontel-picture-bench
 	$(BUILD_DIR)/bench/brontel-explore-bench
+	$(BUILD_DIR)/bench/brontel-raster-bench
 
 # The Qt-free sums cross-compiled for arm64 with SLEEF and run under qemu-aarch64, checked against
 # the plain loop and the worked values. Needs neither Qt for arm64 nor an ARM machine.
