@@ -11,10 +11,10 @@
 namespace {
 constexpr double leftMargin = 1400; // room for the value labels
 constexpr double rightMargin = 300;
-constexpr double topMargin = 300;
+constexpr double topMargin = 700;   // room for the measure's name and the first title
 constexpr double panelHeight = 2000;
 constexpr double panelPitch = 2700; // room under each panel for its place labels
-constexpr double legendTop = topMargin + 3 * panelPitch + 100;
+constexpr double legendTop = topMargin + 2 * panelPitch + panelHeight + 900;
 constexpr double tickLength = 80;
 constexpr double labelGap = 60;
 

@@ -229,7 +229,7 @@ std::string worksheetHtml(WorksheetPart part, const TextLookup& lookup, const Nu
                     "Worksheet",
                     "Nad hladinou zachytí V lomené světlo (největší druhá mocnina výslednice "
                     "%1), pod hladinou jen odražené světlo, a to slabé (nejvýše %2): odražený "
-                    "svazek protíná čáru V jen při 60°. Křivka H ukazuje lomený svazek v "
+                    "svazek protíná čáru V jen při 60°. Křivka H ukazuje lomený svazek ve "
                     "vzduchu, křivka L odražený svazek ve vodě."),
                 {w.significant(n.vAboveWater35, 3), w.significant(n.vBelowWater35, 2)})},
         {QT_TRANSLATE_NOOP("Worksheet", "2. Mezní úhel"),
