@@ -146,61 +146,58 @@ void ComparisonWindow::showModel()
     m_chart->update();
 }
 
-void ComparisonWindow::savePicture()
+void ComparisonWindow::saveAs(const QString& title, const QString& name, const QStringList& filters,
+                              const BytesFor& bytesFor)
 {
-    const QString png = tr("Obrázek PNG (*.png)");
-    const QString svg = tr("Vektorový obrázek SVG (*.svg)");
-    QString filter = png;
-    QString path = QFileDialog::getSaveFileName(
-        this, tr("Uložit srovnání jako obrázek"),
-        QDir(m_lastFolder).filePath(QStringLiteral("brontel-srovnani.png")),
-        png + QStringLiteral(";;") + svg, &filter);
+    QString filter = filters.front();
+    QString path = QFileDialog::getSaveFileName(this, title, QDir(m_lastFolder).filePath(name),
+                                                filters.join(QStringLiteral(";;")), &filter);
     if (path.isEmpty()) {
         return;
     }
-    path = withFilterEnding(path, filter, {png, svg});
-    const ChartPicture chart(m_comparison.chart(), m_comparison.runs());
-    QByteArray bytes;
-    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        bytes = chart.svg();
-    } else {
-        const QStringList sizes{QStringLiteral("1×"), QStringLiteral("2×"), QStringLiteral("4×")};
-        bool chosen = false;
-        const QString picked =
-            QInputDialog::getItem(this, tr("Uložit srovnání jako obrázek"), tr("Velikost obrázku:"),
-                                  sizes, 1, false, &chosen);
-        if (!chosen) {
-            return;
-        }
-        bytes = chart.png(double(1 << sizes.indexOf(picked)));
+    path = withFilterEnding(path, filter, filters);
+    const std::optional<QByteArray> bytes = bytesFor(path, filter);
+    if (!bytes) {
+        return; // the user changed their mind
     }
-    if (const auto failure = writeWhole({{path, bytes}})) {
+    if (const auto failure = writeWhole({{path, *bytes}})) {
         QMessageBox::warning(this, QStringLiteral("Brontel"), *failure);
     } else {
         m_lastFolder = QFileInfo(path).absolutePath();
     }
 }
 
+void ComparisonWindow::savePicture()
+{
+    const QString title = tr("Uložit srovnání jako obrázek");
+    saveAs(title, QStringLiteral("brontel-srovnani.png"),
+           {tr("Obrázek PNG (*.png)"), tr("Vektorový obrázek SVG (*.svg)")},
+           [this, title](const QString& path, const QString&) -> std::optional<QByteArray> {
+               const ChartPicture chart(m_comparison.chart(), m_comparison.runs());
+               if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+                   return chart.svg();
+               }
+               const QStringList sizes{QStringLiteral("1×"), QStringLiteral("2×"),
+                                       QStringLiteral("4×")};
+               bool chosen = false;
+               const QString picked = QInputDialog::getItem(this, title, tr("Velikost obrázku:"),
+                                                            sizes, 1, false, &chosen);
+               if (!chosen) {
+                   return std::nullopt;
+               }
+               return chart.png(double(1 << sizes.indexOf(picked)));
+           });
+}
+
 void ComparisonWindow::saveTable()
 {
-    const QString standard = tr("Tabulka CSV (*.csv)");
     const QString forSpreadsheets = tr("CSV pro tabulkové procesory (*.csv)");
-    QString filter = standard;
-    QString path = QFileDialog::getSaveFileName(
-        this, tr("Uložit tabulku srovnání"),
-        QDir(m_lastFolder).filePath(QStringLiteral("brontel-srovnani.csv")),
-        standard + QStringLiteral(";;") + forSpreadsheets, &filter);
-    if (path.isEmpty()) {
-        return;
-    }
-    path = withFilterEnding(path, filter, {standard, forSpreadsheets});
-    const CurvesFormat format =
-        filter == forSpreadsheets ? CurvesFormat::Locale : CurvesFormat::Standard;
-    const QByteArray csv =
-        QByteArray::fromStdString(comparisonCsv(m_comparison.runs(), csvSeparators(format)));
-    if (const auto failure = writeWhole({{path, csv}})) {
-        QMessageBox::warning(this, QStringLiteral("Brontel"), *failure);
-    } else {
-        m_lastFolder = QFileInfo(path).absolutePath();
-    }
+    saveAs(tr("Uložit tabulku srovnání"), QStringLiteral("brontel-srovnani.csv"),
+           {tr("Tabulka CSV (*.csv)"), forSpreadsheets},
+           [this, forSpreadsheets](const QString&, const QString& filter) {
+               const CurvesFormat format =
+                   filter == forSpreadsheets ? CurvesFormat::Locale : CurvesFormat::Standard;
+               return std::optional(QByteArray::fromStdString(
+                   comparisonCsv(m_comparison.runs(), csvSeparators(format))));
+           });
 }

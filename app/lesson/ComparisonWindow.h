@@ -11,6 +11,9 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <optional>
+
 class QButtonGroup;
 class QLabel;
 class QVBoxLayout;
@@ -30,6 +33,12 @@ public Q_SLOTS:
 
 private:
     void showModel();
+    // Asks for a file name among filters and writes what bytesFor makes for it (nothing when it
+    // makes none), whole; a message when the file could not be written.
+    using BytesFor =
+        std::function<std::optional<QByteArray>(const QString& path, const QString& filter)>;
+    void saveAs(const QString& title, const QString& name, const QStringList& filters,
+                const BytesFor& bytesFor);
 
     RunComparison& m_comparison;
     QButtonGroup* m_scale = nullptr;
