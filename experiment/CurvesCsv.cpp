@@ -4,9 +4,7 @@
 #include "CurvesCsv.h"
 
 #include "CurveRecord.h"
-#include "ShortestDecimal.h"
 
-#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -24,16 +22,6 @@ constexpr std::string_view columnNames[] = {"step",
                                             "angle_degrees",
                                             "distance_twips"};
 
-constexpr std::string_view lineEnd = "\r\n"; // RFC 4180 ends every record with CRLF
-constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-
-void append(std::string& out, double value, char decimal)
-{
-    std::string text = shortestDecimal(value);
-    std::replace(text.begin(), text.end(), '.', decimal);
-    out += text;
-}
-
 // The settings are the same on every row; written once and repeated.
 std::string settingsColumns(const RunSettings& settings, const CsvSeparators& separators)
 {
@@ -41,7 +29,7 @@ std::string settingsColumns(const RunSettings& settings, const CsvSeparators& se
     std::string columns(facts(settings.substance).name);
     for (const double value : {settings.refrIndex, settings.alpha, settings.detectorDistance}) {
         columns += separators.column;
-        append(columns, value, separators.decimal);
+        appendCsvNumber(columns, value, separators);
     }
     return columns;
 }
@@ -50,25 +38,15 @@ std::string settingsColumns(const RunSettings& settings, const CsvSeparators& se
 std::string curvesCsv(const CurveRecord& record, const CsvSeparators& separators)
 {
     const std::string settings = settingsColumns(record.settings, separators);
-    std::string out;
-    if (separators.byteOrderMark) {
-        out += byteOrderMark;
-    }
-    for (const std::string_view name : columnNames) {
-        if (name != columnNames[0]) {
-            out += separators.column;
-        }
-        out += name;
-    }
-    out += lineEnd;
+    std::string out = csvHeader(columnNames, separators);
     for (const CurvePoint& p : record.points) {
         for (const double value : {double(p.step), double(p.y), p.x, p.vSquared, p.hSquared,
                                    p.lSquared, p.vBar, p.hBar, p.lBar}) {
-            append(out, value, separators.decimal);
+            appendCsvNumber(out, value, separators);
             out += separators.column;
         }
         out += settings;
-        out += lineEnd;
+        out += csvLineEnd;
     }
     return out;
 }

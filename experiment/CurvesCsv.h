@@ -16,27 +16,11 @@
 //
 //     curvesCsv(record, CsvSeparators::forSpreadsheets(','));
 
+#include "CsvText.h"
+
 #include <string>
 
 struct CurveRecord;
-
-struct CsvSeparators
-{
-    char column = ',';
-    char decimal = '.';
-    bool byteOrderMark = false;
-
-    // RFC 4180.
-    static constexpr CsvSeparators standard() { return {}; }
-    // For a spreadsheet in a locale of this decimal separator: the comma is kept where the
-    // locale has it, any other separator gives the point.
-    static constexpr CsvSeparators forSpreadsheets(char localeDecimal)
-    {
-        return {';', localeDecimal == ',' ? ',' : '.', true};
-    }
-
-    friend bool operator==(const CsvSeparators&, const CsvSeparators&) = default;
-};
 
 std::string curvesCsv(const CurveRecord& record,
                       const CsvSeparators& separators = CsvSeparators::standard());

@@ -13,7 +13,8 @@ cmake_minimum_required(VERSION 3.25)
 # The desktop program's rooms (app/*/) sit on platform/, each using only the rooms named for
 # it; app/ itself holds the program, which uses them all.
 set(layers settings experiment model platform
-    app/look app/size app/export app/language app/explore app/window app/commandline app)
+    app/look app/size app/export app/language app/explore app/lesson app/window app/commandline
+    app)
 set(allowed_settings settings)
 set(allowed_experiment settings experiment)
 set(allowed_model settings experiment model)
@@ -23,11 +24,8 @@ set(allowed_app/look ${below_rooms} app/look)
 set(allowed_app/size ${below_rooms} app/size)
 set(allowed_app/export ${below_rooms} app/look app/export)
 set(allowed_app/language ${below_rooms} app/look app/language)
-set(allowed_app/explore ${below_rooms} app/look app/export app/explore)
-set(allowed_app/window ${below_rooms} app/look app/size app/export app/language app/explore
-    app/window)
-set(allowed_app/commandline ${below_rooms} app/look app/export app/language app/explore
-    app/commandline)
+    app/look app/size app/export app/language app/explore app/lesson app/window app/commandline
+    app)
 set(allowed_app ${layers})
 set(qt_free settings experiment model)
 
