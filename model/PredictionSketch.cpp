@@ -3,7 +3,7 @@
 
 #include "PredictionSketch.h"
 
-#include "SceneClip.h"
+#include "WindowLayout.h"
 #include "SceneGeometry.h"
 
 #include <algorithm>
@@ -13,8 +13,8 @@ namespace {
 // bottom of the detectors' lines.
 ChartPoint onScene(ChartPoint p)
 {
-    return {std::clamp(p.x, sceneclip::leftX, scene::plotRightX),
-            std::clamp(p.y, sceneclip::topY, scene::sweepBottomY)};
+    return {std::clamp(p.x, layout::sceneBounds.leftX, scene::plotRightX),
+            std::clamp(p.y, layout::sceneBounds.topY, scene::sweepBottomY)};
 }
 } // namespace
 

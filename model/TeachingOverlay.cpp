@@ -151,15 +151,12 @@ std::string_view optionWords(AngleCase angleCase)
 
 // The angle the option itself writes into the angle field; none for the critical option
 // without a known substance.
-std::optional<double> optionAngle(AngleCase angleCase, std::optional<Substance> substance)
+double optionAngle(AngleCase angleCase, Substance substance)
 {
     if (const auto degrees = facts(angleCase).degrees) {
-        return degrees;
+        return *degrees;
     }
-    if (substance) {
-        return facts(*substance).criticalAngle;
-    }
-    return std::nullopt;
+    return facts(substance).criticalAngle;
 }
 
 // The angles are drawn at the right end of the lit stretch: below it, between the normal and
@@ -218,12 +215,9 @@ std::vector<Phrase> theoryPanel(const RunSettings& settings)
     if (std::abs(p->incidence - p->criticalAngle) < spread) {
         panel.push_back({words::spreadLine, {{spread, 2}}});
     }
-    if (settings.angleCase) {
-        panel.push_back({optionWords(*settings.angleCase), {}});
-        const auto own = optionAngle(*settings.angleCase, settings.substance);
-        if (own && std::abs(*own - settings.alpha) > 1e-9) {
-            panel.push_back({words::typedAngleLine, {}});
-        }
+    panel.push_back({optionWords(settings.angleCase), {}});
+    if (std::abs(optionAngle(settings.angleCase, settings.substance) - settings.alpha) > 1e-9) {
+        panel.push_back({words::typedAngleLine, {}});
     }
     return panel;
 }

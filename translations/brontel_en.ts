@@ -318,6 +318,53 @@ Type a number from this range into the field and press Start again.</translation
     </message>
 </context>
 <context>
+    <name>ChartPicture</name>
+    <message>
+        <source>Voda</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>Sklo</source>
+        <translation>Glass</translation>
+    </message>
+    <message>
+        <source>%1, n = %2, úhel %3°, H ve výšce %4 twipů</source>
+        <extracomment>A kept run in the comparison&apos;s legend. %1 the substance, %2 the refractive index, %3 the angle of incidence in the program&apos;s degrees, %4 detector H&apos;s height in twips.</extracomment>
+        <translation>%1, n = %2, angle %3°, H %4 twips up</translation>
+    </message>
+    <message>
+        <source>Detektor V na svislé čáře: vlevo vzduch, za čárkovanou čarou látka</source>
+        <translation>Detector V on its vertical line: air on the left, the substance past the dashed line</translation>
+    </message>
+    <message>
+        <source>Detektor H ve vzduchu</source>
+        <translation>Detector H in the air</translation>
+    </message>
+    <message>
+        <source>Detektor L v látce</source>
+        <translation>Detector L in the substance</translation>
+    </message>
+    <message>
+        <source>místo detektoru (twipy)</source>
+        <translation>detector&apos;s place (twips)</translation>
+    </message>
+    <message>
+        <source>Druhá mocnina výslednice děleno druhou mocninou délky šipky: stejná míra pro každý úhel</source>
+        <translation>Squared resultant divided by the arrow length squared: the same measure at every angle</translation>
+    </message>
+    <message>
+        <source>Brontel: srovnání běhů</source>
+        <translation>Brontel: runs compared</translation>
+    </message>
+</context>
+<context>
+    <name>ChartView</name>
+    <message>
+        <source>Graf srovnání běhů</source>
+        <translation>Chart of the compared runs</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--index: „%1“ není číslo.</source>
@@ -348,6 +395,73 @@ Type a number from this range into the field and press Start again.</translation
         <source>--alpha: s úhlem dopadu %1° pokus nemá smysl; zadejte číslo od %2 do %3.</source>
         <extracomment>%1 is the value given, %2 to %3 the angles the experiment takes, in degrees.</extracomment>
         <translation>--alpha: an angle of incidence of %1° makes no sense for the experiment; give a number from %2 to %3.</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonWindow</name>
+    <message>
+        <source>Brontel: srovnání běhů</source>
+        <translation>Brontel: runs compared</translation>
+    </message>
+    <message>
+        <source>Stupnice:</source>
+        <translation>Scale:</translation>
+    </message>
+    <message>
+        <source>lineární</source>
+        <translation>linear</translation>
+    </message>
+    <message>
+        <source>logaritmická</source>
+        <translation>logarithmic</translation>
+    </message>
+    <message>
+        <source>Uložit obrázek…</source>
+        <translation>Save picture…</translation>
+    </message>
+    <message>
+        <source>Uložit tabulku…</source>
+        <translation>Save table…</translation>
+    </message>
+    <message>
+        <source>Zatím není ponechán žádný běh. Po skončení běhu zvolte v nabídce obrázku „Ponechat běh“ (klávesa K); srovnat lze až čtyři běhy.</source>
+        <translation>No run kept yet. When a run has ended, choose “Keep this run” in the picture&apos;s menu (key K); up to four runs can be compared.</translation>
+    </message>
+    <message>
+        <source>Odebrat</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Odebrat běh: %1</source>
+        <translation>Remove run: %1</translation>
+    </message>
+    <message>
+        <source>Uložit srovnání jako obrázek</source>
+        <translation>Save the comparison as a picture</translation>
+    </message>
+    <message>
+        <source>Obrázek PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Vektorový obrázek SVG (*.svg)</source>
+        <translation>SVG vector image (*.svg)</translation>
+    </message>
+    <message>
+        <source>Velikost obrázku:</source>
+        <translation>Picture size:</translation>
+    </message>
+    <message>
+        <source>CSV pro tabulkové procesory (*.csv)</source>
+        <translation>CSV for spreadsheets (*.csv)</translation>
+    </message>
+    <message>
+        <source>Uložit tabulku srovnání</source>
+        <translation>Save the comparison&apos;s table</translation>
+    </message>
+    <message>
+        <source>Tabulka CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -928,6 +1042,152 @@ it hides the evanescent wave.</translation>
     <message>
         <source>Opustit celou obrazovku</source>
         <translation>Leave full screen</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Brontel: klíč k pracovnímu listu</source>
+        <translation>Brontel: worksheet key</translation>
+    </message>
+    <message>
+        <source>Brontel: pracovní list</source>
+        <translation>Brontel: worksheet</translation>
+    </message>
+    <message>
+        <source>Klíč k pracovnímu listu: úplný odraz světla</source>
+        <translation>Worksheet key: total internal reflection of light</translation>
+    </message>
+    <message>
+        <source>Pracovní list: úplný odraz světla</source>
+        <translation>Worksheet: total internal reflection of light</translation>
+    </message>
+    <message>
+        <source>Jméno: ______________________   Třída: ________   Datum: ____________</source>
+        <translation>Name: ______________________   Class: ________   Date: ____________</translation>
+    </message>
+    <message>
+        <source>1. Předpověď</source>
+        <translation>1. Prediction</translation>
+    </message>
+    <message>
+        <source>Zvolte vodu, úhel 35 a detektor H ve výšce 750 twipů. Než stisknete Start, zvolte v nabídce obrázku „Předpověď“ a načrtněte, kudy podle vás povedou křivky detektorů V, H a L. Pak pokus spusťte. V čem se výsledek od vaší předpovědi liší?</source>
+        <translation>Choose water, the angle 35 and detector H 750 twips above the surface. Before you press Start, choose “Prediction” in the picture&apos;s menu and sketch where you expect the curves of detectors V, H and L to go. Then run the experiment. How does the result differ from your prediction?</translation>
+    </message>
+    <message>
+        <source>Nad hladinou zachytí V lomené světlo (největší druhá mocnina výslednice %1), pod hladinou jen odražené světlo, a to slabé (nejvýše %2): odražený svazek protíná čáru V jen při 60°. Křivka H ukazuje lomený svazek ve vzduchu, křivka L odražený svazek ve vodě.</source>
+        <translation>Above the surface V catches the refracted light (largest squared resultant %1), below it only reflected light, and weak (at most %2): the reflected beam crosses V&apos;s line only at 60°. Curve H shows the refracted beam in the air, curve L the reflected beam in the water.</translation>
+    </message>
+    <message>
+        <source>2. Mezní úhel</source>
+        <translation>2. The critical angle</translation>
+    </message>
+    <message>
+        <source>Vypočtěte mezní úhel vody (n = 1,33) a skla (n = 1,5) ze vztahu sin θc = 1/n. Pak zvolte „Mezní“ u vody i u skla a porovnejte své výsledky s úhly, které program napíše do pole úhlu dopadu.</source>
+        <translation>Work out the critical angle of water (n = 1.33) and of glass (n = 1.5) from sin θc = 1/n. Then choose “Critical” with water and with glass and compare your results with the angles the program writes into the angle field.</translation>
+    </message>
+    <message>
+        <source>Voda: θc = %1°, sklo: θc = %2°. Program napíše %3 a %4: převádí stupně na radiány s 3,14 místo π, takže jeho %3 je skutečných %5° a jeho %4 skutečných %6°, v obou případech těsně za mezním úhlem.</source>
+        <translation>Water: θc = %1°, glass: θc = %2°. The program writes %3 and %4: it turns degrees into radians with 3.14 for π, so its %3 is a true %5° and its %4 a true %6°, in both cases just past the critical angle.</translation>
+    </message>
+    <message>
+        <source>3. Lom</source>
+        <translation>3. Refraction</translation>
+    </message>
+    <message>
+        <source>Světlo dopadá zespodu na rozhraní pod úhlem 35°. Vypočtěte ze Snellova zákona n sin α = sin β úhel lomu β ve vzduchu pro vodu a pro sklo.</source>
+        <translation>Light meets the surface from below at 35°. Work out from Snell&apos;s law n sin α = sin β the angle β of the refracted ray in the air, for water and for glass.</translation>
+    </message>
+    <message>
+        <source>Voda: β = %1°, sklo: β = %2°.</source>
+        <translation>Water: β = %1°, glass: β = %2°.</translation>
+    </message>
+    <message>
+        <source>4. Srovnání na jedné stupnici</source>
+        <translation>4. Compared on one scale</translation>
+    </message>
+    <message>
+        <source>Spusťte vodu při úhlu 35 a pak při úhlu 60, obojí se vzdáleností 750 twipů, a oba běhy si ponechte („Ponechat běh“). V tabulce CSV každého běhu najděte největší hodnotu l_amplitude_squared a ve srovnání běhů největší hodnotu detektoru L na jednotku šipky. Při kterém úhlu se odráží víc světla? Proč to samotné hodnoty z CSV neukážou?</source>
+        <translation>Run water at the angle 35 and then at 60, both with the distance 750 twips, and keep both runs (“Keep this run”). Find the largest l_amplitude_squared in each run&apos;s CSV table, and in the comparison the largest value of detector L per unit arrow. At which angle is more light reflected? Why do the CSV&apos;s values alone not show it?</translation>
+    </message>
+    <message>
+        <source>CSV: %1 při 35° a %2 při 60°, skoro stejně. Na jednotku šipky: %3 a %4, tedy při 60° asi %5krát víc: tam se světlo úplně odráží. Šipky detektoru L jsou při 35° dvakrát delší (6 proti 3), a druhá mocnina výslednice proto čtyřikrát větší. Poměr není poměrem Fresnelových odrazivostí z panelu teorie: model sčítá šipky bez ohledu na polarizaci.</source>
+        <translation>CSV: %1 at 35° and %2 at 60°, nearly equal. Per unit arrow: %3 and %4, so about %5 times more at 60°: there the light is totally reflected. Detector L&apos;s arrows are twice as long at 35° (6 against 3), so the squared resultant is four times larger. The ratio is not the ratio of the Fresnel reflectances in the theory panel: the model sums arrows without regard to polarisation.</translation>
+    </message>
+    <message>
+        <source>5. Odrazivost a Brewsterův úhel</source>
+        <translation>5. Reflectance and Brewster&apos;s angle</translation>
+    </message>
+    <message>
+        <source>V panelu teorie odečtěte odrazivosti Rs a Rp vody při úhlu 35. Proč je Rp tak malá? Vypočtěte Brewsterův úhel tg αB = 1/n pro světlo, které jde z vody do vzduchu.</source>
+        <translation>Read the reflectances Rs and Rp of water at the angle 35 in the theory panel. Why is Rp so small? Work out Brewster&apos;s angle tan αB = 1/n for light going from water into the air.</translation>
+    </message>
+    <message>
+        <source>Rs = %1 %, Rp = %2 %. Úhel 35° leží blízko Brewsterova úhlu vody αB = %3°, při kterém se světlo polarizované v rovině dopadu neodráží vůbec.</source>
+        <translation>Rs = %1 %, Rp = %2 %. 35° lies near water&apos;s Brewster angle αB = %3°, at which light polarised in the plane of incidence is not reflected at all.</translation>
+    </message>
+    <message>
+        <source>6. Detektor H při mezním úhlu</source>
+        <translation>6. Detector H at the critical angle</translation>
+    </message>
+    <message>
+        <source>Zvolte vodu, „Mezní“ a vzdálenost 100 twipů a pokus spusťte. Co ukazuje křivka H? Je to evanescentní vlna? Pomozte si nápovědou.</source>
+        <translation>Choose water, “Critical” and the distance 100 twips and run the experiment. What does curve H show? Is it the evanescent wave? The help will help you.</translation>
+    </message>
+    <message>
+        <source>Není. H zachytí světlo, které se ohýbá na okrajích úzkého svazku a letí těsně nad rozhraním. Evanescentní vlna sahá při tomto nastavení jen asi d = %1 twipu do vzduchu; ve výšce 100 twipů by z její intenzity zbylo e^(−2·100/d) = %2.</source>
+        <translation>It is not. H catches light diffracted at the edges of the narrow beam, flying just above the surface. At this setting the evanescent wave reaches only about d = %1 twips into the air; 100 twips up, e^(−2·100/d) = %2 of its intensity would be left.</translation>
+    </message>
+    <message>
+        <source>7. Narušený (frustrovaný) úplný odraz</source>
+        <translation>7. Frustrated total internal reflection</translation>
+    </message>
+    <message>
+        <source>Dva skleněné hranoly dělí tenká vrstva vzduchu a světlo dopadá na rozhraní pod úhlem 60°. Vysvětlete slovy, proč část světla projde do druhého hranolu, když je vrstva velmi tenká, a proč skoro žádné, když je silná. Kde se toho využívá?</source>
+        <translation>A thin layer of air separates two glass prisms, and light meets the surface at 60°. Explain in words why part of the light passes into the second prism when the layer is very thin, and almost none when it is thick. Where is this used?</translation>
+    </message>
+    <message>
+        <source>Za rozhraním sahá do vzduchu evanescentní pole, jehož amplituda klesá na 1/e na délce d = %1 twipu (%2 vlnové délky ve vzduchu). Zasáhne-li druhý hranol do tohoto pole, světlo v něm pokračuje; jeho intenzita klesá s šířkou mezery g přibližně jako e^(−2g/d), takže už přes mezeru jedné vlnové délky projde jen asi %3. Využívá se ve snímačích otisků prstů a v děličích svazku.</source>
+        <translation>Past the surface an evanescent field reaches into the air; its amplitude falls to 1/e over d = %1 twip (%2 of a wavelength in air). Where the second prism reaches into this field, the light goes on in it; its intensity falls with the gap g about as e^(−2g/d), so across a gap of one wavelength only about %3 gets through. Fingerprint readers and beam splitters use it.</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetWindow</name>
+    <message>
+        <source>Brontel: pracovní list</source>
+        <translation>Brontel: worksheet</translation>
+    </message>
+    <message>
+        <source>List pro žáky</source>
+        <translation>Pupils&apos; sheet</translation>
+    </message>
+    <message>
+        <source>Klíč pro učitele</source>
+        <translation>Teacher&apos;s key</translation>
+    </message>
+    <message>
+        <source>Tisknout…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Uložit jako PDF…</source>
+        <translation>Save as PDF…</translation>
+    </message>
+    <message>
+        <source>Náhled pracovního listu</source>
+        <translation>Worksheet preview</translation>
+    </message>
+    <message>
+        <source>Pracovní list se nevytiskl.</source>
+        <translation>The worksheet was not printed.</translation>
+    </message>
+    <message>
+        <source>Dokument PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Uložit pracovní list</source>
+        <translation>Save the worksheet</translation>
     </message>
 </context>
 </TS>

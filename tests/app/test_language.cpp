@@ -355,10 +355,10 @@ void TestLanguage::numbersFollowTheLanguage()
     Brontel w(Countdown(0));
     w.setRefusalsShown(false);
     w.load();
-    QCOMPARE(w.nIndex->text(), index);
+    QCOMPARE(w.control<QLineEdit>(Control::nIndex)->text(), index);
     QSignalSpy refused(&w, &Brontel::runRefused);
-    w.nAlfa->setText(angle);
-    w.cmdStart->click();
+    w.control<QLineEdit>(Control::nAlfa)->setText(angle);
+    w.control<QPushButton>(Control::cmdStart)->click();
     QVERIFY2(refused.isEmpty(),
              refused.isEmpty() ? "" : qPrintable(refused.first().first().toString()));
     QVERIFY(waitForRunEnd(w));

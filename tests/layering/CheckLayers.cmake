@@ -24,8 +24,12 @@ set(allowed_app/look ${below_rooms} app/look)
 set(allowed_app/size ${below_rooms} app/size)
 set(allowed_app/export ${below_rooms} app/look app/export)
 set(allowed_app/language ${below_rooms} app/look app/language)
-    app/look app/size app/export app/language app/explore app/lesson app/window app/commandline
-    app)
+set(allowed_app/explore ${below_rooms} app/look app/export app/explore)
+set(allowed_app/lesson ${below_rooms} app/look app/export app/lesson)
+set(allowed_app/window ${below_rooms} app/look app/size app/export app/language app/explore
+    app/lesson app/window)
+set(allowed_app/commandline ${below_rooms} app/look app/export app/language app/explore
+    app/commandline)
 set(allowed_app ${layers})
 set(qt_free settings experiment model)
 

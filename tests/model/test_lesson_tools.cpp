@@ -6,7 +6,7 @@
 #include "DrawingList.h"
 #include "PredictionSketch.h"
 #include "RunComparison.h"
-#include "SceneClip.h"
+#include "WindowLayout.h"
 #include "SweepStep.h"
 
 #include <QTest>
@@ -134,8 +134,8 @@ void TestLessonTools::sketchStaysOnTheScene_data()
     QTest::addColumn<double>("keptX");
     QTest::addColumn<double>("keptY");
     QTest::newRow("on the scene") << 5000.0 << 4000.0 << 5000.0 << 4000.0;
-    QTest::newRow("on the control panel") << 1000.0 << 4000.0 << sceneclip::leftX << 4000.0;
-    QTest::newRow("in the title row") << 5000.0 << 100.0 << 5000.0 << sceneclip::topY;
+    QTest::newRow("on the control panel") << 1000.0 << 4000.0 << layout::sceneBounds.leftX << 4000.0;
+    QTest::newRow("in the title row") << 5000.0 << 100.0 << 5000.0 << layout::sceneBounds.topY;
     QTest::newRow("below the lines") << 5000.0 << 9000.0 << 5000.0 << scene::sweepBottomY;
     QTest::newRow("right of the window") << 20000.0 << 4000.0 << scene::plotRightX << 4000.0;
 }

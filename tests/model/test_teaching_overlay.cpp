@@ -306,7 +306,7 @@ private Q_SLOTS:
         QFETCH(bool, typed);
         QFETCH(int, decimals);
         const bool water = substance == QLatin1String("Voda");
-        const RunSettings settings = RunSettings::fromFields(
+        const RunSettings settings = settingsOfKeys(
             water ? 1.33 : 1.5, alpha, angle.toStdString(), substance.toStdString(), "750", 750);
         const overlay::Picture picture = overlay::teachingOverlay(settings);
         const auto has = [&](std::string_view part) {

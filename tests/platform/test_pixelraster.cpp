@@ -32,9 +32,9 @@ const DrawingList& wholeRun(const QString& substanceKey, const QString& angleKey
                              : angleKey == QStringLiteral("60") ? 60
                                                                 : substance.criticalAngle;
         DrawingList list;
-        runWhole(list, RunSettings::fromFields(substance.refrIndex, alpha, angleKey.toStdString(),
-                                               substanceKey.toStdString(), std::to_string(distance),
-                                               distance));
+        runWhole(list, RunSettings::of(substance.refrIndex, alpha,
+                                       *angleCaseFromKey(angleKey.toStdString()), substance.value,
+                                       *detectorDistanceFromKey(std::to_string(distance))));
         found = runs.emplace(key, std::move(list)).first;
     }
     return found->second;

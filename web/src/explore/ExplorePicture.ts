@@ -4,7 +4,7 @@
 // The explore view's pictures on a canvas: the core's drawing replayed as the main picture is,
 // then its labels, their words translated and their numbers in the language's format.
 import type { ExploreLabel } from 'brontel-core';
-import { twipsPerPixel } from '../Design';
+import { design } from '../Layout';
 import { cssColour, replay } from '../Picture';
 import { fill, language, tr } from '../Texts';
 
@@ -57,8 +57,8 @@ export function drawExplore(context: CanvasRenderingContext2D, lines: Float32Arr
         const rows = labelText(label).split('\n');
         const width = Math.max(...rows.map((r) => context.measureText(r).width));
         const height = rows.length * lineHeight;
-        const x = (label.x / twipsPerPixel) * pixelsPerDesignPixel;
-        const y = (label.y / twipsPerPixel) * pixelsPerDesignPixel;
+        const x = (label.x / design().twipsPerPixel) * pixelsPerDesignPixel;
+        const y = (label.y / design().twipsPerPixel) * pixelsPerDesignPixel;
         const [left, top] = placed(x, y, width, height, label.anchor);
         context.fillStyle = cssColour(label.colour);
         rows.forEach((row, i) => context.fillText(row, left, top + i * lineHeight + (lineHeight - size) / 2));
