@@ -733,6 +733,41 @@ it hides the evanescent wave.</translation>
     </message>
 </context>
 <context>
+    <name>LessonActions</name>
+    <message>
+        <source>Ponechat běh</source>
+        <translation>Keep this run</translation>
+    </message>
+    <message>
+        <source>Srovnání běhů…</source>
+        <translation>Compare runs…</translation>
+    </message>
+    <message>
+        <source>Předpověď</source>
+        <translation>Prediction</translation>
+    </message>
+    <message>
+        <source>Smazat předpověď</source>
+        <translation>Clear the prediction</translation>
+    </message>
+    <message>
+        <source>Předpověď i v uložených obrázcích</source>
+        <translation>Prediction in saved pictures too</translation>
+    </message>
+    <message>
+        <source>Pracovní list…</source>
+        <translation>Worksheet…</translation>
+    </message>
+    <message>
+        <source>Ponechat lze jen běh, který doběhl do konce.</source>
+        <translation>Only a run that went on to its end can be kept.</translation>
+    </message>
+    <message>
+        <source>Srovnat lze nejvýš čtyři běhy; nejdřív jeden odeberte.</source>
+        <translation>At most four runs can be compared; remove one first.</translation>
+    </message>
+</context>
+<context>
     <name>SceneMenu</name>
     <message>
         <source>Kopírovat obrázek</source>

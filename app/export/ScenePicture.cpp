@@ -212,6 +212,9 @@ bool ScenePicture::paint(QPainter& painter, double scale, PictureAs as) const
         }
         whole.fill(Qt::transparent);
         PictureRenderer::render(whole, drawing, 0, drawing.size(), scale);
+        if (m_prediction) {
+            PictureRenderer::render(whole, *m_prediction, 0, m_prediction->size(), scale);
+        }
         painter.save();
         painter.resetTransform();
         const QRectF source(scene.topLeft() * scale, scene.size() * scale);
@@ -221,6 +224,9 @@ bool ScenePicture::paint(QPainter& painter, double scale, PictureAs as) const
         painter.save();
         painter.scale(1.0 / twipsPerPixel, 1.0 / twipsPerPixel);
         drawAsVectors(painter, drawing, sceneTwips);
+        if (m_prediction) {
+            drawAsVectors(painter, *m_prediction, sceneTwips);
+        }
         painter.restore();
     }
     paintCaptions(painter);

@@ -7,6 +7,7 @@
 // panel (buttons, scroll bar, fields, frames) is not part of it.
 
 #include "CurveRecord.h"
+#include "DrawingList.h"
 #include "TeachingOverlay.h"
 #include "WindowModel.h"
 
@@ -17,7 +18,6 @@
 
 #include <optional>
 
-class DrawingList;
 class QPainter;
 
 // The formats a picture can be saved in, by the file's extension.
@@ -38,6 +38,8 @@ public:
 
     // The teaching overlay, drawn over the scene when given.
     void setOverlay(std::optional<overlay::Picture> picture) { m_overlay = std::move(picture); }
+    // A class's prediction, drawn over the run as the window shows it, when given.
+    void setPrediction(std::optional<DrawingList> sketch) { m_prediction = std::move(sketch); }
 
     // The scene's size in design pixels (15 twips each), the settings line included.
     QSizeF size() const;
@@ -74,4 +76,5 @@ private:
     const DrawingList& m_drawing;
     QString m_settingsLine;
     std::optional<overlay::Picture> m_overlay;
+    std::optional<DrawingList> m_prediction;
 };

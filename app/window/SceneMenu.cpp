@@ -7,6 +7,7 @@
 #include "CurvesCsv.h"
 #include "CurvesFormat.h"
 #include "ExploreSwitch.h"
+#include "LessonActions.h"
 #include "FilterEnding.h"
 #include "HelpWindow.h"
 #include "HomePage.h"
@@ -75,6 +76,9 @@ SceneMenu::SceneMenu(Brontel& window, PictureClipboard& clipboard, WindowSizeKey
     m_explore = new ExploreSwitch(window);
     m_menu->addAction(m_explore->action());
     m_menu->addSeparator();
+    m_lesson = new LessonActions(window);
+    m_menu->addActions(m_lesson->actions());
+    m_menu->addSeparator();
     m_help = action(QKeySequence::HelpContents, &SceneMenu::showHelp);
     m_about = action(QKeySequence(), &SceneMenu::showAbout);
     m_menu->addSeparator();
@@ -116,6 +120,7 @@ void SceneMenu::retranslate()
     m_print->setText(tr("Tisk…"));
     m_overlay->setText(tr("Výukové popisky v obrázku"));
     m_explore->retranslate();
+    m_lesson->retranslate();
     m_help->setText(tr("Nápověda"));
     m_about->setText(tr("O programu"));
     languageAction(currentLanguage())->setChecked(true);
@@ -296,6 +301,13 @@ ScenePicture SceneMenu::sceneOf(const Brontel& window)
     if (const auto* overlay = window.findChild<TeachingOverlayLayer*>();
         overlay != nullptr && !overlay->isHidden()) {
         picture.setOverlay(overlay->picture());
+    }
+    // The prediction too, when the user asked for it.
+    if (const auto* lesson = window.findChild<LessonActions*>();
+        lesson != nullptr && lesson->prediction().inExports() && !lesson->prediction().empty()) {
+        DrawingList sketch;
+        lesson->prediction().draw(sketch);
+        picture.setPrediction(std::move(sketch));
     }
     return picture;
 }

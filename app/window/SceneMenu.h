@@ -19,6 +19,7 @@
 
 class Brontel;
 class ExploreSwitch;
+class LessonActions;
 class OverlaySwitch;
 class PictureClipboard;
 class QAction;
@@ -42,6 +43,8 @@ public:
     QAction* overlayAction() const { return m_overlay; }
     // Opens the explore window (F3), remembered between starts.
     ExploreSwitch* exploreSwitch() const { return m_explore; }
+    // Keep a run, compare the kept runs, the prediction, the worksheet.
+    LessonActions* lesson() const { return m_lesson; }
     QAction* helpAction() const { return m_help; }
     QAction* languageAction(Language language) const;
 
@@ -94,6 +97,7 @@ private:
     QAction* m_overlay = nullptr;
     OverlaySwitch* m_overlaySwitch = nullptr;
     ExploreSwitch* m_explore = nullptr;
+    LessonActions* m_lesson = nullptr;
     QAction* m_help = nullptr;
     QAction* m_about = nullptr;
     QMenu* m_languageMenu = nullptr;

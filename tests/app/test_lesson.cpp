@@ -5,14 +5,21 @@
 // picture in each format, and the worksheet printed to PDF on at most two A4 pages in both
 // languages.
 
+#include "Brontel.h"
 #include "ChartPicture.h"
 #include "ComparisonWindow.h"
 #include "DrawingList.h"
 #include "ExperimentRun.h"
 #include "Language.h"
+#include "LessonActions.h"
+#include "OptionButton.h"
 #include "PictureRenderer.h"
+#include "PredictionLayer.h"
+#include "RunWait.h"
+#include "SceneMenu.h"
 #include "WorksheetDocument.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBuffer>
 #include <QPdfWriter>
@@ -61,6 +68,8 @@ class TestLesson : public QObject
 private Q_SLOTS:
     void initTestCase();
     void comparisonWindowFollowsItsModel();
+    void keptFromTheWindow();
+    void predictionThroughTheRun();
     void chartAsFiles_data();
     void chartAsFiles();
     void worksheetFitsTwoPages_data();
@@ -106,6 +115,84 @@ void TestLesson::comparisonWindowFollowsItsModel()
     QCOMPARE(comparison.runs().front().settings().substance, Substance::Water);
     QCOMPARE(dropButtons(window).size(), 1);
     QCOMPARE(pixelsOf(window.chartView()->grab().toImage(), second), 0);
+}
+
+// K in the main window, brought back to the front (keeping a run shows the comparison).
+void pressK(Brontel& w)
+{
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_K);
+}
+
+// Runs are kept from the window with K once they have ended, each settings once; a changed
+// setting keeps a second run.
+void TestLesson::keptFromTheWindow()
+{
+    Brontel w(Countdown(0));
+    w.load();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* lesson = w.findChild<LessonActions*>();
+    QVERIFY(lesson != nullptr);
+    QVERIFY(!lesson->keepRunAction()->isEnabled()); // no run yet
+    w.control<QPushButton>(Control::cmdStart)->click();
+    QVERIFY(waitForRunEnd(w));
+    QVERIFY(lesson->keepRunAction()->isEnabled());
+    pressK(w);
+    QCOMPARE(lesson->comparison().runs().size(), std::size_t(1));
+    pressK(w);
+    QCOMPARE(lesson->comparison().runs().size(), std::size_t(1));
+    w.control<OptionButton>(Control::opSklo)->click();
+    w.control<QPushButton>(Control::cmdStart)->click();
+    QVERIFY(waitForRunEnd(w));
+    pressK(w);
+    QCOMPARE(lesson->comparison().runs().size(), std::size_t(2));
+    QCOMPARE(lesson->comparison().runs()[1].settings().substance, Substance::Glass);
+}
+
+// A prediction sketched with the mouse before Start stays over the picture through the run and
+// after it, and goes into a saved picture only when the user asks for it.
+void TestLesson::predictionThroughTheRun()
+{
+    Brontel w(Countdown(0));
+    w.load();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* lesson = w.findChild<LessonActions*>();
+    auto* layer = w.findChild<PredictionLayer*>();
+    QVERIFY(lesson != nullptr && layer != nullptr);
+    lesson->predictionAction()->trigger();
+    QVERIFY(lesson->prediction().sketching());
+    QVERIFY(layer->isVisible());
+    const QPoint from = layer->mapFrom(&w, w.toWidgetPixels({4000, 2000}).toPoint());
+    QTest::mousePress(layer, Qt::LeftButton, {}, from);
+    for (int k = 1; k <= 20; ++k) {
+        QMouseEvent move(QEvent::MouseMove, from + QPointF(10 * k, 3 * k),
+                         layer->mapToGlobal(from + QPointF(10 * k, 3 * k)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(layer, &move);
+    }
+    QTest::mouseRelease(layer, Qt::LeftButton, {}, from + QPoint(200, 60));
+    QCOMPARE(lesson->prediction().strokes().size(), std::size_t(1));
+    QVERIFY(lesson->prediction().strokes().front().size() > 10);
+    const ChartPoint first = lesson->prediction().strokes().front().front();
+    QVERIFY(std::abs(first.x - 4000) < 30 && std::abs(first.y - 2000) < 30);
+
+    w.control<QPushButton>(Control::cmdStart)->click();
+    QVERIFY(!lesson->prediction().sketching()); // the run ended the sketching
+    QVERIFY(waitForRunEnd(w));
+    QVERIFY(layer->isVisible());
+    QCOMPARE(lesson->prediction().strokes().size(), std::size_t(1));
+    const QColor violet = toQColor(PredictionSketch::colour);
+    QVERIFY(pixelsOf(w.grab().toImage(), violet) > 20);
+
+    QCOMPARE(pixelsOf(SceneMenu::sceneOf(w).image(1), violet), 0);
+    lesson->predictionInExportsAction()->trigger();
+    QVERIFY(pixelsOf(SceneMenu::sceneOf(w).image(1), violet) > 20);
+    lesson->clearPredictionAction()->trigger();
+    QVERIFY(lesson->prediction().empty());
+    QVERIFY(!layer->isVisible());
 }
 
 void TestLesson::chartAsFiles_data()
