@@ -5,12 +5,13 @@
 // What the amplitude sums of one sweep step take and give: for each surface point of the lit
 // stretch one arrow per detector, whose direction is the phase of the light's path.
 
+#include "RunParameters.h"
+#include "RunSettings.h"
+#include "SceneGeometry.h"
 #include "SweepStep.h"
 
+#include <cmath>
 #include <complex>
-
-struct RunParameters;
-struct RunSettings;
 
 using Arrow = std::complex<double>; // x to the right, y downwards, in twips
 
@@ -23,7 +24,18 @@ struct SumInputs
     double arrowLenL = 0;
     double detectorDistance = 0;
 
-    static SumInputs from(const RunSettings& settings, const RunParameters& parameters);
+    // The inputs of a run with these settings and parameters.
+    static SumInputs from(const RunSettings& settings, const RunParameters& parameters)
+    {
+        return {
+            .refrIndex = settings.refrIndex,
+            .sinAlpha = std::sin(scene::radians(settings.alpha)),
+            .phaseFactor = phasePerTwip,
+            .arrowLenVH = parameters.arrowLenVH,
+            .arrowLenL = parameters.arrowLenL,
+            .detectorDistance = settings.detectorDistance,
+        };
+    }
 
     // Detector L sees nothing while the probe is still high up in the air.
     double effectiveArrowLenL(SweepStep step) const { return step.y() < 1000 ? 0 : arrowLenL; }

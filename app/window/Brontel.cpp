@@ -14,6 +14,7 @@
 #include "PictureClipboard.h"
 #include "PictureLayer.h"
 #include "PictureSurface.h"
+#include "RunDriver.h"
 #include "SceneMenu.h"
 #include "Surface.h"
 #include "TextFit.h"
@@ -54,8 +55,7 @@ using look::Alignment;
 using look::Ground;
 using look::TextBoxLook;
 
-Brontel::Brontel(Countdown countdown, QWidget* parent)
-    : QWidget(parent), m_countdown(std::move(countdown))
+Brontel::Brontel(Countdown countdown, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Brontel"));
     setWindowTitle(QStringLiteral("Brontel - ") + QLatin1String(homepage::address));
@@ -71,20 +71,13 @@ Brontel::Brontel(Countdown countdown, QWidget* parent)
 
     createControls();
     m_model = std::make_unique<WindowModel>(m_pictureLayer->picture());
-    m_model->subscribe([this](const ModelChange& change) {
-        showChange(change);
-        Q_EMIT modelChanged(change);
-    });
-    // The controls begin as the model's design state; after this, only what changes is shown.
-    ModelChange everything;
-    for (const layout::ControlLayout& c : layout::controls) {
-        everything.controls.push_back(c.control);
-    }
-    everything.marker = true;
-    showChange(everything);
-    m_stepTimer.setSingleShot(true);
-    m_stepTimer.setInterval(0);
-    connect(&m_stepTimer, &QTimer::timeout, this, &Brontel::runStep);
+    m_sizer = std::make_unique<WindowSizer>(*this, *m_pictureLayer);
+    m_driver =
+        std::make_unique<RunDriver>(*this, m_widgets, *m_model, *m_sizer, std::move(countdown));
+    connect(m_driver.get(), &RunDriver::runStarted, this, &Brontel::runStarted);
+    connect(m_driver.get(), &RunDriver::stepShown, this, &Brontel::stepShown);
+    connect(m_driver.get(), &RunDriver::runEnded, this, &Brontel::runEnded);
+    followModel();
     connectHandlers();
     setTabOrder();
     // Start is what a newcomer wants first, not a caret blinking in the title.
@@ -97,7 +90,6 @@ Brontel::Brontel(Countdown countdown, QWidget* parent)
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         connect(box, &QLineEdit::textChanged, this, [this, box] { fitFont(box, factor()); });
     }
-    m_pixelRatio = m_pictureLayer->picture().image().devicePixelRatio();
     retranslate();
 }
 
@@ -259,7 +251,7 @@ void Brontel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     for (const LineControl* line : m_lines) {
-        line->paint(painter, m_placement);
+        line->paint(painter, m_sizer->placement());
     }
 }
 
@@ -283,11 +275,6 @@ const std::optional<CurveRecord>& Brontel::lastCurves() const
     return m_model->lastCurves();
 }
 
-void Brontel::showPicture()
-{
-    m_pictureLayer->showChanges();
-}
-
 void Brontel::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
@@ -301,8 +288,20 @@ void Brontel::closeEvent(QCloseEvent* event)
     // A run ends at the end of its current step; the window closes then.
     if (m_model->requestEnd() == EndAction::CloseAfterRun) {
         event->ignore();
-        afterSteering();
+        m_driver->afterSteering();
         return;
     }
     event->accept();
+}
+
+void Brontel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_sizer->placeDesign();
+}
+
+void Brontel::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    m_sizer->windowShown();
 }

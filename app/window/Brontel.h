@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The main window, form Brontel: a view of the window's model. Its controls show the model's
-// state and hand the user's actions to it (the option buttons, the fields, the scroll bar, Start
-// and Konec); the picture shows what the model and its runs draw. A run steps from the event
-// loop, one sweep step per turn, so the window keeps answering its user: Konec, the close box,
-// the pace scroll bar and the run's keys act at once, other input waits for the end of the run.
+// The main window, form Brontel: a view of the window's model. It builds its controls from the
+// layout; they show the model's state and hand the user's actions to it (the option buttons, the
+// fields, the scroll bar, Start and Konec); the picture shows what the model and its runs draw.
+// A RunDriver steps each run from the event loop, so the window keeps answering its user; a
+// WindowSizer fits the design to the window's size.
 
 #include "Control.h"
 #include "Countdown.h"
@@ -14,8 +14,8 @@
 #include "ModelChange.h"
 #include "Twips.h"
 #include "WindowLayout.h"
+#include "WindowSizer.h"
 
-#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -29,8 +29,7 @@ class QPushButton;
 class QScrollBar;
 class LineControl;
 class OptionButton;
-class InputHold;
-class DetectorRings;
+class RunDriver;
 class WindowModel;
 struct Refusal;
 class PictureLayer;
@@ -64,24 +63,17 @@ public:
     void setRefusalsShown(bool shown) { m_refusalsShown = shown; }
     bool refusalsShown() const { return m_refusalsShown; }
 
-    // The window's size. The whole design (controls, fonts, line controls, picture) is shown
-    // at one factor, the largest that fits the window, centred on the design's grey.
-    double factor() const { return m_placement.factor; }
-    const DesignPlacement& placement() const { return m_placement; }
+    // The window's size (see WindowSizer).
+    double factor() const { return m_sizer->factor(); }
+    const DesignPlacement& placement() const { return m_sizer->placement(); }
     // A point of the design, in twips, as logical pixels of the window at the current size:
     // where the picture has drawn it, for whatever is laid over the picture.
-    QPointF toWidgetPixels(QPointF twips) const;
-    // Full screen, or back to the window's own place (maximised again if it was).
-    void toggleFullScreen();
-    // The window's place when it is neither full screen nor maximised.
-    QRect normalPlace() const;
-    // Full screen on the window's screen, with or without a window manager to grant it.
-    void showFullScreenEverywhere();
-    // Resizes the window one size step up (+1) or down (-1), as far as the screen allows; in
-    // full screen or maximised, the window returns to a normal window first.
-    void stepSize(int direction);
-    // The design's own size, 100 %, or as large as fits a screen smaller than the design.
-    void resetSize();
+    QPointF toWidgetPixels(QPointF twips) const { return m_sizer->toWidgetPixels(twips); }
+    void toggleFullScreen() { m_sizer->toggleFullScreen(); }
+    QRect normalPlace() const { return m_sizer->normalPlace(); }
+    void showFullScreenEverywhere() { m_sizer->showFullScreenEverywhere(); }
+    void stepSize(int direction) { m_sizer->stepSize(direction); }
+    void resetSize() { m_sizer->resetSize(); }
 
     // Gives every caption, tooltip and accessible name its words in the interface's language,
     // and fits the captions to their boxes again. Done on every LanguageChange; the settings
@@ -117,51 +109,29 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // The user's actions, handed to the model.
+    // The user's actions, handed to the model, and what it answers.
     void optionClicked(Control option);
     void startClicked();
     void konecClicked();
-    // Shows what the model says it changed.
+    void complain(const Refusal& refusal);
+    // The controls show the model's state from now on: all of it once, then what each change
+    // names.
+    void followModel();
     void showChange(const ModelChange& change);
     // Numbers follow the user's locale, read afresh before every action.
     void updateNumberFormat();
-    void complain(const Refusal& refusal);
-
-    // The run, one step per turn of the event loop.
-    void beginRun();
-    void runStep();
-    void endRun();
-    // After input that steers the run (the run's keys, Konec, the close box).
-    void afterSteering();
-    bool steersRun(const QEvent* event);
-    void showPaused();
 
     QWidget* widgetOf(Control control) const { return m_widgets[std::size_t(control)]; }
     void createControls();
     QWidget* createControl(const layout::ControlLayout& c, QWidget* parent);
     void connectHandlers();
     void setTabOrder();
-    // Presents what has been drawn on the picture since the last call.
-    void showPicture();
-    // Places the design in the window at the factor that fits its size, at the screen's pixel
-    // density; does nothing when neither changed.
-    void placeDesign();
-    // Resizes the window (a normal one) to show the design at factor, kept on its screen.
-    void showAtFactor(double factor);
 
     std::array<QWidget*, controlCount> m_widgets{}; // by Control, built from the layout
     std::array<LineControl*, 7> m_lines{};
-    Countdown m_countdown;
     PictureLayer* m_pictureLayer = nullptr;
     std::unique_ptr<WindowModel> m_model;
-    QTimer m_stepTimer;
-    std::unique_ptr<InputHold> m_hold; // during a run
-    DetectorRings* m_rings = nullptr;
-    QLabel* m_paused = nullptr; // says so while a run is paused
-    bool m_startHadFocus = false;
-    DesignPlacement m_placement;
-    QRect m_normalGeometry; // the window's place before full screen
-    qreal m_pixelRatio = 1;
-    bool m_watchingScreen = false;
+    std::unique_ptr<WindowSizer> m_sizer;
+    std::unique_ptr<RunDriver> m_driver; // goes before the model it drives
     bool m_refusalsShown = true;
 };
