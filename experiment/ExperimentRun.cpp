@@ -8,7 +8,6 @@
 #include "RunSettings.h"
 #include "Scene.h"
 #include "SweepDrawing.h"
-#include "SweepSums.h"
 
 namespace {
 // The scene is drawn before the parameters are chosen, as the run has always done it.
@@ -25,9 +24,7 @@ ExperimentRun::ExperimentRun(Surface& surface, const RunSettings& settings)
       m_sums(SumInputs::from(settings, m_parameters))
 {
     drawLightPaths(m_surface, settings);
-    // The sums of all steps first, on every core; the picture is then drawn step by step.
-    m_resultants = sumSweep(m_sums);
-    m_record.points.reserve(m_resultants.size());
+    m_record.points.reserve(scene::sweepSteps);
 }
 
 SweepStep ExperimentRun::drawStep()
@@ -35,11 +32,14 @@ SweepStep ExperimentRun::drawStep()
     const SweepStep step{m_next};
     const double d = m_record.settings.detectorDistance;
     drawMarkers(m_surface, step, d);
-    if (step.drawsChainV() || step.drawsChainL()) {
-        m_sums.resultants(step, m_arrows);
+    // Each step is summed as it comes: a step that draws its chains takes their arrows too.
+    const bool drawsChains = step.drawsChainV() || step.drawsChainL();
+    const StepResultants resultants =
+        drawsChains ? m_sums.resultants(step, m_arrows) : m_sums.resultants(step);
+    if (drawsChains) {
         drawSpirals(m_surface, step, m_arrows);
     }
-    m_record.points.push_back(curvePoint(m_parameters, step, m_resultants[std::size_t(m_next)]));
+    m_record.points.push_back(curvePoint(m_parameters, step, resultants));
     drawCurveBars(m_surface, m_record.points.back(), d);
     ++m_next;
     return step;

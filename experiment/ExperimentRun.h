@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// One press of Start as a run that steps: beginning it draws the scene and the light paths and
-// sums every sweep step; then each call of drawStep() draws one of the 467 steps (the detector
-// markers, the Cornu spirals now and then, one bar of each probability curve). Whoever drives
-// it decides when the next step comes, so a window can go on answering its user in between.
+// One press of Start as a run that steps: beginning it draws the scene and the light paths; then
+// each call of drawStep() sums one of the 467 sweep steps and draws it (the detector markers, the
+// Cornu spirals now and then, one bar of each probability curve). Whoever drives it decides when
+// the next step comes, so a window can go on answering its user in between.
 
 #include "ChainSums.h"
 #include "CurveRecord.h"
@@ -14,15 +14,13 @@
 #include "Surface.h"
 #include "SweepStep.h"
 
-#include <vector>
-
 class ExperimentRun
 {
 public:
     // surface: where the run draws; a window keeps it on the scene (SceneClip).
     ExperimentRun(Surface& surface, const RunSettings& settings);
 
-    bool finished() const { return m_next >= int(m_resultants.size()); }
+    bool finished() const { return m_next >= scene::sweepSteps; }
     // Draws the next sweep step and returns it. Not to be called on a finished run.
     SweepStep drawStep();
 
@@ -34,7 +32,6 @@ private:
     CurveRecord m_record;
     RunParameters m_parameters;
     ChainSums m_sums;
-    std::vector<StepResultants> m_resultants;
     StepArrows m_arrows;
     int m_next = 0;
 };
