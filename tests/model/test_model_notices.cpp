@@ -5,7 +5,9 @@
 // the whole of Start: the check, the cleared picture, the run begun, or the refusal and nothing
 // else.
 
+#include "Curves.h"
 #include "RecordingSurface.h"
+#include "SweepSums.h"
 #include "WindowModel.h"
 
 #include <QTest>
@@ -22,7 +24,8 @@ std::optional<Control> controlNamed(const QString& name)
 }
 
 // Plays one operation, written as "click:opSklo", "type:nIndex=2", "scroll:5", "start",
-// "step", "key:P" (the pause key), "end" (Konec) or "endRun".
+// "step", "key:P", "key:Escape" or "key:ArrowRight" (the run's keys), "end" (Konec) or
+// "endRun".
 void play(WindowModel& model, const QString& operation)
 {
     const QString what = operation.section(u':', 0, 0);
@@ -39,7 +42,7 @@ void play(WindowModel& model, const QString& operation)
     } else if (what == QStringLiteral("step")) {
         model.step();
     } else if (what == QStringLiteral("key")) {
-        model.press(RunKey::PauseResume);
+        model.press(*runKeyNamed(argument.toStdString(), false));
     } else if (what == QStringLiteral("end")) {
         model.requestEnd();
     } else if (what == QStringLiteral("endRun")) {
@@ -69,6 +72,8 @@ private Q_SLOTS:
     void theNoticeAgreesWithThePanel();
     void wholeStart_data();
     void wholeStart();
+    void wholeStartToItsEnd_data();
+    void wholeStartToItsEnd();
 };
 
 void TestModelNotices::eachOperationSaysWhatChanged_data()
@@ -108,6 +113,22 @@ void TestModelNotices::eachOperationSaysWhatChanged_data()
     QTest::newRow("pause") << QStringList{"start"} << "key:P" << 1 << QStringList{} << "run";
     QTest::newRow("a paused run draws nothing")
         << QStringList{"start", "key:P"} << "step" << 0 << QStringList{} << "";
+    QTest::newRow("start during a run tells nothing")
+        << QStringList{"start"} << "start" << 0 << QStringList{} << "";
+    QTest::newRow("Konec with no run tells nothing")
+        << QStringList{} << "end" << 0 << QStringList{} << "";
+    QTest::newRow("Esc stops the run")
+        << QStringList{"start", "step"} << "key:Escape" << 1 << QStringList{} << "run";
+    QTest::newRow("a stopped run draws nothing more")
+        << QStringList{"start", "step", "key:Escape"} << "step" << 0 << QStringList{} << "";
+    QTest::newRow("the right arrow asks one step of a paused run")
+        << QStringList{"start", "key:P", "key:ArrowRight"} << "step" << 1 << QStringList{}
+        << "picture,step";
+    QTest::newRow("one step asked, one drawn")
+        << QStringList{"start", "key:P", "key:ArrowRight", "step"} << "step" << 0 << QStringList{}
+        << "";
+    QTest::newRow("resumed, the run draws again")
+        << QStringList{"start", "key:P", "key:P"} << "step" << 1 << QStringList{} << "picture,step";
     QTest::newRow("Konec during a run")
         << QStringList{"start"} << "end" << 1 << QStringList{} << "run";
     QTest::newRow("the run ends") << QStringList{"start", "end", "step"} << "endRun" << 1
@@ -253,6 +274,94 @@ void TestModelNotices::wholeStart()
     QCOMPARE(picture.clears, 1);
     QCOMPARE(picture.calls.size(), drawn);
     QVERIFY(model.running());
+}
+
+void TestModelNotices::wholeStartToItsEnd_data()
+{
+    QTest::addColumn<QString>("substance");
+    QTest::addColumn<QString>("angle");
+    QTest::addColumn<QString>("distance");
+    QTest::addColumn<QString>("alpha"); // typed after the choices; empty: as chosen
+
+    QTest::newRow("water 35 middle") << "opVoda"
+                                     << "opMenší"
+                                     << "opStředníDistance"
+                                     << "";
+    QTest::newRow("glass critical near") << "opSklo"
+                                         << "opMezní"
+                                         << "opMaláDistance"
+                                         << "";
+    QTest::newRow("water 60 far, 75 typed") << "opVoda"
+                                            << "opVětší"
+                                            << "opVelkáDistance"
+                                            << "75";
+}
+
+// From Start to the run's end as a front end drives it: one notice that the run began, one per
+// step drawn, one that it ended; the curves kept are those of the settings shown, each point the
+// one the sweep's sums give for its step.
+void TestModelNotices::wholeStartToItsEnd()
+{
+    QFETCH(QString, substance);
+    QFETCH(QString, angle);
+    QFETCH(QString, distance);
+    QFETCH(QString, alpha);
+
+    RecordingSurface picture;
+    WindowModel model(picture);
+    model.setNumberFormat({"."});
+    model.load();
+    for (const QString& option : {substance, angle, distance}) {
+        model.click(*controlNamed(option));
+    }
+    if (!alpha.isEmpty()) {
+        model.setText(Control::nAlfa, alpha.toStdString());
+    }
+    const RunSettings chosen = model.chosenSettings();
+
+    std::vector<ModelChange> heard;
+    model.subscribe([&heard](const ModelChange& change) { heard.push_back(change); });
+    QVERIFY(!model.start());
+    QCOMPARE(model.runSettings(), chosen);
+    int steps = 0;
+    while (!model.runOver()) {
+        const std::optional<DrawnStep> drawn = model.step();
+        QVERIFY(drawn);
+        QCOMPARE(drawn->step.index, steps);
+        ++steps;
+        QVERIFY(steps <= scene::sweepSteps);
+    }
+    QCOMPARE(steps, scene::sweepSteps);
+    QVERIFY(!model.step()); // the last step was the last
+    model.endRun();
+
+    QCOMPARE(int(heard.size()), scene::sweepSteps + 2);
+    QVERIFY(heard.front().run && heard.front().picture && !heard.front().step);
+    for (int k = 1; k <= scene::sweepSteps; ++k) {
+        QVERIFY(heard[std::size_t(k)].step && !heard[std::size_t(k)].run);
+    }
+    QVERIFY(heard.back().run && !heard.back().step);
+    QCOMPARE(namesOf(heard.back().controls), QStringList{"cmdStart"});
+    QVERIFY(model.state(Control::cmdStart).enabled);
+    QVERIFY(!model.running());
+
+    // The curves, against the sums of the whole sweep worked out on their own.
+    QVERIFY(model.lastCurves());
+    const CurveRecord& curves = *model.lastCurves();
+    QCOMPARE(curves.settings, chosen);
+    QCOMPARE(model.shownSettings(), chosen);
+    const RunParameters parameters =
+        chooseRunParameters(chosen.angleCase, chosen.substance, chosen.distance);
+    const std::vector<StepResultants> sums =
+        sumSweep(ChainSums(SumInputs::from(chosen, parameters)), 2);
+    QCOMPARE(int(curves.points.size()), scene::sweepSteps);
+    for (int k = 0; k < scene::sweepSteps; ++k) {
+        const CurvePoint expected = curvePoint(parameters, SweepStep{k}, sums[std::size_t(k)]);
+        const CurvePoint& got = curves.points[std::size_t(k)];
+        QCOMPARE(got.vSquared, expected.vSquared);
+        QCOMPARE(got.hSquared, expected.hSquared);
+        QCOMPARE(got.lSquared, expected.lSquared);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestModelNotices)
