@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The resultants of every step of the sweep, worked out before the drawing starts and shared
-// out over the processor's cores. Each step is summed the same way on whichever thread, so the
-// picture is the same as when summing step by step.
+// The resultants of every step of the sweep at once, shared out over the processor's cores: the
+// whole curves without the drawing, for the checks and measurements of the sums. Each step is
+// summed the same way on whichever thread, so they are the resultants a run sums step by step.
 
 #include "ChainSums.h"
 
