@@ -9,7 +9,7 @@ import { type CaptionOf, printPicture, saveCsv, savePng, saveSvg } from './Expor
 import { element, place } from './Layout';
 import { Menu, type MenuItem } from './Menu';
 import type { Stage } from './Stage';
-import { type Language, tr } from './Texts';
+import { type Language, pageText, tr } from './Texts';
 
 export interface MenuActions {
     help(): void;
@@ -55,5 +55,20 @@ export class PictureMenu {
             open(e.clientX, e.clientY);
         });
         root.append(this.button, this.menu.box);
+    }
+
+    retranslate(): void {
+        this.button.setAttribute('aria-label', pageText('menu'));
+        this.button.title = pageText('menu');
+    }
+
+    // A key while the menu is open: Escape closes it, the arrows, Home and End move in it; true
+    // when the menu took the key.
+    key(e: KeyboardEvent): boolean {
+        if (this.menu.open && e.key === 'Escape') {
+            this.menu.close();
+            return true;
+        }
+        return this.menu.key(e);
     }
 }

@@ -18,6 +18,13 @@ export class RunLoop {
         this.schedule();
     }
 
+    // The run's state and the steps shown, on the page's root for tests and scripts; busy while
+    // a run goes, for screen readers.
+    showOn(root: HTMLElement): void {
+        Object.assign(root.dataset, { state: this.core.state(), steps: String(this.core.stepsShown()) });
+        root.setAttribute('aria-busy', String(this.core.state() !== 'idle'));
+    }
+
     // A key pressed on the page; whether it steered the run.
     key(e: KeyboardEvent): boolean {
         const wasPaused = this.core.state() === 'paused';

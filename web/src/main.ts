@@ -50,7 +50,7 @@ class Page {
         element('div', { id: 'print' }, document.body);
         this.retranslate();
         this.panel.showAll();
-        this.showRun();
+        this.runLoop.showOn(this.root);
         this.fit();
         addEventListener('resize', () => this.fit());
         matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', () => this.fit());
@@ -64,22 +64,16 @@ class Page {
         const changes = this.pending;
         this.pending = [];
         this.panel.show(changes);
-        this.showRun();
+        this.runLoop.showOn(this.root);
         if (changes.some((c) => c.picture || c.marker)) this.stage.drawPicture();
         if (changes.some((c) => c.step || c.run)) this.stage.drawRings();
         this.stage.drawOverlay();
     }
 
-    private showRun(): void {
-        Object.assign(this.root.dataset, { state: this.core.state(), steps: String(this.core.stepsShown()) });
-        this.root.setAttribute('aria-busy', String(this.core.state() !== 'idle'));
-    }
-
     private retranslate(): void {
         this.panel.retranslate(this.stage.canvas);
         this.stage.canvas.title = tr('Brontel', 'Obrázek pokusu; pravé tlačítko myši: kopírovat, uložit, tisknout, nápověda');
-        this.menu.button.setAttribute('aria-label', pageText('menu'));
-        this.menu.button.title = pageText('menu');
+        this.menu.retranslate();
     }
 
     private start(): void {
@@ -103,11 +97,7 @@ class Page {
             this.help();
             return;
         }
-        if (this.menu.menu.open && e.key === 'Escape') {
-            this.menu.menu.close();
-            return;
-        }
-        if (this.menu.menu.key(e)) return;
+        if (this.menu.key(e)) return;
         this.runLoop.key(e);
     }
 
