@@ -6,7 +6,6 @@
 #include "ControlLook.h"
 #include "DesignScale.h"
 #include "HomePage.h"
-#include "InputHold.h"
 #include "KeyboardAccess.h"
 #include "LineControl.h"
 #include "OptionButton.h"

@@ -248,22 +248,36 @@ void TestRun::inputDuringARunIsHandledAfterItInOrder()
 void TestRun::endRequestedDuringARunEndsAfterTheStep_data()
 {
     QTest::addColumn<bool>("closeBox");
-    QTest::newRow("Konec") << false;
-    QTest::newRow("close box") << true;
+    QTest::addColumn<bool>("paused"); // with P just before
+    QTest::newRow("Konec") << false << false;
+    QTest::newRow("close box") << true << false;
+    // A paused run asks for no step, yet ends: the end is not left waiting for a resume.
+    QTest::newRow("Konec, paused") << false << true;
+    QTest::newRow("close box, paused") << true << true;
 }
 
 void TestRun::endRequestedDuringARunEndsAfterTheStep()
 {
     QFETCH(bool, closeBox);
+    QFETCH(bool, paused);
     Brontel& w = *m_window;
     int steps = 0;
     bool closedDuringRun = false;
+    const auto end = [&w, closeBox] {
+        if (closeBox) {
+            w.windowHandle()->close(); // as the window system does
+        } else {
+            QTest::mouseClick(w.control<QPushButton>(Control::cmdKonec), Qt::LeftButton);
+        }
+    };
     QObject::connect(&w, &Brontel::stepShown, &w, [&] {
         if (++steps == 5) {
-            if (closeBox) {
-                w.windowHandle()->close(); // as the window system does
+            if (paused) {
+                // Paused now; the end comes once the run waits, the step's turn over.
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
+                QTimer::singleShot(0, &w, end);
             } else {
-                QTest::mouseClick(w.control<QPushButton>(Control::cmdKonec), Qt::LeftButton);
+                end();
             }
         }
         closedDuringRun = closedDuringRun || !w.isVisible();
