@@ -9,6 +9,7 @@ import createBrontelCore, { type ControlName, type CoreModule, type ModelChange,
 import { Dialog } from './Dialog';
 import { Explore } from './explore/ExploreView';
 import { showHelp } from './Help';
+import { LessonTools } from './lesson/Lesson';
 import { element, useLayout } from './Layout';
 import { Panel } from './Panel';
 import { replay, serif } from './Picture';
@@ -141,7 +142,8 @@ async function main(): Promise<void> {
     // For the measuring script (web/measure.mjs), which times the core and the drawing, and for
     // the test that holds the fast drawing to a plain one.
     page.explore = new Explore(module);
-    Object.assign(globalThis, { brontel: { page, module, replay, explore: page.explore } });
+    const lesson = new LessonTools(module, page.core, page.stage);
+    Object.assign(globalThis, { brontel: { page, module, replay, explore: page.explore, lesson } });
     const manifest = document.querySelector('link[rel="manifest"]');
     if (manifest && location.protocol.startsWith('http') && 'serviceWorker' in navigator) {
         navigator.serviceWorker.register('sw.js').catch((e: unknown) => console.warn('Brontel: no offline copy', e));
