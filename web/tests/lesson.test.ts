@@ -120,3 +120,125 @@ test('water and glass at 35°/750 kept and charted on one scale; the table is ea
     await expect(rows).toHaveText([/^Sklo/]);
     expect(errors).toEqual([]);
 });
+
+// The sketch's violet (0x00B00080) among the pixels of a PNG, decoded by the browser.
+async function violetPixels(page: Page, png: Buffer): Promise<number> {
+    return page.evaluate(async (base64) => {
+        const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+        const bitmap = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
+        const canvas = document.createElement('canvas');
+        [canvas.width, canvas.height] = [bitmap.width, bitmap.height];
+        const context = canvas.getContext('2d')!;
+        context.drawImage(bitmap, 0, 0);
+        const data = context.getImageData(0, 0, canvas.width, canvas.height).data;
+        let count = 0;
+        for (let i = 0; i < data.length; i += 4) {
+            if (data[i] > 80 && data[i] < 190 && data[i + 1] < 70 && data[i + 2] > 120) ++count;
+        }
+        return count;
+    }, png.toString('base64'));
+}
+
+test.describe('on a touch screen', () => {
+    test.use({ hasTouch: true });
+
+    test('a prediction sketched by finger stays over the run and goes into the saved picture only when asked', async ({ page }) => {
+        test.setTimeout(120000);
+        const errors = await openPage(page);
+        const root = page.locator('#brontel');
+        const layer = page.locator('#prediction');
+        await page.tap('#menuButton');
+        await page.tap('#predictionItem');
+        await expect(page.locator('#sketchPad')).toBeVisible();
+        // A stroke along where H's curve may go, and a tap for a point of V's.
+        const touch = await page.context().newCDPSession(page);
+        const finger = (type: string, x = 0, y = 0) => touch.send('Input.dispatchTouchEvent',
+            { type, touchPoints: type === 'touchEnd' ? [] : [{ x, y }] });
+        await finger('touchStart', 250, 160);
+        for (let k = 1; k <= 10; ++k) await finger('touchMove', 250 + 20 * k, 160 - 3 * k);
+        await finger('touchEnd');
+        await page.tap('#sketchPad', { position: { x: 300 - 176, y: 420 - 32 } });
+        await expect(layer).toHaveAttribute('data-strokes', '2');
+        const before = await violetPixels(page, await page.screenshot());
+        expect(before).toBeGreaterThan(100);
+
+        // The run ends the sketching; the sketch stays on the screen through it and after it.
+        await page.locator('#HScroll1').fill('60');
+        await page.tap('#cmdStart');
+        await expect(page.locator('#sketchPad')).toBeHidden();
+        await expect.poll(async () => Number(await root.getAttribute('data-steps'))).toBeGreaterThan(150);
+        expect(await violetPixels(page, await page.screenshot())).toBeGreaterThan(before * 0.9);
+        await expect(root).toHaveAttribute('data-state', 'idle', { timeout: 60000 });
+        await expect(root).toHaveAttribute('data-steps', '467');
+        expect(await violetPixels(page, await page.screenshot())).toBeGreaterThan(before * 0.9);
+        await shot(page, '#brontel', 'prediction-after-run');
+
+        // The saved picture: without the sketch, then with it once asked.
+        const savedPng = async () => {
+            const download = page.waitForEvent('download');
+            await page.tap('#menuButton');
+            await page.getByRole('menuitem', { name: 'Obrázek PNG (*.png) 1×' }).tap();
+            return bytesOf(download);
+        };
+        expect(await violetPixels(page, await savedPng())).toBe(0);
+        await page.tap('#menuButton');
+        await page.tap('#predictionInExportsItem');
+        const withSketch = await violetPixels(page, await savedPng());
+        expect(withSketch).toBeGreaterThan(before * 0.5);
+
+        // Cleared, it leaves the screen and the saved picture.
+        await page.tap('#menuButton');
+        await page.tap('#clearPredictionItem');
+        await expect(layer).toHaveAttribute('data-strokes', '0');
+        expect(await violetPixels(page, await page.screenshot())).toBe(0);
+        expect(await violetPixels(page, await savedPng())).toBe(0);
+        expect(errors).toEqual([]);
+    });
+});
+
+// The pages of a PDF.
+const pagesOf = (pdf: Buffer) => (pdf.toString('latin1').match(/\/Type\s*\/Page[^s]/g) ?? []).length;
+
+for (const language of ['cs', 'en'] as const) {
+    test(`the worksheet in ${language} prints alone, its numbers in the language's format, on at most two A4 pages`, async ({ page }) => {
+        await page.addInitScript((code) => {
+            localStorage.setItem('brontel.language', code);
+            Object.assign(window, { printed: 0 });
+            window.print = () => Object.assign(window, { printed: (window as unknown as { printed: number }).printed + 1 });
+        }, language);
+        const errors = await openPage(page);
+        await menuItem(page, 'worksheetItem');
+        const view = page.locator('#worksheet');
+        await expect(view).toBeVisible();
+        const title = { cs: 'Pracovní list: úplný odraz světla', en: 'Worksheet: total internal reflection of light' };
+        await expect(page.locator('#worksheetSheet h1')).toHaveText(title[language]);
+        await expect(page.locator('#worksheetSheet h2')).toHaveCount(7);
+        await shot(page, '#worksheet', `worksheet-${language}`);
+        await page.click('#worksheetPrint');
+        expect(await page.evaluate(() => (window as unknown as { printed: number }).printed)).toBe(1);
+
+        await page.emulateMedia({ media: 'print' });
+        await expect(page.locator('#worksheetSheet')).toBeVisible();
+        for (const hidden of ['#brontel', '#worksheetBar', '#menuButton', '#comparison']) {
+            await expect(page.locator(hidden)).toBeHidden();
+        }
+        for (const part of ['sheet', 'key']) {
+            await page.emulateMedia({ media: 'screen' });
+            await page.locator(`#worksheetBar input[value="${part}"]`).check();
+            await expect(view).toHaveAttribute('data-part', part);
+            await page.emulateMedia({ media: 'print' });
+            const pdf = await page.pdf({ format: 'A4', preferCSSPageSize: true });
+            expect(pagesOf(pdf)).toBeGreaterThanOrEqual(1);
+            expect(pagesOf(pdf)).toBeLessThanOrEqual(2);
+        }
+        // The key's critical angle of water, from sin θc = 1/n, as the language writes it.
+        const critical = ((Math.asin(1 / 1.33) * 180) / Math.PI).toFixed(2);
+        const key = (await page.locator('#worksheetSheet p').allInnerTexts()).join('\n');
+        expect(key).toContain(language === 'cs' ? critical.replace('.', ',') : critical);
+        expect(key).not.toContain(language === 'cs' ? critical : critical.replace('.', ','));
+        await page.emulateMedia({ media: 'screen' });
+        await page.keyboard.press('Escape');
+        await expect(view).toBeHidden();
+        expect(errors).toEqual([]);
+    });
+}

@@ -75,8 +75,9 @@ export class WorksheetView {
         this.part = part;
         this.parts.get(part)!.input.checked = true;
         const html = this.module.worksheetHtml(part, (source) => tr('Worksheet', source), language() === 'cs');
-        const document = new DOMParser().parseFromString(html, 'text/html');
-        const style = document.querySelector('style')?.textContent ?? '';
+        // Its style is taken out before it is parsed: the page's policy refuses inline style.
+        const style = /<style>([\s\S]*?)<\/style>/.exec(html)?.[1] ?? '';
+        const document = new DOMParser().parseFromString(html.replace(/<style>[\s\S]*?<\/style>/, ''), 'text/html');
         // The document's rules for its body hold for the sheet; its page rules for the page.
         const own = new CSSStyleSheet();
         own.replaceSync(style.replace(/@page\s*\{[^}]*\}/g, '').replace(/\bbody\b/g, ':host'));
