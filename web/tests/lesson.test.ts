@@ -237,6 +237,9 @@ for (const language of ['cs', 'en'] as const) {
         for (const hidden of ['#brontel', '#worksheetBar', '#menuButton', '#comparison']) {
             await expect(page.locator(hidden)).toBeHidden();
         }
+        // Nothing cuts the sheet off at the window's height, as the page's own layout would.
+        expect(await page.evaluate(() => [document.documentElement, document.body]
+            .map((e) => getComputedStyle(e).overflowY))).toEqual(['visible', 'visible']);
         for (const part of ['sheet', 'key']) {
             await page.emulateMedia({ media: 'screen' });
             await page.locator(`#worksheetBar input[value="${part}"]`).check();
