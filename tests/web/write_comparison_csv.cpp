@@ -68,7 +68,8 @@ int main(int argc, char** argv)
         }
         const std::optional<KeptRun> run = KeptRun::of(record);
         if (!run) {
-            std::fprintf(stderr, "write_comparison_csv: the run of %s is not whole\n", substanceName.data());
+            std::fprintf(stderr, "write_comparison_csv: the run of %s is not whole\n",
+                         substanceName.data());
             return 1;
         }
         runs.push_back(*run);

@@ -226,9 +226,8 @@ EMSCRIPTEN_BINDINGS(brontel_lesson)
         .function("comparisonCsv", emscripten::optional_override([](const Lesson& l) {
                       return comparisonCsv(l.comparison().runs());
                   }))
-        .function("setSketching", emscripten::optional_override([](Lesson& l, bool on) {
-                      l.prediction().setSketching(on);
-                  }))
+        .function("setSketching", emscripten::optional_override(
+                                      [](Lesson& l, bool on) { l.prediction().setSketching(on); }))
         .function("sketching", emscripten::optional_override(
                                    [](const Lesson& l) { return l.prediction().sketching(); }))
         .function("beginStroke", emscripten::optional_override([](Lesson& l, double x, double y) {
@@ -245,9 +244,9 @@ EMSCRIPTEN_BINDINGS(brontel_lesson)
         .function("setPredictionInExports", emscripten::optional_override([](Lesson& l, bool on) {
                       l.prediction().setInExports(on);
                   }))
-        .function("predictionInExports",
-                  emscripten::optional_override(
-                      [](const Lesson& l) { return l.prediction().inExports(); }))
+        .function("predictionInExports", emscripten::optional_override([](const Lesson& l) {
+                      return l.prediction().inExports();
+                  }))
         .function("prediction", &predictionDrawing)
         .function("subscribe", &Lesson::subscribe);
     emscripten::function("sketchBounds", &sketchBounds);
