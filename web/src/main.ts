@@ -137,13 +137,13 @@ async function main(): Promise<void> {
     const module = await createBrontelCore();
     useLayout(module.windowLayout());
     const page = new Page(new module.PageCore(), module);
+    new LessonTools(module, page.core, page.stage);
     document.body.dataset.ready = 'true';
     performance.mark('brontel-ready');
     // For the measuring script (web/measure.mjs), which times the core and the drawing, and for
     // the test that holds the fast drawing to a plain one.
     page.explore = new Explore(module);
-    const lesson = new LessonTools(module, page.core, page.stage);
-    Object.assign(globalThis, { brontel: { page, module, replay, explore: page.explore, lesson } });
+    Object.assign(globalThis, { brontel: { page, module, replay, explore: page.explore } });
     const manifest = document.querySelector('link[rel="manifest"]');
     if (manifest && location.protocol.startsWith('http') && 'serviceWorker' in navigator) {
         navigator.serviceWorker.register('sw.js').catch((e: unknown) => console.warn('Brontel: no offline copy', e));
