@@ -206,8 +206,10 @@ std::string worksheet(const std::string& part, emscripten::val lookup, bool deci
     const TextLookup words = [&lookup](std::string_view source) {
         return lookup(std::string(source)).as<std::string>();
     };
+    // The key's numbers never change; their two whole runs are made once, when first asked for.
+    static const WorksheetNumbers numbers = worksheetNumbers();
     return worksheetHtml(part == "key" ? WorksheetPart::Key : WorksheetPart::Sheet, words,
-                         NumberFormat{decimalComma ? "," : "."});
+                         NumberFormat{decimalComma ? "," : "."}, numbers);
 }
 
 } // namespace
