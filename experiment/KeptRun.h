@@ -40,8 +40,6 @@ public:
     // The detector's squared resultant at this point, divided by its arrow length squared.
     double perUnitArrow(const CurvePoint& point, Detector detector) const;
 
-    friend bool operator==(const KeptRun&, const KeptRun&) = default;
-
 private:
     KeptRun(const CurveRecord& record, const RunParameters& parameters);
 

@@ -108,7 +108,8 @@ ${(ofl ? ofl[1] : 'https://openfontlicense.org').replace(/^ \.?/gm, '').replace(
 
 const script = bundle.outputFiles[0].text.replace(/<\/script/gi, '<\\/script');
 const style = `@font-face { font-family: "Brontel Serif"; font-weight: bold; src: url(data:font/woff2;base64,${font.toString('base64')}) format("woff2"); }
-${readFileSync(join(here, 'src/page.css'), 'utf8')}`;
+${readFileSync(join(here, 'src/page.css'), 'utf8')}
+${readFileSync(join(here, 'src/lesson/lesson.css'), 'utf8')}`;
 const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
 
 // Nothing may leave the page: no fetch, no fonts or scripts from elsewhere. WebAssembly needs

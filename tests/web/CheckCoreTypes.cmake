@@ -8,8 +8,10 @@
 
 file(READ ${ROOT}/web/src/core.d.ts declared)
 file(READ ${ROOT}/web/core/Bindings.cpp bound)
-# The explore view's bindings stand in a file of their own; the module's functions are both's.
+# The explore view's and the lesson's bindings stand in files of their own; the module's
+# functions are all three's.
 file(READ ${ROOT}/web/core/ExploreBindings.cpp explore_bound)
+file(READ ${ROOT}/web/core/LessonBindings.cpp lesson_bound)
 file(READ ${ROOT}/model/Control.h controls)
 
 # The text of `text` from the first `begin` after it up to the first `end` after that.
@@ -52,8 +54,15 @@ expect_same("PageCore's functions" "${page_methods}" "${page_functions}")
 
 section("${declared}" "export interface CoreModule {" "\n    }" module_declared)
 names("${module_declared}" "\n        ([a-zA-Z]+)\\(" module_methods)
-names("${bound}${explore_bound}" "emscripten::function\\(\"([a-zA-Z]+)\"" module_functions)
+names("${bound}${explore_bound}${lesson_bound}" "emscripten::function\\(\"([a-zA-Z]+)\"" module_functions)
 expect_same("The module's functions" "${module_methods}" "${module_functions}")
+
+section("${declared}" "export interface Lesson {" "\n    }" lesson_declared)
+names("${lesson_declared}" "\n        ([a-zA-Z]+)\\(" lesson_methods)
+list(REMOVE_ITEM lesson_methods delete)
+section("${lesson_bound}" "emscripten::class_<Lesson>" "emscripten::function(" lesson_class)
+names("${lesson_class}" "\\.function\\(\"([a-zA-Z]+)\"" lesson_functions)
+expect_same("Lesson's functions" "${lesson_methods}" "${lesson_functions}")
 
 # The control names in the model's order, and the union's.
 section("${controls}" "controlNames{" "};" model_names)

@@ -23,8 +23,18 @@ export function captions(core: PageCore, caption: CaptionOf): Caption[] {
     });
 }
 
+// Drawing the user asked to have in saved pictures too, over the run's (the prediction).
+export const alsoInExports: (() => Float32Array)[] = [];
+
+function exported(core: PageCore): Float32Array {
+    const parts = [core.pictureFrom(0), ...alsoInExports.map((drawing) => drawing())];
+    const all = new Float32Array(parts.reduce((n, p) => n + p.length, 0));
+    parts.reduce((at, p) => (all.set(p, at), at + p.length), 0);
+    return all;
+}
+
 export function picture(core: PageCore, caption: CaptionOf, times: number, overlay?: TeachingOverlay): HTMLCanvasElement {
-    return pictureCanvas(core.pictureFrom(0), core.markerY(), captions(core, caption), times, overlay);
+    return pictureCanvas(exported(core), core.markerY(), captions(core, caption), times, overlay);
 }
 
 export function savePng(core: PageCore, caption: CaptionOf, times: number, overlay?: TeachingOverlay): void {
@@ -32,7 +42,7 @@ export function savePng(core: PageCore, caption: CaptionOf, times: number, overl
 }
 
 export function saveSvg(core: PageCore, caption: CaptionOf, overlay?: TeachingOverlay): void {
-    const svg = pictureSvg(core.pictureFrom(0), core.markerY(), captions(core, caption), overlay);
+    const svg = pictureSvg(exported(core), core.markerY(), captions(core, caption), overlay);
     download('brontel.svg', new Blob([svg], { type: 'image/svg+xml' }));
 }
 

@@ -9,6 +9,7 @@ export interface MenuItem {
     text: string;
     act: () => void;
     checked?: boolean; // a switch, on or off
+    disabled?: boolean;
     id?: string;
 }
 
@@ -32,6 +33,7 @@ export class Menu {
                 b.textContent = `${item.checked ? '✓' : '\u2003'} ${item.text}`;
             }
             if (item.id) b.id = item.id;
+            if (item.disabled) b.disabled = true;
             b.addEventListener('click', () => {
                 this.close();
                 item.act();

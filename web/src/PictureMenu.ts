@@ -17,6 +17,9 @@ export interface MenuActions {
     switchLanguage(code: Language): void;
 }
 
+// Entries other parts of the page add, before the languages.
+export const moreMenuItems: (() => MenuItem[])[] = [];
+
 export function pictureMenu(core: PageCore, stage: Stage, caption: CaptionOf, actions: MenuActions): MenuItem[] {
     const overlay = () => (stage.overlayOn ? core.teachingOverlay() : undefined);
     const png = tr('SceneMenu', 'Obrázek PNG (*.png)');
@@ -34,6 +37,7 @@ export function pictureMenu(core: PageCore, stage: Stage, caption: CaptionOf, ac
         },
         { text: tr('SceneMenu', 'Nápověda'), act: () => actions.help() },
         { text: tr('ExploreSwitch', 'Zkoumat…'), act: () => actions.explore(), id: 'exploreItem' },
+        ...moreMenuItems.flatMap((items) => items()),
         ...([['cs', 'Čeština'], ['en', 'English']] as [Language, string][])
             .map(([code, name]) => ({ text: name, act: () => actions.switchLanguage(code) })),
     ];

@@ -204,9 +204,74 @@ declare module 'brontel-core' {
         csv(): string;
         delete(): void;
     }
+    // A kept run's settings and its arrows' lengths (web/core/LessonBindings.cpp).
+    export interface KeptRun {
+        substance: 'water' | 'glass';
+        index: number;
+        alpha: number;
+        distance: number;
+        arrowLengthVH: number;
+        arrowLengthL: number;
+    }
+    // A tick of the comparison chart: its value and where its label is anchored, in twips (left
+    // of the value axis, right-aligned; under the place axis, centred).
+    export interface ChartTick {
+        value: number;
+        x: number;
+        y: number;
+    }
+    // The comparison chart in twips on a canvas of its own: its lines (seven numbers a command, as
+    // PageCore.pictureFrom gives them), each detector's panel (V, H, L) with its ticks, and per
+    // run where its legend entry starts and how its line is drawn (colour 0x00BBGGRR, dashes in
+    // twips, none for solid).
+    export interface ComparisonChart {
+        lines: Float32Array;
+        width: number;
+        height: number;
+        scale: ChartScale;
+        panels: {
+            left: number; top: number; right: number; bottom: number;
+            valueTicks: ChartTick[]; placeTicks: ChartTick[];
+        }[];
+        legend: { x: number; y: number; colour: number; dashes: number[] }[];
+        legendSampleLength: number;
+    }
+    export type ChartScale = 'linear' | 'logarithmic';
+    // The runs a class keeps to compare, up to four, and its prediction sketch.
+    export interface Lesson {
+        // Whether the last run has ended and went to its end.
+        canKeep(core: PageCore): boolean;
+        keep(core: PageCore): 'kept' | 'notWhole' | 'alreadyKept' | 'full';
+        drop(place: number): void;
+        runs(): KeptRun[];
+        setScale(scale: ChartScale): void;
+        chart(): ComparisonChart;
+        // The chart's table as the desktop's comparison saves it (standard CSV).
+        comparisonCsv(): string;
+        setSketching(on: boolean): void;
+        sketching(): boolean;
+        // A stroke point by point, in twips of the window; nothing while not sketching.
+        beginStroke(x: number, y: number): void;
+        extendStroke(x: number, y: number): void;
+        clearPrediction(): void;
+        strokes(): number;
+        setPredictionInExports(on: boolean): void;
+        predictionInExports(): boolean;
+        // The sketch's drawing, as PageCore.pictureFrom gives commands.
+        prediction(): Float32Array;
+        // Called after every change of the kept runs, the scale or the prediction.
+        subscribe(listener: () => void): void;
+        delete(): void;
+    }
     export interface CoreModule {
         PageCore: new () => PageCore;
         ExploreView: new () => ExploreView;
+        Lesson: new () => Lesson;
+        // Where a prediction's strokes may go, in twips of the window: left, top, right, bottom.
+        sketchBounds(): [number, number, number, number];
+        // The worksheet (or its key) as a whole HTML document, its words from lookup (a Czech
+        // source in the context "Worksheet" in, the language's text out).
+        worksheetHtml(part: 'sheet' | 'key', lookup: (source: string) => string, decimalComma: boolean): string;
         // Milliseconds for one live re-sum of the explore view's heights, the best of `repeats`.
         timeExploreSums(repeats: number, plain: boolean): number;
         exploreHeightCount(): number;

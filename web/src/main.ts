@@ -9,6 +9,7 @@ import createBrontelCore, { type ControlName, type CoreModule, type ModelChange,
 import { Dialog } from './Dialog';
 import { Explore } from './explore/ExploreView';
 import { showHelp } from './Help';
+import { LessonTools } from './lesson/Lesson';
 import { element, useLayout } from './Layout';
 import { Panel } from './Panel';
 import { replay, serif } from './Picture';
@@ -126,6 +127,7 @@ async function main(): Promise<void> {
     const module = await createBrontelCore();
     useLayout(module.windowLayout());
     const page = new Page(new module.PageCore(), module);
+    new LessonTools(module, page.core, page.stage);
     document.body.dataset.ready = 'true';
     performance.mark('brontel-ready');
     // For the measuring script (web/measure.mjs), which times the core and the drawing, and for
