@@ -89,7 +89,9 @@ const refusals: [string, string, string[]][] = [
     ['nIndex', 'abc', ['„Index lomu“', '„abc“', 'není číslo', '1,33']],
     ['nIndex', '0,2', ['0,2', '„Index lomu“', 'od 0,5 do 1000000']],
     ['nAlfa', 'abc', ['„Úhel dopadu“', '„abc“', 'není číslo', 'například 35,']],
-    ['nAlfa', '1e7', ['„Úhel dopadu“', '„1e7“', 'příliš velké', '1000000']],
+    ['nAlfa', '1e7', ['„Úhel dopadu“', '1e7', 'od 0 do 90 stupňů']],
+    ['nIndex', '1e7', ['„Index lomu“', '„1e7“', 'příliš velké', '1000000']],
+    ['nAlfa', '-1e309', ['„Úhel dopadu“', '-1e309', 'od 0 do 90 stupňů']],
     ['nAlfa', '95', ['95', 'od 0 do 90 stupňů']],
 ];
 for (const [field, text, words] of refusals) {
