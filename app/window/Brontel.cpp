@@ -58,7 +58,7 @@ Brontel::Brontel(Countdown countdown, QWidget* parent)
     : QWidget(parent), m_countdown(std::move(countdown))
 {
     setObjectName(QStringLiteral("Brontel"));
-    setWindowTitle(QStringLiteral("Brontel - ") + QLatin1String(homepage::address));
+    setWindowTitle(QString::fromUtf8(homepage::windowTitle));
     const QSize client = designscale::designSize();
     resize(client);
     setMinimumSize(designscale::scaledSize(designscale::smallestFactor));
