@@ -307,6 +307,11 @@ Type a number from this range into the field and press Start again.</translation
         <extracomment>Tooltip of &quot;Pozastaveno&quot;: the keys P and the Right arrow, named as the keyboard names them.</extracomment>
         <translation>P: the experiment goes on; Right arrow: draws one step</translation>
     </message>
+    <message>
+        <source>Do pole se vejde nejvýše %1 znaků; co bylo navíc, do něj nepřibylo.</source>
+        <extracomment>Shown beside a number field when a paste or a key would make its text longer than it may be.</extracomment>
+        <translation>The field holds at most %1 characters; what went beyond that was left out.</translation>
+    </message>
 </context>
 <context>
     <name>ChartPicture</name>
