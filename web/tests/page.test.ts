@@ -112,6 +112,33 @@ for (const [field, text, words] of refusals) {
     });
 }
 
+// A field holds as many characters as on the desktop; a longer paste is cut there and a note
+// beside the field says so, in the page's language, and the field goes on taking keys.
+for (const [field, pasted, cut] of [['nAlfa', 1_000_000, true], ['nIndex', 1000, false]] as const) {
+    test(`${pasted} characters pasted into ${field}${cut ? ' are cut, with a word' : ' fit'}`, async ({ page, context }) => {
+        await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+        const errors = await openPage(page);
+        const input = page.locator(`#${field}`);
+        await input.fill('');
+        await page.evaluate((n) => navigator.clipboard.writeText('7'.repeat(n)), pasted);
+        await input.focus();
+        await page.keyboard.press('Control+V');
+        await expect(input).toHaveJSProperty('value', '7'.repeat(1000));
+        const note = page.locator(`#${field}Note`);
+        if (cut) {
+            await expect(note).toBeVisible();
+            await expect(note).toContainText('nejvýše 1000 znaků');
+        } else {
+            await expect(note).toBeHidden();
+        }
+        await page.keyboard.press('Backspace');
+        await expect(input).toHaveJSProperty('value', '7'.repeat(999));
+        await page.click('#cmdStart');
+        await expect(page.locator('#dialog')).toBeVisible();
+        expect(errors).toEqual([]);
+    });
+}
+
 test('P pauses, Right draws one step, P goes on, Esc stops; a click during the run acts after it', async ({ page }) => {
     const errors = await openPage(page);
     // A slow pace: the count 10001, a pause of about 10 ms between steps.
