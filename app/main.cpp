@@ -13,6 +13,7 @@
 #include "ExploreSwitch.h"
 #include "Language.h"
 #include "NativeFileName.h"
+#include "OptionMistakes.h"
 #include "RuntimeFolderNotice.h"
 #include "SettingsFile.h"
 #include "WindowMemory.h"
@@ -39,17 +40,37 @@ QStringList argumentsOf(int argc, char* argv[])
     }
     return arguments;
 }
+
+// Prints why the command line cannot run in the language the run would speak (--lang's, else
+// the one last chosen in the window, else Czech); help and the version as they are. exitOf
+// parses the line again: its sentences are made as it is parsed, and can be translated only
+// once the language is installed.
+template <typename ExitOf>
+int sayExit(int& argc, char* argv[], const CommandLineExit& exit, ExitOf exitOf)
+{
+    if (exit.exitCode == 0) {
+        return printExit(exit);
+    }
+    const QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Brontel"));
+    avoidUnreadableSettings();
+    const QSettings settings;
+    installLanguage(languageAsked(argumentsOf(argc, argv))
+                        .value_or(readLanguage(settings).value_or(Language::Czech)));
+    return printExit(exitOf());
+}
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("Brontel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BRONTEL_VERSION));
-    if (const auto explore = parseExploreCommandLine(argumentsOf(argc, argv))) {
+    const QStringList arguments = argumentsOf(argc, argv);
+    if (const auto explore = parseExploreCommandLine(arguments)) {
         if (const auto* exit = std::get_if<CommandLineExit>(&*explore)) {
-            std::fputs(qPrintable(exit->text + QLatin1Char('\n')),
-                       exit->exitCode == 0 ? stdout : stderr);
-            return exit->exitCode;
+            return sayExit(argc, argv, *exit, [&arguments] {
+                return std::get<CommandLineExit>(*parseExploreCommandLine(arguments));
+            });
         }
         qputenv("QT_QPA_PLATFORM", "offscreen");
         dropRuntimeFolderNotice();
@@ -60,9 +81,11 @@ int main(int argc, char* argv[])
         installLanguage(line.language.value_or(readLanguage(settings).value_or(Language::Czech)));
         return writeExploreFiles(line);
     }
-    const auto parsed = parseCommandLine(argumentsOf(argc, argv));
+    const auto parsed = parseCommandLine(arguments);
     if (const auto* exit = std::get_if<CommandLineExit>(&parsed)) {
-        return printExit(*exit);
+        return sayExit(argc, argv, *exit, [&arguments] {
+            return std::get<CommandLineExit>(parseCommandLine(arguments));
+        });
     }
     const CommandLine& line = std::get<CommandLine>(parsed);
 

@@ -7,34 +7,27 @@
 
 namespace {
 // The number of a field, or why it is none; fields are checked in the order Start reads them.
-std::variant<double, Refusal> readNumber(Control field, const std::string& text,
-                                         const NumberFormat& format)
+// A number outside the field's range is refused with that range, whatever its size or sign; it
+// is "too large" only past the top of a range that ends at the largest number the run computes
+// with (the index), never for an angle of two million degrees or a negative number.
+std::variant<double, Refusal> readSetting(Control field, const std::string& text,
+                                          const NumberFormat& format, ranges::Range range,
+                                          bool inDegrees)
 {
     const ParsedNumber parsed = parseNumber(text, format);
     if (parsed.kind == ParsedNumber::Kind::NotANumber) {
         return Refusal{field, Refusal::Reason::NotANumber, text, 0, {}, false};
     }
-    if (parsed.kind == ParsedNumber::Kind::TooLarge ||
-        std::abs(parsed.value) > ranges::largestSetting) {
-        return Refusal{field,
-                       Refusal::Reason::TooLarge,
-                       text,
-                       parsed.value,
-                       {-ranges::largestSetting, ranges::largestSetting},
-                       false};
+    // Beyond any double, the stream's value keeps the sign typed.
+    const double value = parsed.value;
+    if (parsed.kind == ParsedNumber::Kind::TooLarge || !range.contains(value)) {
+        const bool pastComputing = value > range.highest && range.highest >= ranges::largestSetting;
+        return Refusal{
+            field, pastComputing ? Refusal::Reason::TooLarge : Refusal::Reason::OutOfRange,
+            text,  value,
+            range, inDegrees};
     }
-    return parsed.value;
-}
-
-std::variant<double, Refusal> readSetting(Control field, const std::string& text,
-                                          const NumberFormat& format, ranges::Range range,
-                                          bool inDegrees)
-{
-    auto number = readNumber(field, text, format);
-    if (const double* value = std::get_if<double>(&number); value && !range.contains(*value)) {
-        return Refusal{field, Refusal::Reason::OutOfRange, text, *value, range, inDegrees};
-    }
-    return number;
+    return value;
 }
 } // namespace
 

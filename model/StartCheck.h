@@ -20,14 +20,14 @@ struct Refusal
     enum class Reason
     {
         NotANumber,
-        TooLarge,  // beyond ranges::largestSetting, or beyond any number at all
-        OutOfRange // a number, but outside range
+        TooLarge,  // past the top of a range that ends at ranges::largestSetting
+        OutOfRange // a number (or beyond any number), but outside range
     };
     Control field = Control::nIndex;
     Reason reason = Reason::NotANumber;
     std::string typed;   // the field's text as it stood
     double value = 0;    // the number read, for OutOfRange
-    ranges::Range range; // the accepted range, for OutOfRange
+    ranges::Range range; // the accepted range, for TooLarge and OutOfRange
     bool inDegrees = false;
 
     friend bool operator==(const Refusal&, const Refusal&) = default;

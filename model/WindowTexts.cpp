@@ -6,6 +6,8 @@
 #include "AngleCase.h"
 #include "Substance.h"
 
+#include <cmath>
+
 namespace {
 constexpr bool indexedByControl()
 {
@@ -47,10 +49,8 @@ const char* refusalInWindow(const Refusal& refusal)
                                      "výpočet příliš velké (nejvýše %3).\n\n"
                                      "Zapište do pole menší číslo a stiskněte Start znovu.");
         }
-        //: %1 is the number typed, %3 the largest number the run computes with.
-        return QT_TRANSLATE_NOOP("Brontel", "V poli „Úhel dopadu“ je číslo „%1“, které je pro "
-                                            "výpočet příliš velké (nejvýše %3).\n\n"
-                                            "Zapište do pole menší číslo a stiskněte Start znovu.");
+        // The angle's range ends far below that largest number: said as any angle out of it.
+        [[fallthrough]];
     case Refusal::Reason::OutOfRange:
         if (index) {
             //: %1 is the number typed, %2 to %3 the refractive indices the experiment takes.
@@ -90,9 +90,7 @@ const char* refusalOnCommandLine(const Refusal& refusal)
                                      "--index: číslo „%1“ je pro výpočet příliš velké "
                                      "(nejvýše %3).");
         }
-        //: %1 is the value given, %3 the largest number the run computes with.
-        return QT_TRANSLATE_NOOP("CommandLine", "--alpha: číslo „%1“ je pro výpočet příliš velké "
-                                                "(nejvýše %3).");
+        [[fallthrough]]; // as in the window
     case Refusal::Reason::OutOfRange:
         if (index) {
             //: %1 is the value given, %2 to %3 the refractive indices the experiment takes.
@@ -138,20 +136,23 @@ std::string cut(const std::string& text, std::size_t longest)
 } // namespace
 
 namespace {
-// A number too small to hold reads as 0 ("1e-400"); its sentence then names it as typed, since
-// "an index of 0" is not what the user wrote.
-bool underflows(const Refusal& refusal)
+// A number too small to hold reads as 0 ("1e-400"), one too large as the largest double
+// ("-1e309"); its sentence then names it as typed, since "an index of 0" is not what the user
+// wrote. So does a huge one, which would read as 2e+06 or worse.
+bool namedAsTyped(const Refusal& refusal)
 {
     const std::string_view typed = refusal.typed;
     const std::string_view digits = typed.substr(0, typed.find_first_of("eE"));
-    return refusal.value == 0 && digits.find_first_of("123456789") != std::string_view::npos;
+    const bool underflows =
+        refusal.value == 0 && digits.find_first_of("123456789") != std::string_view::npos;
+    return underflows || std::abs(refusal.value) > ranges::largestSetting;
 }
 } // namespace
 
 std::array<std::string, 4> refusalArguments(const Refusal& refusal, const NumberFormat& format,
                                             std::size_t longestTyped)
 {
-    const bool asNumber = refusal.reason == Refusal::Reason::OutOfRange && !underflows(refusal);
+    const bool asNumber = refusal.reason == Refusal::Reason::OutOfRange && !namedAsTyped(refusal);
     return {asNumber ? formatNumber(refusal.value, format) : cut(refusal.typed, longestTyped),
             formatNumber(refusal.range.lowest, format), formatNumber(refusal.range.highest, format),
             formatNumber(refusalExample(refusal), format)};

@@ -153,6 +153,15 @@ std::array<std::string, 4> refusalArguments(const Refusal& refusal, const Number
 // repeated in a message box.
 inline constexpr std::size_t longestTypedInWindow = 40;
 
+// A number field holds at most this many characters: no number needs more, and a pasted page
+// would otherwise be read again at every key. Said when a paste or a key goes past it; %1 is
+// the limit.
+inline constexpr std::size_t longestFieldText = 1000;
+//: Shown beside a number field when a paste or a key would make its text longer than it may be.
+inline constexpr const char* fieldFullText =
+    QT_TRANSLATE_NOOP("Brontel", "Do pole se vejde nejvýše %1 znaků; co bylo navíc, do něj "
+                                 "nepřibylo.");
+
 // What a screen reader says for the controls a caption does not name, and for the picture.
 inline constexpr const char* accessibleTextContext = "AccessibleNames";
 struct AccessibleText

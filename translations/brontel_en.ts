@@ -280,15 +280,6 @@ Zapište do pole menší číslo a stiskněte Start znovu.</source>
 Type a smaller number into the field and press Start again.</translation>
     </message>
     <message>
-        <source>V poli „Úhel dopadu“ je číslo „%1“, které je pro výpočet příliš velké (nejvýše %3).
-
-Zapište do pole menší číslo a stiskněte Start znovu.</source>
-        <extracomment>%1 is the number typed, %3 the largest number the run computes with.</extracomment>
-        <translation>The field “Angle of incidence” holds the number “%1”, which is too large to compute with (at most %3).
-
-Type a smaller number into the field and press Start again.</translation>
-    </message>
-    <message>
         <source>S číslem %1 v poli „Index lomu“ pokus nemá smysl: index lomu musí být od %2 do %3.
 
 Zapište do pole číslo z tohoto rozsahu a stiskněte Start znovu.</source>
@@ -315,6 +306,11 @@ Type a number from this range into the field and press Start again.</translation
         <source>P: pokus pokračuje; šipka vpravo: nakreslí jeden krok</source>
         <extracomment>Tooltip of &quot;Pozastaveno&quot;: the keys P and the Right arrow, named as the keyboard names them.</extracomment>
         <translation>P: the experiment goes on; Right arrow: draws one step</translation>
+    </message>
+    <message>
+        <source>Do pole se vejde nejvýše %1 znaků; co bylo navíc, do něj nepřibylo.</source>
+        <extracomment>Shown beside a number field when a paste or a key would make its text longer than it may be.</extracomment>
+        <translation>The field holds at most %1 characters; what went beyond that was left out.</translation>
     </message>
 </context>
 <context>
@@ -382,11 +378,6 @@ Type a number from this range into the field and press Start again.</translation
         <translation>--index: the number &apos;%1&apos; is too large to compute with (at most %3).</translation>
     </message>
     <message>
-        <source>--alpha: číslo „%1“ je pro výpočet příliš velké (nejvýše %3).</source>
-        <extracomment>%1 is the value given, %3 the largest number the run computes with.</extracomment>
-        <translation>--alpha: the number &apos;%1&apos; is too large to compute with (at most %3).</translation>
-    </message>
-    <message>
         <source>--index: s indexem lomu %1 pokus nemá smysl; zadejte číslo od %2 do %3.</source>
         <extracomment>%1 is the value given, %2 to %3 the refractive indices the experiment takes.</extracomment>
         <translation>--index: a refractive index of %1 makes no sense for the experiment; give a number from %2 to %3.</translation>
@@ -395,6 +386,114 @@ Type a number from this range into the field and press Start again.</translation
         <source>--alpha: s úhlem dopadu %1° pokus nemá smysl; zadejte číslo od %2 do %3.</source>
         <extracomment>%1 is the value given, %2 to %3 the angles the experiment takes, in degrees.</extracomment>
         <translation>--alpha: an angle of incidence of %1° makes no sense for the experiment; give a number from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>brontel: --%1: „%2“ nelze použít; použijte jedno z: %3</source>
+        <extracomment>An option&apos;s value is none of the names it takes; %1 the option, %2 the value given, %3 the names.</extracomment>
+        <translation>brontel: --%1: &apos;%2&apos; is not accepted; use one of: %3</translation>
+    </message>
+    <message>
+        <source>brontel: --%1: „%2“ nelze použít; zadejte %3</source>
+        <extracomment>An option&apos;s value is not of the kind it takes; %1 the option, %2 the value given, %3 what it takes (&quot;a file ending .csv&quot;).</extracomment>
+        <translation>brontel: --%1: &apos;%2&apos; is not accepted; give %3</translation>
+    </message>
+    <message>
+        <source>brontel: --%1 je zadána %2krát; zadejte ji jednou</source>
+        <extracomment>%1 the option, %2 how many times it was given.</extracomment>
+        <translation>brontel: --%1 is given %2 times; give it once</translation>
+    </message>
+    <message>
+        <source>brontel: --%1 nemá hodnotu („%2“ je další volba); viz brontel --help</source>
+        <extracomment>%1 the option, %2 the next option, taken for its value.</extracomment>
+        <translation>brontel: --%1 has no value (&apos;%2&apos; is the next option); see brontel --help</translation>
+    </message>
+    <message>
+        <source>brontel: --scale udává pixely obrázku .png; zadejte ji jen s --picture SOUBOR.png</source>
+        <translation>brontel: --scale sets the pixels of a .png picture; give it only with --picture FILE.png</translation>
+    </message>
+    <message>
+        <source>brontel: --curves-format je formát souboru --curves; zadejte ji jen s --curves SOUBOR.csv</source>
+        <translation>brontel: --curves-format is the format of the --curves file; give it only with --curves FILE.csv</translation>
+    </message>
+    <message>
+        <source>soubor s příponou .png, .svg nebo .pdf</source>
+        <translation>a file ending .png, .svg or .pdf</translation>
+    </message>
+    <message>
+        <source>číslo od 0.25 do 8</source>
+        <translation>a number from 0.25 to 8</translation>
+    </message>
+    <message>
+        <source>soubor s příponou .csv</source>
+        <translation>a file ending .csv</translation>
+    </message>
+    <message>
+        <source>brontel: zadejte --substance, nebo --index, ne obojí</source>
+        <translation>brontel: give --substance or --index, not both</translation>
+    </message>
+    <message>
+        <source>water nebo glass</source>
+        <translation>water or glass</translation>
+    </message>
+    <message>
+        <source>číslo od 1 do 3</source>
+        <translation>a number from 1 to 3</translation>
+    </message>
+    <message>
+        <source>počet stupňů od 0 do 89.9</source>
+        <translation>a number of degrees from 0 to 89.9</translation>
+    </message>
+    <message>
+        <source>počet twipů od 100 do 5000</source>
+        <translation>a number of twips from 100 to 5000</translation>
+    </message>
+    <message>
+        <source>počet twipů nad 0, nejvýše 100</source>
+        <translation>a number of twips above 0, at most 100</translation>
+    </message>
+    <message>
+        <source>brontel: --explore potřebuje --alpha STUPNĚ</source>
+        <translation>brontel: --explore needs --alpha DEGREES</translation>
+    </message>
+    <message>
+        <source>brontel: --index2 potřebuje --gap G</source>
+        <translation>brontel: --index2 needs --gap G</translation>
+    </message>
+    <message>
+        <source>0.5 nebo 1</source>
+        <translation>0.5 or 1</translation>
+    </message>
+    <message>
+        <source>exact nebo equal</source>
+        <translation>exact or equal</translation>
+    </message>
+    <message>
+        <source>soubor s příponou .csv (povinný)</source>
+        <translation>a file ending .csv (required)</translation>
+    </message>
+    <message>
+        <source>cs nebo en</source>
+        <translation>cs or en</translation>
+    </message>
+    <message>
+        <source>brontel: neznámá volba „%1“; viz %2</source>
+        <extracomment>%1 the option as typed, %2 how to read the help (&quot;brontel --help&quot;).</extracomment>
+        <translation>brontel: unknown option &apos;%1&apos;; see %2</translation>
+    </message>
+    <message>
+        <source>brontel: za „%1“ chybí hodnota; viz %2</source>
+        <extracomment>%1 the option as typed, %2 how to read the help.</extracomment>
+        <translation>brontel: missing value after &apos;%1&apos;; see %2</translation>
+    </message>
+    <message>
+        <source>brontel: volba „%1“ nemá žádnou hodnotu; viz %2</source>
+        <extracomment>An option that takes no value was given one (--help=yes). %1 the option as typed, %2 how to read the help.</extracomment>
+        <translation>brontel: &apos;%1&apos; takes no value; see %2</translation>
+    </message>
+    <message>
+        <source>brontel: nečekaný argument „%1“; viz %2</source>
+        <extracomment>%1 the argument, %2 how to read the help.</extracomment>
+        <translation>brontel: unexpected argument &apos;%1&apos;; see %2</translation>
     </message>
 </context>
 <context>
@@ -818,10 +917,6 @@ it hides the evanescent wave.</translation>
         <translation>CSV table (*.csv)</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;Brontel %1&lt;/h3&gt;&lt;p&gt;Úplný odraz světla na hladině vody nebo skla, sečtený z amplitud všech drah.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, verze 3 nebo novější (GPL-3.0-or-later).&lt;/p&gt;&lt;p&gt;Domovská stránka: &lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Brontel %1&lt;/h3&gt;&lt;p&gt;Total internal reflection of light at the surface of water or glass, summed from the amplitudes of all paths.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).&lt;/p&gt;&lt;p&gt;Home page: &lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>Překlad rozhraní se nepodařilo načíst.</source>
         <translation>The interface&apos;s translation could not be loaded.</translation>
     </message>
@@ -846,6 +941,15 @@ it hides the evanescent wave.</translation>
         <source>%1× (%2 × %3 pixelů)</source>
         <extracomment>A choice of the saved picture&apos;s size: the scale, then its width and height in pixels.</extracomment>
         <translation>%1× (%2 × %3 pixels)</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Brontel %1&lt;/h3&gt;&lt;p&gt;Úplný odraz světla na hladině vody nebo skla, sečtený z amplitud všech drah.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, verze 3 nebo novější (GPL-3.0-or-later).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Brontel %1&lt;/h3&gt;&lt;p&gt;Total internal reflection of light at the surface of water or glass, summed from the amplitudes of all paths.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Domovská stránka: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;&lt;/p&gt;</source>
+        <extracomment>%1 is the program&apos;s home page.</extracomment>
+        <translation>&lt;p&gt;Home page: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

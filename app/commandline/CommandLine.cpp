@@ -3,6 +3,7 @@
 
 #include "CommandLine.h"
 
+#include "OptionMistakes.h"
 #include "ScenePicture.h"
 
 #include <QCommandLineParser>
@@ -51,10 +52,28 @@ namesOf(const std::array<Row, N>& table,
     return names;
 }
 
-QString wrongValue(const QString& option, const QString& value, const QString& accepted)
+// The command line speaks the run's language: --lang's, else the one last chosen in the window.
+QString said(const char* text)
 {
-    return QStringLiteral("brontel: --%1: '%2' is not accepted; use one of: %3")
-        .arg(option, value, accepted);
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+// One pass of arg(): a "%1" in the value stays as typed.
+QString wrongName(const QString& option, const QString& value, const QString& names)
+{
+    //: An option's value is none of the names it takes; %1 the option, %2 the value given,
+    //: %3 the names.
+    return said(QT_TRANSLATE_NOOP("CommandLine",
+                                  "brontel: --%1: „%2“ nelze použít; použijte jedno z: %3"))
+        .arg(option, value, names);
+}
+
+QString wrongValue(const QString& option, const QString& value, const char* accepted)
+{
+    //: An option's value is not of the kind it takes; %1 the option, %2 the value given, %3 what
+    //: it takes ("a file ending .csv").
+    return said(QT_TRANSLATE_NOOP("CommandLine", "brontel: --%1: „%2“ nelze použít; zadejte %3"))
+        .arg(option, value, said(accepted));
 }
 
 template <typename Value>
@@ -88,7 +107,7 @@ std::optional<QString> readName(const QCommandLineParser& parser, const QString&
     const QString value = parser.value(option);
     target = lookUp(names, value);
     if (!target) {
-        return wrongValue(option, value, acceptedNames(names));
+        return wrongName(option, value, acceptedNames(names));
     }
     return std::nullopt;
 }
@@ -104,26 +123,32 @@ std::optional<QString> misusedOption(const QCommandLineParser& parser)
     for (const QString& option : valued) {
         const QStringList values = parser.values(option);
         if (values.size() > 1) {
-            return QStringLiteral("brontel: --%1 is given %2 times; give it once")
+            //: %1 the option, %2 how many times it was given.
+            return said(QT_TRANSLATE_NOOP("CommandLine",
+                                          "brontel: --%1 je zadána %2krát; zadejte ji jednou"))
                 .arg(option)
                 .arg(values.size());
         }
         if (!values.isEmpty() && values.constFirst().startsWith(QLatin1String("--"))) {
-            return QStringLiteral("brontel: --%1 has no value ('%2' is the next option); see "
-                                  "brontel --help")
+            //: %1 the option, %2 the next option, taken for its value.
+            return said(QT_TRANSLATE_NOOP("CommandLine",
+                                          "brontel: --%1 nemá hodnotu („%2“ je další volba); viz "
+                                          "brontel --help"))
                 .arg(option, values.constFirst());
         }
     }
     if (parser.isSet(QStringLiteral("scale"))) {
         const auto format = pictureFormatOf(parser.value(QStringLiteral("picture")));
         if (!parser.isSet(QStringLiteral("picture")) || format != PictureFormat::Png) {
-            return QStringLiteral("brontel: --scale sets the pixels of a .png picture; give it "
-                                  "only with --picture FILE.png");
+            return said(QT_TRANSLATE_NOOP("CommandLine",
+                                          "brontel: --scale udává pixely obrázku .png; zadejte ji "
+                                          "jen s --picture SOUBOR.png"));
         }
     }
     if (parser.isSet(QStringLiteral("curves-format")) && !parser.isSet(QStringLiteral("curves"))) {
-        return QStringLiteral("brontel: --curves-format is the format of the --curves file; give "
-                              "it only with --curves FILE.csv");
+        return said(QT_TRANSLATE_NOOP("CommandLine",
+                                      "brontel: --curves-format je formát souboru --curves; "
+                                      "zadejte ji jen s --curves SOUBOR.csv"));
     }
     return std::nullopt;
 }
@@ -190,12 +215,8 @@ std::variant<CommandLine, CommandLineExit> parseCommandLine(const QStringList& a
     });
 
     if (!parser.parse(arguments)) {
-        // The parser's sentence ends in a full stop; the advice follows after a semicolon.
-        QString error = parser.errorText();
-        while (error.endsWith(QLatin1Char('.'))) {
-            error.chop(1);
-        }
-        return CommandLineExit{2, QStringLiteral("brontel: %1; see brontel --help").arg(error)};
+        return CommandLineExit{2, parseFailure(parser, arguments, help.names() + version.names(),
+                                               QStringLiteral("brontel --help"))};
     }
     if (parser.isSet(help)) {
         // Qt names the program by its path, or by a placeholder before the application exists.
@@ -212,9 +233,8 @@ std::variant<CommandLine, CommandLineExit> parseCommandLine(const QStringList& a
         return CommandLineExit{2, *misused};
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return CommandLineExit{2, QStringLiteral("brontel: unexpected argument '%1'; see "
-                                                 "brontel --help")
-                                      .arg(parser.positionalArguments().constFirst())};
+        return CommandLineExit{2, unexpectedArgument(parser.positionalArguments().constFirst(),
+                                                     QStringLiteral("brontel --help"))};
     }
 
     CommandLine line;
@@ -236,8 +256,10 @@ std::variant<CommandLine, CommandLineExit> parseCommandLine(const QStringList& a
     }
     line.picture = parser.value(QStringLiteral("picture"));
     if (parser.isSet(QStringLiteral("picture")) && !pictureFormatOf(line.picture)) {
-        return CommandLineExit{2, wrongValue(QStringLiteral("picture"), line.picture,
-                                             QStringLiteral("a file ending .png, .svg or .pdf"))};
+        return CommandLineExit{
+            2,
+            wrongValue(QStringLiteral("picture"), line.picture,
+                       QT_TRANSLATE_NOOP("CommandLine", "soubor s příponou .png, .svg nebo .pdf"))};
     }
     if (parser.isSet(QStringLiteral("scale"))) {
         bool ok = false;
@@ -245,15 +267,17 @@ std::variant<CommandLine, CommandLineExit> parseCommandLine(const QStringList& a
         line.scale = text.toDouble(&ok);
         if (!ok || !std::isfinite(line.scale) || line.scale < smallestScale ||
             line.scale > largestScale) {
-            return CommandLineExit{2, wrongValue(QStringLiteral("scale"), text,
-                                                 QStringLiteral("a number from 0.25 to 8"))};
+            return CommandLineExit{
+                2, wrongValue(QStringLiteral("scale"), text,
+                              QT_TRANSLATE_NOOP("CommandLine", "číslo od 0.25 do 8"))};
         }
     }
     line.curves = parser.value(QStringLiteral("curves"));
     if (parser.isSet(QStringLiteral("curves")) &&
         QFileInfo(line.curves).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) != 0) {
-        return CommandLineExit{2, wrongValue(QStringLiteral("curves"), line.curves,
-                                             QStringLiteral("a file ending .csv"))};
+        return CommandLineExit{
+            2, wrongValue(QStringLiteral("curves"), line.curves,
+                          QT_TRANSLATE_NOOP("CommandLine", "soubor s příponou .csv"))};
     }
     if (parser.isSet(QStringLiteral("curves-format"))) {
         const QString format = parser.value(QStringLiteral("curves-format"));
@@ -262,8 +286,8 @@ std::variant<CommandLine, CommandLineExit> parseCommandLine(const QStringList& a
         } else if (format == QLatin1String("locale")) {
             line.curvesFormat = CurvesFormat::Locale;
         } else {
-            return CommandLineExit{2, wrongValue(QStringLiteral("curves-format"), format,
-                                                 QStringLiteral("standard, locale"))};
+            return CommandLineExit{2, wrongName(QStringLiteral("curves-format"), format,
+                                                QStringLiteral("standard, locale"))};
         }
     }
     if (parser.isSet(QStringLiteral("lang"))) {
@@ -271,7 +295,7 @@ std::variant<CommandLine, CommandLineExit> parseCommandLine(const QStringList& a
         line.language = languageFromCode(code);
         if (!line.language) {
             return CommandLineExit{
-                2, wrongValue(QStringLiteral("lang"), code, QStringLiteral("cs, en"))};
+                2, wrongName(QStringLiteral("lang"), code, QStringLiteral("cs, en"))};
         }
     }
     return line;

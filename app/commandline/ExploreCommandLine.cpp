@@ -5,10 +5,12 @@
 
 #include "ExploreCsv.h"
 #include "ExplorePicture.h"
+#include "OptionMistakes.h"
 #include "ScenePicture.h"
 #include "WholeFiles.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cmath>
@@ -18,15 +20,21 @@ namespace {
 
 const QString exploreName = QStringLiteral("explore");
 
-QString wrongValue(const QString& option, const QString& value, const QString& accepted)
+QString said(const char* text)
 {
-    return QStringLiteral("brontel: --%1: '%2' is not accepted; use %3")
-        .arg(option, value, accepted);
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+// One pass of arg(): a "%1" in the value stays as typed. accepted is translated.
+QString wrongValue(const QString& option, const QString& value, const char* accepted)
+{
+    return said(QT_TRANSLATE_NOOP("CommandLine", "brontel: --%1: „%2“ nelze použít; zadejte %3"))
+        .arg(option, value, said(accepted));
 }
 
 // A number from the option's text within [low, high], or why not.
 std::variant<double, QString> numberIn(const QCommandLineParser& parser, const QString& option,
-                                       double low, double high, const QString& accepted)
+                                       double low, double high, const char* accepted)
 {
     const QString text = parser.value(option);
     bool ok = false;
@@ -84,13 +92,10 @@ parseExploreCommandLine(const QStringList& arguments)
         {QStringLiteral("lang"), QStringLiteral("cs (Czech, the default) or en (English)."),
          QStringLiteral("code")},
     });
+    const QString helpCall = QStringLiteral("brontel --explore --help");
     if (!parser.parse(arguments)) {
-        QString error = parser.errorText();
-        while (error.endsWith(QLatin1Char('.'))) {
-            error.chop(1);
-        }
         return CommandLineExit{
-            2, QStringLiteral("brontel: %1; see brontel --explore --help").arg(error)};
+            2, parseFailure(parser, arguments, help.names() + QStringList{exploreName}, helpCall)};
     }
     if (parser.isSet(help)) {
         QString text = parser.helpText();
@@ -99,16 +104,16 @@ parseExploreCommandLine(const QStringList& arguments)
                                       text.mid(lineEnd < 0 ? text.size() : lineEnd)};
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return CommandLineExit{2, QStringLiteral("brontel: unexpected argument '%1'; see "
-                                                 "brontel --explore --help")
-                                      .arg(parser.positionalArguments().constFirst())};
+        return CommandLineExit{
+            2, unexpectedArgument(parser.positionalArguments().constFirst(), helpCall)};
     }
 
     ExploreLine line;
     ExploreSettings& s = line.settings;
     if (parser.isSet(QStringLiteral("substance")) && parser.isSet(QStringLiteral("index"))) {
-        return CommandLineExit{2, QStringLiteral("brontel: give --substance or --index, not "
-                                                 "both")};
+        return CommandLineExit{
+            2, said(QT_TRANSLATE_NOOP("CommandLine", "brontel: zadejte --substance, nebo "
+                                                     "--index, ne obojí"))};
     }
     if (parser.isSet(QStringLiteral("substance"))) {
         const QString name = parser.value(QStringLiteral("substance")).toLower();
@@ -118,7 +123,8 @@ parseExploreCommandLine(const QStringList& arguments)
             s.index = facts(Substance::Glass).refrIndex;
         } else {
             return CommandLineExit{
-                2, wrongValue(QStringLiteral("substance"), name, QStringLiteral("water or glass"))};
+                2, wrongValue(QStringLiteral("substance"), name,
+                              QT_TRANSLATE_NOOP("CommandLine", "water nebo glass"))};
         }
     }
     // Every number: its option, where it goes, its range and how to say it.
@@ -128,21 +134,21 @@ parseExploreCommandLine(const QStringList& arguments)
         double* value;
         double low;
         double high;
-        QString accepted;
+        const char* accepted;
     };
     double gap = 0;
     double index2 = -1;
     const NumberOption numbers[] = {
         {QStringLiteral("index"), &s.index, explore::smallestIndex, explore::largestIndex,
-         QStringLiteral("a number from 1 to 3")},
+         QT_TRANSLATE_NOOP("CommandLine", "číslo od 1 do 3")},
         {QStringLiteral("alpha"), &s.alphaDegrees, 0, explore::largestAngle,
-         QStringLiteral("a number of degrees from 0 to 89.9")},
+         QT_TRANSLATE_NOOP("CommandLine", "počet stupňů od 0 do 89.9")},
         {QStringLiteral("waist"), &s.waistTwips, explore::smallestWaist, explore::largestWaist,
-         QStringLiteral("a number of twips from 100 to 5000")},
+         QT_TRANSLATE_NOOP("CommandLine", "počet twipů od 100 do 5000")},
         {QStringLiteral("gap"), &gap, 0, explore::largestGapTwips,
-         QStringLiteral("a number of twips above 0, at most 100")},
+         QT_TRANSLATE_NOOP("CommandLine", "počet twipů nad 0, nejvýše 100")},
         {QStringLiteral("index2"), &index2, explore::smallestIndex, explore::largestIndex,
-         QStringLiteral("a number from 1 to 3")},
+         QT_TRANSLATE_NOOP("CommandLine", "číslo od 1 do 3")},
     };
     for (const NumberOption& option : numbers) {
         if (!parser.isSet(option.name)) {
@@ -155,19 +161,22 @@ parseExploreCommandLine(const QStringList& arguments)
         *option.value = std::get<double>(read);
     }
     if (!parser.isSet(QStringLiteral("alpha"))) {
-        return CommandLineExit{2, QStringLiteral("brontel: --explore needs --alpha DEGREES")};
+        return CommandLineExit{
+            2,
+            said(QT_TRANSLATE_NOOP("CommandLine", "brontel: --explore potřebuje --alpha STUPNĚ"))};
     }
     if (parser.isSet(QStringLiteral("gap"))) {
         if (!(gap > 0)) {
-            return CommandLineExit{2, wrongValue(QStringLiteral("gap"),
-                                                 parser.value(QStringLiteral("gap")),
-                                                 QStringLiteral("a number of twips above 0, at "
-                                                                "most 100"))};
+            return CommandLineExit{
+                2, wrongValue(QStringLiteral("gap"), parser.value(QStringLiteral("gap")),
+                              QT_TRANSLATE_NOOP("CommandLine", "počet twipů nad 0, nejvýše "
+                                                               "100"))};
         }
         s.secondBlock = true;
         s.gapTwips = gap;
     } else if (parser.isSet(QStringLiteral("index2"))) {
-        return CommandLineExit{2, QStringLiteral("brontel: --index2 needs --gap G")};
+        return CommandLineExit{
+            2, said(QT_TRANSLATE_NOOP("CommandLine", "brontel: --index2 potřebuje --gap G"))};
     }
     s.index2 = index2 > 0 ? index2 : s.index;
     if (parser.isSet(QStringLiteral("sampling"))) {
@@ -177,8 +186,8 @@ parseExploreCommandLine(const QStringList& arguments)
         } else if (step == QLatin1String("1")) {
             s.stepTwips = explore::mainWindowStep;
         } else {
-            return CommandLineExit{
-                2, wrongValue(QStringLiteral("sampling"), step, QStringLiteral("0.5 or 1"))};
+            return CommandLineExit{2, wrongValue(QStringLiteral("sampling"), step,
+                                                 QT_TRANSLATE_NOOP("CommandLine", "0.5 nebo 1"))};
         }
     }
     if (parser.isSet(QStringLiteral("arrows"))) {
@@ -189,26 +198,30 @@ parseExploreCommandLine(const QStringList& arguments)
             s.arrows = ArrowKind::Equal;
         } else {
             return CommandLineExit{
-                2, wrongValue(QStringLiteral("arrows"), kind, QStringLiteral("exact or equal"))};
+                2, wrongValue(QStringLiteral("arrows"), kind,
+                              QT_TRANSLATE_NOOP("CommandLine", "exact nebo equal"))};
         }
     }
     line.curves = parser.value(QStringLiteral("curves"));
     if (line.curves.isEmpty() ||
         QFileInfo(line.curves).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) != 0) {
-        return CommandLineExit{2, wrongValue(QStringLiteral("curves"), line.curves,
-                                             QStringLiteral("a file ending .csv (required)"))};
+        return CommandLineExit{
+            2, wrongValue(QStringLiteral("curves"), line.curves,
+                          QT_TRANSLATE_NOOP("CommandLine", "soubor s příponou .csv (povinný)"))};
     }
     line.picture = parser.value(QStringLiteral("picture"));
     if (parser.isSet(QStringLiteral("picture")) && !pictureFormatOf(line.picture)) {
-        return CommandLineExit{2, wrongValue(QStringLiteral("picture"), line.picture,
-                                             QStringLiteral("a file ending .png, .svg or .pdf"))};
+        return CommandLineExit{
+            2,
+            wrongValue(QStringLiteral("picture"), line.picture,
+                       QT_TRANSLATE_NOOP("CommandLine", "soubor s příponou .png, .svg nebo .pdf"))};
     }
     if (parser.isSet(QStringLiteral("lang"))) {
         const QString code = parser.value(QStringLiteral("lang"));
         line.language = languageFromCode(code);
         if (!line.language) {
-            return CommandLineExit{
-                2, wrongValue(QStringLiteral("lang"), code, QStringLiteral("cs or en"))};
+            return CommandLineExit{2, wrongValue(QStringLiteral("lang"), code,
+                                                 QT_TRANSLATE_NOOP("CommandLine", "cs nebo en"))};
         }
     }
     return line;

@@ -21,8 +21,10 @@
 #include "WindowLayout.h"
 #include "WindowModel.h"
 #include "WindowSizeKeys.h"
+#include "WindowTexts.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +32,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QToolTip>
 
 namespace {
 // Text as the model keeps it, UTF-8; a lone surrogate (half a character, which only a program
@@ -57,7 +60,7 @@ using look::TextBoxLook;
 Brontel::Brontel(Countdown countdown, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Brontel"));
-    setWindowTitle(QStringLiteral("Brontel - ") + QLatin1String(homepage::address));
+    setWindowTitle(QString::fromUtf8(homepage::windowTitle));
     const QSize client = designscale::designSize();
     resize(client);
     setMinimumSize(designscale::scaledSize(designscale::smallestFactor));
@@ -228,6 +231,16 @@ void Brontel::connectHandlers()
         auto* box = static_cast<QLineEdit*>(widgetOf(field));
         connect(box, &QLineEdit::textChanged, this,
                 [this, field](const QString& text) { m_model->setText(field, utf8Of(text)); });
+        // Qt's own limit (32767) cut a long paste without a word; this one is said.
+        box->setMaxLength(int(longestFieldText));
+        connect(box, &QLineEdit::inputRejected, this, [box] {
+            if (box->text().size() >= box->maxLength()) {
+                QToolTip::showText(
+                    box->mapToGlobal(QPoint(0, box->height())),
+                    QCoreApplication::translate("Brontel", fieldFullText).arg(box->maxLength()),
+                    box);
+            }
+        });
     }
 }
 

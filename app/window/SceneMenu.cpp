@@ -7,10 +7,10 @@
 #include "CurvesCsv.h"
 #include "CurvesFormat.h"
 #include "ExploreSwitch.h"
-#include "LessonActions.h"
 #include "FilterEnding.h"
 #include "HelpWindow.h"
 #include "HomePage.h"
+#include "LessonActions.h"
 #include "OverlaySwitch.h"
 #include "PictureClipboard.h"
 #include "PictureSurface.h"
@@ -333,13 +333,18 @@ QList<SceneMenu::PictureSize> SceneMenu::pictureSizes(const ScenePicture& scene)
 
 QString SceneMenu::aboutText()
 {
-    return tr("<h3>Brontel %1</h3>"
-              "<p>Úplný odraz světla na hladině vody nebo skla, sečtený z amplitud všech drah.</p>"
-              "<p>Licence: GNU General Public License, verze 3 nebo novější "
-              "(GPL-3.0-or-later).</p>"
-              "<p>Domovská stránka: <a href=\"%2\">%2</a></p>")
-        .arg(QCoreApplication::applicationVersion().toHtmlEscaped(),
-             QLatin1String(homepage::address));
+    QString text = tr("<h3>Brontel %1</h3>"
+                      "<p>Úplný odraz světla na hladině vody nebo skla, sečtený z amplitud všech "
+                      "drah.</p>"
+                      "<p>Licence: GNU General Public License, verze 3 nebo novější "
+                      "(GPL-3.0-or-later).</p>")
+                       .arg(QCoreApplication::applicationVersion().toHtmlEscaped());
+    // Only a copy built with a home page names one.
+    if (const QString address = QString::fromUtf8(homepage::address); !address.isEmpty()) {
+        //: %1 is the program's home page.
+        text += tr("<p>Domovská stránka: <a href=\"%1\">%1</a></p>").arg(address.toHtmlEscaped());
+    }
+    return text;
 }
 
 void SceneMenu::showAbout()

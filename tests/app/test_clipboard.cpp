@@ -8,12 +8,14 @@
 #include "RunWait.h"
 #include "SceneMenu.h"
 #include "ScenePicture.h"
+#include "WindowTexts.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 class TestClipboard : public QObject
 {
@@ -21,6 +23,8 @@ class TestClipboard : public QObject
 private Q_SLOTS:
     void ctrlC_data();
     void ctrlC();
+    void longPasteIsCutAndSaid_data();
+    void longPasteIsCutAndSaid();
 };
 
 void TestClipboard::ctrlC_data()
@@ -75,6 +79,43 @@ void TestClipboard::ctrlC()
     } else {
         QVERIFY(copied.isNull());
         QCOMPARE(QApplication::clipboard()->text(), w.control<QLineEdit>(Control::nIndex)->text());
+    }
+}
+
+void TestClipboard::longPasteIsCutAndSaid_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("pasted"); // characters
+    QTest::newRow("a megabyte into the angle") << "nAlfa" << 1'000'000;
+    QTest::newRow("one too many into the index") << "nIndex" << int(longestFieldText) + 1;
+    QTest::newRow("just fitting: nothing said") << "nIndex" << int(longestFieldText);
+}
+
+// A paste longer than a field may hold is cut at the limit, and the user is told so beside it.
+void TestClipboard::longPasteIsCutAndSaid()
+{
+    QFETCH(QString, field);
+    QFETCH(int, pasted);
+    Brontel w(Countdown(0));
+    w.load();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto* box = w.findChild<QLineEdit*>(field);
+    QVERIFY(box);
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+    QToolTip::hideText();
+    QApplication::clipboard()->setText(QString(pasted, QLatin1Char('7')));
+
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+
+    const int longest = int(longestFieldText);
+    QCOMPARE(box->text().size(), std::min(pasted, longest));
+    const bool cut = pasted > longest;
+    QCOMPARE(QToolTip::isVisible(), cut);
+    if (cut) {
+        QVERIFY2(QToolTip::text().contains(QString::number(longest)), qPrintable(QToolTip::text()));
     }
 }
 

@@ -75,6 +75,8 @@ private Q_SLOTS:
     void textThatCannotBeWrittenFails();
     void numbersReadInEveryLocale_data();
     void numbersReadInEveryLocale();
+    void messagesInOneLanguage_data();
+    void messagesInOneLanguage();
 
 private:
     QTemporaryDir m_dir;
@@ -91,17 +93,17 @@ void TestCommandLine::exitStatus_data()
                                               "mezni",       "--curves", "good.csv"}
                                << 0 << QString() << QString();
     QTest::newRow("wrong substance")
-        << QStringList{"--substance", "ice", "--curves", "ice.csv"} << 2
+        << QStringList{"--lang", "en", "--substance", "ice", "--curves", "ice.csv"} << 2
         << "--substance: 'ice' is not accepted; use one of: water, glass"
         << "ice.csv";
-    QTest::newRow("wrong distance") << QStringList{"--distance", "200"} << 2
+    QTest::newRow("wrong distance") << QStringList{"--lang", "en", "--distance", "200"} << 2
                                     << "--distance: '200' is not accepted" << QString();
     QTest::newRow("unknown option") << QStringList{"--colour", "red"} << 2 << "colour" << QString();
     QTest::newRow("picture of no known kind")
-        << QStringList{"--picture", "x.gif"} << 2 << ".png, .svg or .pdf"
+        << QStringList{"--picture", "x.gif"} << 2 << ".png, .svg nebo .pdf"
         << "x.gif";
     QTest::newRow("scale out of range")
-        << QStringList{"--picture", "s.png", "--scale", "0"} << 2 << "--scale: '0'"
+        << QStringList{"--picture", "s.png", "--scale", "0"} << 2 << "--scale: „0“"
         << "s.png";
     QTest::newRow("index not a number")
         << QStringList{"--index", "abc", "--curves", "abc.csv"} << 2 << "není číslo"
@@ -111,10 +113,10 @@ void TestCommandLine::exitStatus_data()
         << "no/such/folder/x.csv"
         << "both.svg";
     QTest::newRow("unknown language") << QStringList{"--lang", "fr", "--curves", "fr.csv"} << 2
-                                      << "--lang: 'fr' is not accepted; use one of: cs, en"
+                                      << "--lang: „fr“ nelze použít; použijte jedno z: cs, en"
                                       << "fr.csv";
     QTest::newRow("unknown curves format")
-        << QStringList{"--curves", "f.csv", "--curves-format", "excel"} << 2
+        << QStringList{"--lang", "en", "--curves", "f.csv", "--curves-format", "excel"} << 2
         << "--curves-format: 'excel' is not accepted; use one of: standard, locale"
         << "f.csv";
     QTest::newRow("language without a code") << QStringList{"--lang"} << 2 << "lang" << QString();
@@ -123,16 +125,16 @@ void TestCommandLine::exitStatus_data()
         << "is not a number"
         << "abc.csv";
     QTest::newRow("missing value: one full stop, then the advice")
-        << QStringList{"--picture"} << 2 << "brontel: Missing value after '--picture'; see brontel"
-        << QString();
+        << QStringList{"--lang", "en", "--picture"} << 2
+        << "brontel: missing value after '--picture'; see brontel" << QString();
     QTest::newRow("a file that cannot be written: brontel: first")
         << QStringList{"--curves", "no/such/folder/x.csv"} << 1 << "brontel: Soubor „no/such"
         << QString();
-    QTest::newRow("1e309 is too large as 1e308 is")
-        << QStringList{"--alpha", "1e309", "--curves", "big.csv"} << 2 << "příliš velké"
+    QTest::newRow("1e309 is out of the angle's range as 1e308 is")
+        << QStringList{"--alpha", "1e309", "--curves", "big.csv"} << 2 << "od 0 do 90"
         << "big.csv";
     QTest::newRow("an option given twice")
-        << QStringList{"--picture", "a.png", "--picture", "b.svg"} << 2
+        << QStringList{"--lang", "en", "--picture", "a.png", "--picture", "b.svg"} << 2
         << "--picture is given 2 times"
         << "b.svg";
     QTest::newRow("scale of a vector picture")
@@ -145,7 +147,8 @@ void TestCommandLine::exitStatus_data()
         << QStringList{"--curves-format", "locale", "--picture", "f.png"} << 2 << "--curves-format"
         << "f.png";
     QTest::newRow("an option where a value goes")
-        << QStringList{"--index", "--picture", "x.png"} << 2 << "--index has no value"
+        << QStringList{"--lang", "en", "--index", "--picture", "x.png"} << 2
+        << "--index has no value"
         << "x.png";
     QTest::newRow("typed text quoted exactly, English")
         << QStringList{"--lang", "en", "--index", "%1 %2 %3", "--curves", "p.csv"} << 2
@@ -158,8 +161,8 @@ void TestCommandLine::exitStatus_data()
     QTest::newRow("a number too small to hold named as typed")
         << QStringList{"--index", "1e-400", "--curves", "small.csv"} << 2 << "indexem lomu 1e-400"
         << "small.csv";
-    QTest::newRow("1e308 is too large")
-        << QStringList{"--alpha", "1e308", "--curves", "big.csv"} << 2 << "příliš velké"
+    QTest::newRow("1e308 is out of the angle's range")
+        << QStringList{"--alpha", "1e308", "--curves", "big.csv"} << 2 << "od 0 do 90"
         << "big.csv";
 }
 
@@ -473,6 +476,114 @@ void TestCommandLine::numbersReadInEveryLocale()
         runProgram({"--lang", language, "--index", index, "--curves", csv}, {}, locale);
     QVERIFY2(outcome.exitCode == exitCode, qPrintable(outcome.errors));
     QCOMPARE(QFile::exists(csv), exitCode == 0);
+}
+
+void TestCommandLine::messagesInOneLanguage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("czech"); // the whole line said, after "brontel: "
+    QTest::addColumn<QString>("english");
+    QTest::newRow("an angle of two million degrees: its own range")
+        << QStringList{"--alpha", "2000000", "--curves", "a.csv"} << 2
+        << "--alpha: s úhlem dopadu 2000000° pokus nemá smysl; zadejte číslo od 0 do 90."
+        << "--alpha: an angle of incidence of 2000000° makes no sense for the experiment; give a "
+           "number from 0 to 90.";
+    QTest::newRow("a negative angle beyond any number: not too large")
+        << QStringList{"--alpha", "-1e309", "--curves", "a.csv"} << 2
+        << "--alpha: s úhlem dopadu -1e309° pokus nemá smysl; zadejte číslo od 0 do 90."
+        << "--alpha: an angle of incidence of -1e309° makes no sense for the experiment; give a "
+           "number from 0 to 90.";
+    QTest::newRow("a negative index beyond any number: not too large")
+        << QStringList{"--index", "-1e309", "--curves", "a.csv"} << 2
+        << "--index: s indexem lomu -1e309 pokus nemá smysl; zadejte číslo od 0,5 do 1000000."
+        << "--index: a refractive index of -1e309 makes no sense for the experiment; give a "
+           "number from 0.5 to 1000000.";
+    QTest::newRow("an index past the largest number computed with")
+        << QStringList{"--index", "2e6", "--curves", "a.csv"} << 2
+        << "--index: číslo „2e6“ je pro výpočet příliš velké (nejvýše 1000000)."
+        << "--index: the number '2e6' is too large to compute with (at most 1000000).";
+    QTest::newRow("an index too small to hold, as typed")
+        << QStringList{"--index", "1e-400", "--curves", "a.csv"} << 2
+        << "--index: s indexem lomu 1e-400 pokus nemá smysl; zadejte číslo od 0,5 do 1000000."
+        << "--index: a refractive index of 1e-400 makes no sense for the experiment; give a "
+           "number from 0.5 to 1000000.";
+    QTest::newRow("an option where the value goes")
+        << QStringList{"--index", "--picture", "x.png"} << 2
+        << "--index nemá hodnotu („--picture“ je další volba); viz brontel --help"
+        << "--index has no value ('--picture' is the next option); see brontel --help";
+    QTest::newRow("an unknown option")
+        << QStringList{"--colour", "red"} << 2 << "neznámá volba „--colour“; viz brontel --help"
+        << "unknown option '--colour'; see brontel --help";
+    QTest::newRow("the last option without its value")
+        << QStringList{"--curves"} << 2 << "za „--curves“ chybí hodnota; viz brontel --help"
+        << "missing value after '--curves'; see brontel --help";
+    QTest::newRow("a value for an option that takes none")
+        << QStringList{"--version=2"} << 2
+        << "volba „--version“ nemá žádnou hodnotu; viz brontel --help"
+        << "'--version' takes no value; see brontel --help";
+    QTest::newRow("a stray argument")
+        << QStringList{"x.png"} << 2 << "nečekaný argument „x.png“; viz brontel --help"
+        << "unexpected argument 'x.png'; see brontel --help";
+    QTest::newRow("a name not known")
+        << QStringList{"--distance", "200", "--curves", "a.csv"} << 2
+        << "--distance: „200“ nelze použít; použijte jedno z: 100, 750, 1500"
+        << "--distance: '200' is not accepted; use one of: 100, 750, 1500";
+    QTest::newRow("an option that needs another")
+        << QStringList{"--scale", "2", "--curves", "a.csv"} << 2
+        << "--scale udává pixely obrázku .png; zadejte ji jen s --picture SOUBOR.png"
+        << "--scale sets the pixels of a .png picture; give it only with --picture FILE.png";
+    QTest::newRow("the explore view's range")
+        << QStringList{"--explore", "--alpha", "95", "--curves", "a.csv"} << 2
+        << "--alpha: „95“ nelze použít; zadejte počet stupňů od 0 do 89.9"
+        << "--alpha: '95' is not accepted; give a number of degrees from 0 to 89.9";
+    QTest::newRow("the explore view's unknown option")
+        << QStringList{"--explore", "--beam", "1"} << 2
+        << "neznámá volba „--beam“; viz brontel --explore --help"
+        << "unknown option '--beam'; see brontel --explore --help";
+}
+
+// Every message of a call speaks one language: --lang's, else the one chosen last in the
+// window, else Czech; none of Qt's own English sentences shows.
+void TestCommandLine::messagesInOneLanguage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, czech);
+    QFETCH(QString, english);
+    QVERIFY(m_dir.isValid());
+    QDir::setCurrent(m_dir.path());
+    QTemporaryDir rememberedEnglish;
+    {
+        QSettings remembered(rememberedEnglish.filePath(QStringLiteral("Brontel/Brontel.conf")),
+                             QSettings::IniFormat);
+        remembered.setValue(QStringLiteral("interface/language"), QStringLiteral("en"));
+    }
+    const struct
+    {
+        QStringList language;
+        QString config;
+        QString said;
+    } ways[] = {
+        {{}, {}, czech},
+        {{"--lang", "en"}, {}, english},
+        {{"--lang=en"}, {}, english},
+        {{}, rememberedEnglish.path(), english},
+        {{"--lang", "cs"}, rememberedEnglish.path(), czech},
+    };
+    for (const auto& way : ways) {
+        // The language first, after --explore, which must lead.
+        QStringList call = arguments;
+        const qsizetype at = arguments.value(0) == QLatin1String("--explore") ? 1 : 0;
+        for (qsizetype i = way.language.size() - 1; i >= 0; --i) {
+            call.insert(at, way.language[i]);
+        }
+        const Outcome outcome = runProgram(call, way.config);
+        QVERIFY2(outcome.exitCode == exitCode, qPrintable(call.join(' ') + ": " + outcome.errors));
+        QCOMPARE(outcome.errors, QStringLiteral("brontel: ") + way.said + QLatin1Char('\n'));
+        QVERIFY(!QFile::exists(QStringLiteral("a.csv")));
+        QVERIFY(!QFile::exists(QStringLiteral("x.png")));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -5,6 +5,7 @@
 // in twips, visibility and look; the line controls; the tab order.
 
 #include "Brontel.h"
+#include "HomePage.h"
 #include "LineControl.h"
 #include "TextFit.h"
 #include "Twips.h"
@@ -48,7 +49,10 @@ private:
 void TestLayout::window()
 {
     QCOMPARE(m_window->objectName(), QStringLiteral("Brontel"));
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Brontel - https://brontel.example/"));
+    // "Brontel - " and the home page set when the program was built, or "Brontel" alone.
+    const QString address = QString::fromUtf8(homepage::address);
+    QCOMPARE(m_window->windowTitle(), address.isEmpty() ? QStringLiteral("Brontel")
+                                                        : QStringLiteral("Brontel - ") + address);
     QCOMPARE(m_window->size(), QSize(763, 575));
     // Resizable: the design scales with the window.
     QVERIFY(m_window->maximumSize().width() > 2 * m_window->width());

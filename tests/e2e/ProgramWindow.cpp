@@ -4,6 +4,7 @@
 #include "ProgramWindow.h"
 
 #include "CloseRequest.h"
+#include "HomePage.h"
 
 #include <QDeadlineTimer>
 #include <QProcessEnvironment>
@@ -12,7 +13,7 @@
 
 namespace {
 constexpr int twipsPerPixel = 15;
-const QString mainWindowTitle = QStringLiteral("Brontel - https://brontel.example/");
+const QString mainWindowTitle = QString::fromUtf8(homepage::windowTitle);
 constexpr int toolTimeoutMs = 30'000;
 
 QString exactTitle(const QString& title)

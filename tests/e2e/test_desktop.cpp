@@ -4,6 +4,7 @@
 // The built program in a real X window: clicks, keys and the close box reach it as they reach
 // it on a desktop, and what it draws is read back from the screen.
 
+#include "HomePage.h"
 #include "ProgramWindow.h"
 #include "RunFigures.h"
 #include "RunSettings.h"
@@ -373,7 +374,7 @@ void TestDesktop::runDrawsThePictureTheLibraryComputes()
 
 void TestDesktop::nonNumberIndexWarnsAndKeepsRunning()
 {
-    const auto main = m_window->findWindow(QStringLiteral("Brontel - https://brontel.example/"));
+    const auto main = m_window->findWindow(QString::fromUtf8(homepage::windowTitle));
     QVERIFY(main);
     QVERIFY(m_window->clickAtTwips(indexField.x(), indexField.y()));
     QVERIFY(m_window->pressKeys(*main, {QStringLiteral("ctrl+a")}));
@@ -500,7 +501,7 @@ void TestDesktop::resizedWindowDrawsTheCurveAtItsScale()
     const double factor = 1.5;
     const QPoint origin(50, 0);
     QVERIFY(m_window->resize(1145 + 2 * origin.x(), 863));
-    const auto main = m_window->findWindow(QStringLiteral("Brontel - https://brontel.example/"));
+    const auto main = m_window->findWindow(QString::fromUtf8(homepage::windowTitle));
     QVERIFY(main);
     const auto at = [&](double twips) {
         return int(std::lround(twips / twipsPerPixel * factor));
@@ -555,7 +556,7 @@ void TestDesktop::fullScreenKeysGoBothWays_data()
 void TestDesktop::fullScreenKeysGoBothWays()
 {
     QFETCH(QStringList, keys);
-    const auto main = m_window->findWindow(QStringLiteral("Brontel - https://brontel.example/"));
+    const auto main = m_window->findWindow(QString::fromUtf8(homepage::windowTitle));
     QVERIFY(main);
     const QSize design(763, 575);
     const QSize screen(1280, 1024);

@@ -55,7 +55,9 @@ foreach(layer IN LISTS layers)
                 endif()
                 set(owner "")
                 foreach(candidate IN LISTS layers)
-                    if(EXISTS "${SOURCE_DIR}/${candidate}/${header}")
+                    # A header generated at configure time belongs where its template is.
+                    if(EXISTS "${SOURCE_DIR}/${candidate}/${header}" OR
+                       EXISTS "${SOURCE_DIR}/${candidate}/${header}.in")
                         set(owner "${candidate}")
                     endif()
                 endforeach()

@@ -129,16 +129,37 @@ void TestStartCheck::refused_data()
     QTest::newRow("beyond a million") << "."
                                       << "2e6"
                                       << "35"
-                                      << "index" << tooLarge << -1e6 << 1e6;
-    QTest::newRow("beyond any double is too large, not garbage")
+                                      << "index" << tooLarge << 0.5 << 1e6;
+    QTest::newRow("an index beyond any double is too large, not garbage")
         << "."
-        << "1.33"
         << "1e309"
-        << "alpha" << tooLarge << -1e6 << 1e6;
-    QTest::newRow("just within doubles") << "."
-                                         << "1.33"
-                                         << "1e308"
-                                         << "alpha" << tooLarge << -1e6 << 1e6;
+        << "35"
+        << "index" << tooLarge << 0.5 << 1e6;
+    // Too large only past the top of the index's range: below it, or for an angle, the range.
+    QTest::newRow("an index below minus a million") << "."
+                                                    << "-2e6"
+                                                    << "35"
+                                                    << "index" << outOfRange << 0.5 << 1e6;
+    QTest::newRow("an index below any double") << "."
+                                               << "-1e309"
+                                               << "35"
+                                               << "index" << outOfRange << 0.5 << 1e6;
+    QTest::newRow("an angle beyond any double") << "."
+                                                << "1.33"
+                                                << "1e309"
+                                                << "alpha" << outOfRange << 0.0 << 90.0;
+    QTest::newRow("an angle just within doubles") << "."
+                                                  << "1.33"
+                                                  << "1e308"
+                                                  << "alpha" << outOfRange << 0.0 << 90.0;
+    QTest::newRow("an angle of two million degrees") << "."
+                                                     << "1.33"
+                                                     << "2000000"
+                                                     << "alpha" << outOfRange << 0.0 << 90.0;
+    QTest::newRow("an angle below any double") << "."
+                                               << "1.33"
+                                               << "-1e309"
+                                               << "alpha" << outOfRange << 0.0 << 90.0;
     QTest::newRow("index below the range") << "."
                                            << "0.2"
                                            << "35"

@@ -124,6 +124,16 @@ emscripten::val detectorPlaces(const PageCore& core)
     return out;
 }
 
+// How many characters a number field holds, and the sentence (Czech, %1 for the number) said
+// when a paste goes past that.
+emscripten::val fieldLimit()
+{
+    emscripten::val out = emscripten::val::object();
+    out.set("longest", double(longestFieldText));
+    out.set("text", std::string(fieldFullText));
+    return out;
+}
+
 // The window's one table of texts: per control its name, its caption (Czech; null where it
 // shows data), whether the caption is translated, and its tooltip (Czech, or null).
 emscripten::val windowTexts()
@@ -362,6 +372,7 @@ EMSCRIPTEN_BINDINGS(brontel)
         .function("theoryPanel", &theoryPanel);
     emscripten::function("timeSums", &timeSums);
     emscripten::function("windowTexts", &windowTexts);
+    emscripten::function("fieldLimit", &fieldLimit);
     emscripten::function("windowLayout", &windowLayout);
     emscripten::function("accessibleTexts", &accessibleTextTable);
 }

@@ -14,7 +14,8 @@ export class Panel {
     private readonly texts: Map<ControlName, ControlTexts>;
 
     constructor(private readonly core: PageCore, texts: ControlTexts[],
-        private readonly accessible: AccessibleText[], private readonly buttons: { start(): void; end(): void }) {
+        private readonly accessible: AccessibleText[], private readonly buttons: { start(): void; end(): void },
+        private readonly limit: { longest: number; text: string }) {
         this.texts = new Map(texts.map((t) => [t.name, t]));
     }
 
@@ -40,6 +41,20 @@ export class Panel {
             const input = element('input', { type: 'text', class: 'field', inputmode: 'decimal', autocomplete: 'off', spellcheck: 'false' }, parent);
             const field = c.name as 'nIndex' | 'nAlfa';
             input.addEventListener('input', () => this.core.type(field, wellFormed(input.value)));
+            // As on the desktop: a field holds so many characters, and a longer paste is cut
+            // with a word beside the field, not silently.
+            input.maxLength = this.limit.longest;
+            const note = element('div', { class: 'fieldNote', role: 'status', hidden: '' }, parent);
+            note.id = `${c.name}Note`;
+            place(note, [c.place[0], c.place[1] + c.place[3], c.place[2], c.place[3]]);
+            input.addEventListener('paste', (event) => {
+                const pasted = event.clipboardData?.getData('text/plain') ?? '';
+                const replaced = (input.selectionEnd ?? 0) - (input.selectionStart ?? 0);
+                if (input.value.length - replaced + pasted.length <= this.limit.longest) return;
+                note.textContent = tr('Brontel', this.limit.text).replace('%1', String(this.limit.longest));
+                note.hidden = false;
+            });
+            input.addEventListener('blur', () => { note.hidden = true; });
             this.inputs.set(c.name, input);
             e = input;
             break;

@@ -277,6 +277,9 @@ declare module 'brontel-core' {
         exploreHeightCount(): number;
         timeSums(repeats: number): number;
         windowTexts(): ControlTexts[];
+        // The characters a number field holds; the sentence (Czech, %1 the number) when a paste
+        // goes past them.
+        fieldLimit(): { longest: number; text: string };
         windowLayout(): WindowLayout;
         accessibleTexts(): AccessibleText[];
     }

@@ -35,7 +35,7 @@ class Page {
         this.stage = new Stage(core, this.root);
         this.runLoop = new RunLoop(core);
         this.panel = new Panel(core, module.windowTexts(), module.accessibleTexts(),
-            { start: () => this.start(), end: () => this.end() });
+            { start: () => this.start(), end: () => this.end() }, module.fieldLimit());
         this.core.setDecimalComma(language() === 'cs');
         // What each action changed is shown once the action is over, all of it together.
         core.subscribe((change) => {

@@ -89,7 +89,9 @@ const refusals: [string, string, string[]][] = [
     ['nIndex', 'abc', ['„Index lomu“', '„abc“', 'není číslo', '1,33']],
     ['nIndex', '0,2', ['0,2', '„Index lomu“', 'od 0,5 do 1000000']],
     ['nAlfa', 'abc', ['„Úhel dopadu“', '„abc“', 'není číslo', 'například 35,']],
-    ['nAlfa', '1e7', ['„Úhel dopadu“', '„1e7“', 'příliš velké', '1000000']],
+    ['nAlfa', '1e7', ['„Úhel dopadu“', '1e7', 'od 0 do 90 stupňů']],
+    ['nIndex', '1e7', ['„Index lomu“', '„1e7“', 'příliš velké', '1000000']],
+    ['nAlfa', '-1e309', ['„Úhel dopadu“', '-1e309', 'od 0 do 90 stupňů']],
     ['nAlfa', '95', ['95', 'od 0 do 90 stupňů']],
 ];
 for (const [field, text, words] of refusals) {
@@ -106,6 +108,33 @@ for (const [field, text, words] of refusals) {
         await page.keyboard.press('Enter');
         await expect(dialog).toBeHidden();
         await expect(page.locator(`#${field}`)).toBeFocused();
+        expect(errors).toEqual([]);
+    });
+}
+
+// A field holds as many characters as on the desktop; a longer paste is cut there and a note
+// beside the field says so, in the page's language, and the field goes on taking keys.
+for (const [field, pasted, cut] of [['nAlfa', 1_000_000, true], ['nIndex', 1000, false]] as const) {
+    test(`${pasted} characters pasted into ${field}${cut ? ' are cut, with a word' : ' fit'}`, async ({ page, context }) => {
+        await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+        const errors = await openPage(page);
+        const input = page.locator(`#${field}`);
+        await input.fill('');
+        await page.evaluate((n) => navigator.clipboard.writeText('7'.repeat(n)), pasted);
+        await input.focus();
+        await page.keyboard.press('Control+V');
+        await expect(input).toHaveJSProperty('value', '7'.repeat(1000));
+        const note = page.locator(`#${field}Note`);
+        if (cut) {
+            await expect(note).toBeVisible();
+            await expect(note).toContainText('nejvýše 1000 znaků');
+        } else {
+            await expect(note).toBeHidden();
+        }
+        await page.keyboard.press('Backspace');
+        await expect(input).toHaveJSProperty('value', '7'.repeat(999));
+        await page.click('#cmdStart');
+        await expect(page.locator('#dialog')).toBeVisible();
         expect(errors).toEqual([]);
     });
 }
