@@ -4,7 +4,8 @@
 // The page's picture is the window's, pixel for pixel: after a whole run of each of the 18
 // settings, the page's canvas at a device scale against the desktop program's PNG at the same
 // scale (`brontel --picture x.png --scale S`, the scene cut out of the window's picture). At
-// 1 and 2 one-pixel and wider lines fall on whole pixels; at 1.5 the window snaps places. Left
+// 1 one-pixel lines are set straight into the pixels, at 2 every line falls on whole pixels, at
+// 1.5 places are snapped to pixels. Left
 // out of the comparison: the settings line under the PNG, and the scene's eight captions, which
 // the PNG paints as text and the page shows as HTML over its canvas.
 import { type Page, expect, test } from '@playwright/test';
@@ -29,7 +30,10 @@ const options: Record<string, string> = {
 // The scene in twips, as the window cuts it for a picture: right of the control panel, below the
 // title row, to the window's right edge and the lower ends of the apparatus' lines.
 const scene = { left: 2640, top: 480, right: 11445, bottom: 7815 };
-const bound = 0.995;
+// The share of pixels that must agree. At 1 and 1.5 both set every pixel by the same rules; at
+// 2 the markers' rings two pixels wide are stroked by the window's painter and sampled from
+// true circles in the page, and differ in a pixel here and there.
+const bounds: Record<number, number> = { 1: 1, 1.5: 1, 2: 0.995 };
 // At 1.5 a setting of each substance and angle, each distance twice.
 const snappedSettings = settings.filter((_, n) => n % 4 === 0);
 
@@ -129,7 +133,7 @@ for (const scale of [1, 2, 1.5]) {
                     + ` (${((100 * result.same) / result.compared).toFixed(3)} %)`);
                 // Both pictures are there: the run's drawing covers most of the scene.
                 expect(result.inked).toBeGreaterThan(result.compared / 2);
-                expect(result.same / result.compared).toBeGreaterThanOrEqual(bound);
+                expect(result.same / result.compared).toBeGreaterThanOrEqual(bounds[scale]);
                 expect(errors).toEqual([]);
             });
         }
