@@ -24,7 +24,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     Brontel window(Countdown::calibrated());
     window.load();
-    window.HScroll1->setValue(window.HScroll1->minimum());
+    auto* pace = window.control<QScrollBar>(Control::HScroll1);
+    pace->setValue(pace->minimum());
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         std::fprintf(stderr, "brontel-onscreen-run: the window was never shown\n");
@@ -37,7 +38,7 @@ int main(int argc, char* argv[])
     QElapsedTimer clock;
     const auto start = [&] {
         clock.start();
-        window.cmdStart->click();
+        window.control<QPushButton>(Control::cmdStart)->click();
     };
     QObject::connect(&window, &Brontel::runEnded, &app, [&] {
         // The last step is shown once the window has painted it.

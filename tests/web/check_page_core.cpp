@@ -10,9 +10,11 @@
 
 #include "Substance.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -100,6 +102,88 @@ void checkShownSettings()
     core.advance(3);
     expect(core.shownSettings().substance == Substance::Water,
            "during the next run it shows that run's water");
+}
+
+// The pixels as they stand, and whether every pixel that differs from before lies in box.
+std::vector<std::uint32_t> pixelsOf(const PicturePixels& pixels)
+{
+    return {pixels.pixels(), pixels.pixels() + std::size_t(pixels.width()) * pixels.height()};
+}
+
+bool changesWithin(const std::vector<std::uint32_t>& before, const PicturePixels& after,
+                   const PixelBox& box)
+{
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+            const std::size_t i = std::size_t(y) * after.width() + x;
+            if (before[i] != after.pixels()[i] && !box.contains(x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The same picture drawn whole at once.
+bool sameAsWhole(PageCore& core, int width, int height, double factor)
+{
+    const std::vector<std::uint32_t> shown = pixelsOf(core.pixels());
+    core.drawPixels(width, height, factor, true);
+    return shown == pixelsOf(core.pixels());
+}
+
+// The page's pixels drawn step by step, only what each step added: each step's changes lie in
+// the box it reports, and the end is the picture drawn whole; a moved marker and a new run are
+// drawn afresh.
+void checkPixels()
+{
+    for (const double factor : {1.0, 1.5, 2.0}) {
+        const int width = int(std::lround(763 * factor));
+        const int height = int(std::lround(575 * factor));
+        const std::string at = " at " + std::to_string(factor);
+        PageCore core;
+        PixelBox box = core.drawPixels(width, height, factor, false);
+        expect(box.x == 0 && box.y == 0 && box.width == width && box.height == height,
+               "the first drawing puts every pixel" + at);
+        const std::vector<std::uint32_t> lines = pixelsOf(core.pixels());
+        expect(std::count(lines.begin(), lines.end(), 0xFF000000u) > 4 * 568 * factor,
+               "the line controls are drawn black" + at);
+        core.start();
+        box = core.drawPixels(width, height, factor, false);
+        expect(box.width == width && box.height == height, "a run's start draws afresh" + at);
+        bool within = true;
+        int changedSteps = 0;
+        for (std::vector<std::uint32_t> before = pixelsOf(core.pixels()); core.step();
+             before = pixelsOf(core.pixels())) {
+            box = core.drawPixels(width, height, factor, false);
+            within = within && changesWithin(before, core.pixels(), box);
+            changedSteps += pixelsOf(core.pixels()) != before ? 1 : 0;
+            // A step's box is far smaller than the picture: it is not drawn afresh.
+            within = within && std::int64_t(box.width) * box.height < std::int64_t(width) * height;
+        }
+        expect(within && changedSteps > 400,
+               "each step changes pixels only in the box it reports" + at);
+        expect(sameAsWhole(core, width, height, factor),
+               "the run drawn step by step is the run drawn whole" + at);
+
+        core.click("opMaláDistance");
+        box = core.drawPixels(width, height, factor, false);
+        expect(box.width == width && sameAsWhole(core, width, height, factor),
+               "a moved marker line redraws the picture" + at);
+        // A run stopped before its first step, then a run whose scene has more commands (60
+        // degrees draws two lines fewer): the picture is wiped, though it has not become shorter.
+        core.click("opVětší");
+        core.start();
+        core.press(RunKey::Stop);
+        core.advance(1);
+        core.drawPixels(width, height, factor, false);
+        const std::size_t stopped = core.picture().size();
+        core.click("opMenší");
+        core.start();
+        core.drawPixels(width, height, factor, false);
+        expect(core.picture().size() > stopped && sameAsWhole(core, width, height, factor),
+               "a new run's picture replaces the last one's" + at);
+    }
 }
 
 } // namespace
@@ -191,6 +275,7 @@ int main()
            "Konec stops the run; what was held is dropped with it");
     expect(!core.end(), "Konec with no run stops none");
     checkShownSettings();
+    checkPixels();
 
     std::printf("%s\n",
                 failures == 0 ? "page core: all checks passed" : "page core: checks FAILED");

@@ -40,6 +40,31 @@ emscripten::val pictureFrom(const PageCore& core, int from)
     return emscripten::val::global("Float32Array").new_(view);
 }
 
+// The picture's pixels brought up to date at the canvas' size (see PicturePixels::update): the
+// box that changed, as x, y, width, height.
+emscripten::val drawPixels(PageCore& core, int width, int height, double factor, bool whole)
+{
+    const PixelBox box = core.drawPixels(width, height, factor, whole);
+    emscripten::val out = emscripten::val::object();
+    out.set("x", box.x);
+    out.set("y", box.y);
+    out.set("width", box.width);
+    out.set("height", box.height);
+    return out;
+}
+
+// The pixels as the bytes of an ImageData, a view of the core's memory, not a copy: valid until
+// the core next draws or grows its memory, so the page puts it at once.
+emscripten::val pixelData(const PageCore& core)
+{
+    const PicturePixels& pixels = core.pixels();
+    const std::size_t bytes = std::size_t(pixels.width()) * std::size_t(pixels.height()) * 4;
+    const emscripten::val view(emscripten::typed_memory_view(
+        bytes, reinterpret_cast<const std::uint8_t*>(pixels.pixels())));
+    return emscripten::val::global("Uint8ClampedArray")
+        .new_(view["buffer"], view["byteOffset"], view["length"]);
+}
+
 int pictureSize(const PageCore& core)
 {
     return int(core.picture().size());
@@ -366,6 +391,8 @@ EMSCRIPTEN_BINDINGS(brontel)
         .function("detectorHLabelTop", &PageCore::detectorHLabelTop)
         .function("pictureSize", &pictureSize)
         .function("pictureFrom", &pictureFrom)
+        .function("drawPixels", &drawPixels)
+        .function("pixelData", &pixelData)
         .function("detectorPlaces", &detectorPlaces)
         .function("csv", &PageCore::csv)
         .function("teachingOverlay", &teachingOverlay)

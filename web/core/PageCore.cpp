@@ -118,10 +118,16 @@ std::optional<Refusal> PageCore::start()
     }
     const std::optional<Refusal> refusal = m_model.start();
     if (!refusal) {
+        ++m_runsBegun;
         m_stepEnds.clear();
         m_lastStep.reset();
     }
     return refusal;
+}
+
+PixelBox PageCore::drawPixels(int width, int height, double factor, bool whole)
+{
+    return m_pixels.update(m_picture, m_runsBegun, markerY(), width, height, factor, whole);
 }
 
 std::optional<std::int64_t> PageCore::step()

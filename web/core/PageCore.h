@@ -12,6 +12,7 @@
 #include "CurveRecord.h"
 #include "DrawingList.h"
 #include "InputRule.h"
+#include "PicturePixels.h"
 #include "WindowModel.h"
 
 #include <cstdint>
@@ -78,6 +79,10 @@ public:
     // Where the detectors stand at the last step drawn (x, y of V, H, L in twips; see
     // layout::detectorPlaces); empty when no run goes.
     std::vector<double> detectorPlaces() const;
+    // The picture as pixels at width x height, factor pixels to a design pixel, brought up to
+    // date (see PicturePixels::update); the box of pixels that changed.
+    PixelBox drawPixels(int width, int height, double factor, bool whole);
+    const PicturePixels& pixels() const { return m_pixels; }
     // The settings the picture shows (see WindowModel::shownSettings).
     RunSettings shownSettings() const { return m_model.shownSettings(); }
     // The curves of the last run, finished or stopped, as CSV (a header alone before any).
@@ -103,4 +108,6 @@ private:
     std::vector<std::size_t> m_stepEnds;
     std::optional<SweepStep> m_lastStep;
     std::vector<Input> m_held; // input made during the run, to act after it
+    PicturePixels m_pixels;
+    std::size_t m_runsBegun = 0; // each wiped the picture
 };

@@ -6,7 +6,6 @@
 import type { PageCore } from 'brontel-core';
 import { design, element } from './Layout';
 import { drawOverlay, overlayText, saveOverlay, savedOverlay } from './Overlay';
-import { drawLineControls, replay } from './Picture';
 import { language } from './Texts';
 
 export class Stage {
@@ -19,8 +18,6 @@ export class Stage {
     overlayOn = savedOverlay();
     private shownOverlay = '';
     factor = 1;
-    private drawn = 0;
-    private shownMarkerY = -1;
 
     constructor(private readonly core: PageCore, private readonly root: HTMLElement) {}
 
@@ -51,21 +48,16 @@ export class Stage {
         this.drawOverlay(true);
     }
 
+    // The line controls and the run's picture, set into the pixels by the window's rules in the
+    // core; only the box a step changed is put.
     drawPicture(all = false): void {
         const context = this.canvas.getContext('2d');
         if (context === null) return;
-        const size = this.core.pictureSize();
-        const markerY = this.core.markerY();
-        if (all || size < this.drawn || markerY !== this.shownMarkerY) {
-            context.clearRect(0, 0, this.canvas.width, this.canvas.height);
-            drawLineControls(context, markerY, this.pixelRatio);
-            this.drawn = 0;
-            this.shownMarkerY = markerY;
-        }
-        if (size > this.drawn) {
-            replay(context, this.core.pictureFrom(this.drawn), this.pixelRatio);
-            this.drawn = size;
-        }
+        const { width, height } = this.canvas;
+        const box = this.core.drawPixels(width, height, this.pixelRatio, all);
+        if (box.width <= 0 || box.height <= 0) return;
+        context.putImageData(new ImageData(this.core.pixelData(), width, height), 0, 0,
+            box.x, box.y, box.width, box.height);
     }
 
     drawRings(): void {

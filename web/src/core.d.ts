@@ -144,11 +144,25 @@ declare module 'brontel-core' {
         detectorHLabelTop(): number;
         pictureSize(): number;
         pictureFrom(from: number): Float32Array;
+        // The picture's pixels brought up to date at a canvas' size, factor pixels to a design
+        // pixel (the window's rules): the box that changed, empty when nothing did. Drawn
+        // afresh when whole, or when the size, the factor, the marker or the run changed.
+        drawPixels(width: number, height: number, factor: number, whole: boolean): PixelBox;
+        // Those pixels for an ImageData of that size: a view of the core's memory, valid until
+        // the core next draws.
+        pixelData(): Uint8ClampedArray<ArrayBuffer>;
         detectorPlaces(): number[];
         csv(): string;
         teachingOverlay(): TeachingOverlay;
         theoryPanel(): Phrase[];
         delete(): void;
+    }
+    // A box of a canvas' pixels: columns x to x + width, rows y to y + height.
+    export interface PixelBox {
+        x: number;
+        y: number;
+        width: number;
+        height: number;
     }
     // The explore view's settings as its model holds them (web/core/ExploreBindings.cpp).
     export interface ExploreSettings {

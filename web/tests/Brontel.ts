@@ -53,7 +53,9 @@ export async function longestBar(page: Page, detector: 'V' | 'H' | 'L', baseTwip
             if (detector === 'V') {
                 while (dark(Math.ceil(base) + 1 + length, across)) ++length;
             } else {
-                while (dark(across, Math.floor(base) - 2 - length)) ++length;
+                // From the base line's row: the page sets the window's pixels, whose bars stand
+                // on it.
+                while (dark(across, Math.floor(base) - length)) ++length;
             }
             if (length > best.length) best = { length, at: across };
         }
