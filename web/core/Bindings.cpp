@@ -358,6 +358,10 @@ EMSCRIPTEN_BINDINGS(brontel)
         .function("pictureFrom", &pictureFrom)
         .function("detectorPlaces", &detectorPlaces)
         .function("csv", &PageCore::csv)
+        .function("spreadsheetCsv", emscripten::optional_override(
+                                        [](const PageCore& core, const std::string& decimal) {
+                                            return core.spreadsheetCsv(decimal == "," ? ',' : '.');
+                                        }))
         .function("teachingOverlay", &teachingOverlay)
         .function("theoryPanel", &theoryPanel);
     emscripten::function("timeSums", &timeSums);

@@ -223,3 +223,9 @@ std::string PageCore::csv() const
     const std::optional<CurveRecord>& curves = m_model.lastCurves();
     return curvesCsv(curves ? *curves : CurveRecord{});
 }
+
+std::string PageCore::spreadsheetCsv(char decimal) const
+{
+    const std::optional<CurveRecord>& curves = m_model.lastCurves();
+    return curvesCsv(curves ? *curves : CurveRecord{}, CsvSeparators::forSpreadsheets(decimal));
+}

@@ -82,6 +82,9 @@ public:
     RunSettings shownSettings() const { return m_model.shownSettings(); }
     // The curves of the last run, finished or stopped, as CSV (a header alone before any).
     std::string csv() const;
+    // The same curves for a spreadsheet in a locale whose decimal separator is decimal: a
+    // semicolon between columns, the comma kept where the locale has it, a byte order mark.
+    std::string spreadsheetCsv(char decimal) const;
 
     const WindowModel& model() const { return m_model; }
 

@@ -40,6 +40,17 @@ export function saveCsv(core: PageCore): void {
     download('brontel.csv', new Blob([core.csv()], { type: 'text/csv' }));
 }
 
+// The decimal separator of the reader's locale, as a spreadsheet opened there reads numbers.
+export function localeDecimal(locale?: string): string {
+    const parts = new Intl.NumberFormat(locale).formatToParts(1.5);
+    return parts.find((p) => p.type === 'decimal')?.value ?? '.';
+}
+
+// The curves for a spreadsheet in the reader's locale, as the window writes them for its user's.
+export function saveSpreadsheetCsv(core: PageCore): void {
+    download('brontel.csv', new Blob([core.spreadsheetCsv(localeDecimal())], { type: 'text/csv' }));
+}
+
 export function printPicture(core: PageCore, caption: CaptionOf, alt: string, overlay?: TeachingOverlay): void {
     const holder = document.getElementById('print') as HTMLElement;
     const image = element('img', { alt });

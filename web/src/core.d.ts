@@ -146,6 +146,8 @@ declare module 'brontel-core' {
         pictureFrom(from: number): Float32Array;
         detectorPlaces(): number[];
         csv(): string;
+        // decimal: the locale's decimal separator; anything but a comma gives the point.
+        spreadsheetCsv(decimal: string): string;
         teachingOverlay(): TeachingOverlay;
         theoryPanel(): Phrase[];
         delete(): void;
