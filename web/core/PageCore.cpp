@@ -4,6 +4,7 @@
 #include "PageCore.h"
 
 #include "CurvesCsv.h"
+#include "SceneSvg.h"
 #include "WindowLayout.h"
 
 #include <algorithm>
@@ -228,4 +229,69 @@ std::string PageCore::spreadsheetCsv(char decimal) const
 {
     const std::optional<CurveRecord>& curves = m_model.lastCurves();
     return curvesCsv(curves ? *curves : CurveRecord{}, CsvSeparators::forSpreadsheets(decimal));
+}
+
+namespace {
+// A field's text as far as it fits the settings line: a field holds whatever was typed.
+std::string fieldText(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    const auto last = text.find_last_not_of(" \t");
+    const std::string_view trimmed =
+        first == std::string_view::npos ? std::string_view() : text.substr(first, last - first + 1);
+    constexpr std::size_t longest = 24;
+    std::size_t letters = 0;
+    for (std::size_t i = 0; i < trimmed.size(); ++i) {
+        if ((static_cast<unsigned char>(trimmed[i]) & 0xC0) != 0x80 && ++letters == longest) {
+            return std::string(trimmed.substr(0, i)) + "…";
+        }
+    }
+    return std::string(trimmed);
+}
+
+std::string filled(std::string_view lineTemplate, const std::array<std::string, 4>& values)
+{
+    std::string out;
+    for (std::size_t i = 0; i < lineTemplate.size(); ++i) {
+        if (lineTemplate[i] == '%' && i + 1 < lineTemplate.size() && lineTemplate[i + 1] >= '1' &&
+            lineTemplate[i + 1] <= '4') {
+            out += values[std::size_t(lineTemplate[++i] - '1')];
+        } else {
+            out += lineTemplate[i];
+        }
+    }
+    return out;
+}
+} // namespace
+
+std::string PageCore::settingsLine(const std::string& lineTemplate, const std::string& water,
+                                   const std::string& glass) const
+{
+    const auto word = [&](Substance s) {
+        return s == Substance::Water ? water : glass;
+    };
+    if (const std::optional<CurveRecord>& curves = m_model.lastCurves()) {
+        const RunSettings& s = curves->settings;
+        const NumberFormat& format = m_model.numberFormat();
+        return filled(lineTemplate,
+                      {word(s.substance), formatNumber(s.refrIndex, format),
+                       formatNumber(s.alpha, format), formatNumber(s.detectorDistance, format)});
+    }
+    const PanelState& panel = m_model.panel();
+    return filled(lineTemplate, {word(panel.substance), fieldText(panel[Control::nIndex].text),
+                                 fieldText(panel[Control::nAlfa].text),
+                                 std::to_string(facts(panel.distance).twips)});
+}
+
+std::string PageCore::sceneSvg(const std::vector<std::string>& captionTexts,
+                               const std::string& settingsLine) const
+{
+    const PanelState& panel = m_model.lastCurves() ? m_model.runPanel() : m_model.panel();
+    const auto text = [&](Control control) {
+        const auto at =
+            std::find(layout::sceneCaptions.begin(), layout::sceneCaptions.end(), control);
+        const auto i = std::size_t(at - layout::sceneCaptions.begin());
+        return i < captionTexts.size() ? captionTexts[i] : std::string();
+    };
+    return ::sceneSvg({&m_picture, nullptr, panel.markerY, svgCaptions(panel, text), settingsLine});
 }

@@ -85,6 +85,15 @@ public:
     // The same curves for a spreadsheet in a locale whose decimal separator is decimal: a
     // semicolon between columns, the comma kept where the locale has it, a byte order mark.
     std::string spreadsheetCsv(char decimal) const;
+    // The line under a saved picture: lineTemplate ("%1, index lomu %2, …") filled with the
+    // substance's word and the numbers of the last run as the page shows numbers; before any
+    // run, with what the fields hold.
+    std::string settingsLine(const std::string& lineTemplate, const std::string& water,
+                             const std::string& glass) const;
+    // The scene of the last run as SVG, byte for byte as the window saves it; captionTexts are
+    // the words of layout::sceneCaptions in that order, in the language shown.
+    std::string sceneSvg(const std::vector<std::string>& captionTexts,
+                         const std::string& settingsLine) const;
 
     const WindowModel& model() const { return m_model; }
 

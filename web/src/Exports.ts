@@ -7,6 +7,7 @@ import type { ControlName, PageCore, TeachingOverlay } from 'brontel-core';
 import { download, downloadCanvas } from './Downloads';
 import { controlLayout, design, element } from './Layout';
 import { type Caption, pictureCanvas, pictureSvg } from './Picture';
+import { tr } from './Texts';
 
 export type CaptionOf = (name: ControlName) => string;
 
@@ -31,9 +32,21 @@ export function savePng(core: PageCore, caption: CaptionOf, times: number, overl
     downloadCanvas(`brontel-${times}x.png`, picture(core, caption, times, overlay));
 }
 
+// The line under a saved picture naming the settings, as the window writes it.
+export function settingsLine(core: PageCore): string {
+    return core.settingsLine(tr('ScenePicture', '%1, index lomu %2, úhel dopadu %3°, detektor H %4 twipů nad hladinou'),
+        tr('SubstanceCaption', 'Voda'), tr('SubstanceCaption', 'Sklo'));
+}
+
+// The scene as SVG: written by the core byte for byte as the window writes it; with the teaching
+// overlay on, drawn here with the overlay over it.
+export function sceneSvg(core: PageCore, caption: CaptionOf, overlay?: TeachingOverlay): string {
+    if (overlay !== undefined) return pictureSvg(core.pictureFrom(0), core.markerY(), captions(core, caption), overlay);
+    return core.sceneSvg(design().sceneCaptions.map((name) => caption(name)).join('\n'), settingsLine(core));
+}
+
 export function saveSvg(core: PageCore, caption: CaptionOf, overlay?: TeachingOverlay): void {
-    const svg = pictureSvg(core.pictureFrom(0), core.markerY(), captions(core, caption), overlay);
-    download('brontel.svg', new Blob([svg], { type: 'image/svg+xml' }));
+    download('brontel.svg', new Blob([sceneSvg(core, caption, overlay)], { type: 'image/svg+xml' }));
 }
 
 export function saveCsv(core: PageCore): void {
@@ -48,7 +61,11 @@ export function localeDecimal(locale?: string): string {
 
 // The curves for a spreadsheet in the reader's locale, as the window writes them for its user's.
 export function saveSpreadsheetCsv(core: PageCore): void {
-    download('brontel.csv', new Blob([core.spreadsheetCsv(localeDecimal())], { type: 'text/csv' }));
+    const text = core.spreadsheetCsv(localeDecimal());
+    // The core's text reaches the page through a UTF-8 decoder that takes the byte order mark
+    // off its start; the spreadsheet needs it back.
+    const mark = text.startsWith('\uFEFF') ? '' : '\uFEFF';
+    download('brontel.csv', new Blob([mark + text], { type: 'text/csv' }));
 }
 
 export function printPicture(core: PageCore, caption: CaptionOf, alt: string, overlay?: TeachingOverlay): void {

@@ -148,6 +148,10 @@ declare module 'brontel-core' {
         csv(): string;
         // decimal: the locale's decimal separator; anything but a comma gives the point.
         spreadsheetCsv(decimal: string): string;
+        // lineTemplate: the settings line with %1 to %4; water, glass: the substance's word.
+        settingsLine(lineTemplate: string, water: string, glass: string): string;
+        // captionLines: the words of design().sceneCaptions, one a line, in that order.
+        sceneSvg(captionLines: string, settingsLine: string): string;
         teachingOverlay(): TeachingOverlay;
         theoryPanel(): Phrase[];
         delete(): void;
