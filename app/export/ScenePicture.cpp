@@ -354,6 +354,11 @@ QByteArray ScenePicture::svg() const
         return harmlessXml(bytes) ? bytes : QByteArray();
     }
     // The teaching overlay is drawn by the window's painter.
+    return svgThroughPainter();
+}
+
+QByteArray ScenePicture::svgThroughPainter() const
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
