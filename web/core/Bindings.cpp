@@ -40,6 +40,22 @@ emscripten::val pictureFrom(const PageCore& core, int from)
     return emscripten::val::global("Float32Array").new_(view);
 }
 
+// The scene of a saved picture as the bytes of an ImageData of sceneWidth x sceneHeight, a copy.
+emscripten::val exportPixels(const PageCore& core, double times)
+{
+    const std::vector<std::uint32_t> pixels = core.scenePixels(times);
+    const emscripten::val view(emscripten::typed_memory_view(
+        pixels.size() * 4, reinterpret_cast<const std::uint8_t*>(pixels.data())));
+    emscripten::val out = emscripten::val::object();
+    out.set("width", PageCore::scenePixelWidth(times));
+    out.set("height", PageCore::scenePixelHeight(times));
+    // Where the scene begins in the design's window, in design pixels.
+    out.set("left", layout::sceneBounds.leftX / layout::twipsPerPixel);
+    out.set("top", layout::sceneBounds.topY / layout::twipsPerPixel);
+    out.set("data", emscripten::val::global("Uint8ClampedArray").new_(view));
+    return out;
+}
+
 int pictureSize(const PageCore& core)
 {
     return int(core.picture().size());
@@ -363,6 +379,7 @@ EMSCRIPTEN_BINDINGS(brontel)
                                             return core.spreadsheetCsv(decimal == "," ? ',' : '.');
                                         }))
         .function("settingsLine", &PageCore::settingsLine)
+        .function("exportPixels", &exportPixels)
         .function("sceneSvg", emscripten::optional_override([](const PageCore& core,
                                                                const std::string& captionLines,
                                                                const std::string& line) {

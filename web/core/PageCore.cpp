@@ -4,6 +4,7 @@
 #include "PageCore.h"
 
 #include "CurvesCsv.h"
+#include "PixelRaster.h"
 #include "SceneSvg.h"
 #include "WindowLayout.h"
 
@@ -294,4 +295,54 @@ std::string PageCore::sceneSvg(const std::vector<std::string>& captionTexts,
         return i < captionTexts.size() ? captionTexts[i] : std::string();
     };
     return ::sceneSvg({&m_picture, nullptr, panel.markerY, svgCaptions(panel, text), settingsLine});
+}
+
+namespace {
+constexpr int sceneLeftPixels = int(layout::sceneBounds.leftX / 15);
+constexpr int sceneTopPixels = int(layout::sceneBounds.topY / 15);
+} // namespace
+
+int PageCore::scenePixelWidth(double times)
+{
+    return int(std::lround(sceneSvgWidth * times));
+}
+
+int PageCore::scenePixelHeight(double times)
+{
+    return int(std::lround((sceneSvgHeight - 24) * times));
+}
+
+std::vector<std::uint32_t> PageCore::scenePixels(double times) const
+{
+    // The whole design area, as the window renders it, then the scene cut out of it.
+    const int wholeWidth = int(std::lround(763 * times));
+    const int wholeHeight = int(std::lround(575 * times));
+    std::vector<std::uint32_t> whole(std::size_t(wholeWidth) * std::size_t(wholeHeight),
+                                     toPixel(colours::sceneGrey, PixelOrder::Rgba));
+    const PixelCanvas canvas{whole.data(), wholeWidth, wholeHeight, wholeWidth, PixelOrder::Rgba};
+    const PanelState& panel = m_model.lastCurves() ? m_model.runPanel() : m_model.panel();
+    DrawingList lines;
+    for (std::size_t i = 0; i < layout::lines.size(); ++i) {
+        const layout::LineControl& line = layout::lines[i];
+        const float y1 = float(i == 0 ? panel.markerY : line.y1);
+        const float y2 = float(i == 0 ? panel.markerY : line.y2);
+        lines.setDrawWidth(line.width);
+        lines.line(float(line.x1), y1, float(line.x2), y2);
+    }
+    rasterisePicture(canvas, lines, 0, lines.size(), times);
+    rasterisePicture(canvas, m_picture, 0, m_picture.size(), times);
+
+    const int width = scenePixelWidth(times);
+    const int height = scenePixelHeight(times);
+    const int left = int(std::lround(sceneLeftPixels * times));
+    const int top = int(std::lround(sceneTopPixels * times));
+    std::vector<std::uint32_t> scene(std::size_t(width) * std::size_t(height),
+                                     toPixel(colours::sceneGrey, PixelOrder::Rgba));
+    for (int y = 0; y < height && top + y < wholeHeight; ++y) {
+        for (int x = 0; x < width && left + x < wholeWidth; ++x) {
+            scene[std::size_t(y) * std::size_t(width) + std::size_t(x)] =
+                whole[std::size_t(top + y) * std::size_t(wholeWidth) + std::size_t(left + x)];
+        }
+    }
+    return scene;
 }

@@ -94,6 +94,12 @@ public:
     // the words of layout::sceneCaptions in that order, in the language shown.
     std::string sceneSvg(const std::vector<std::string>& captionTexts,
                          const std::string& settingsLine) const;
+    // The scene of a saved picture as pixels (RGBA bytes) at times pixels to a design pixel,
+    // 587 x 489 design pixels: the grey ground, the line controls and the run, set by the
+    // window's rules; the captions and the settings line are the page's to write over it.
+    std::vector<std::uint32_t> scenePixels(double times) const;
+    static int scenePixelWidth(double times);
+    static int scenePixelHeight(double times);
 
     const WindowModel& model() const { return m_model; }
 

@@ -6,7 +6,8 @@
 import type { ControlName, PageCore, TeachingOverlay } from 'brontel-core';
 import { download, downloadCanvas } from './Downloads';
 import { controlLayout, design, element } from './Layout';
-import { type Caption, pictureCanvas, pictureSvg } from './Picture';
+import { drawOverlay } from './Overlay';
+import { type Caption, pictureSvg, serif } from './Picture';
 import { tr } from './Texts';
 
 export type CaptionOf = (name: ControlName) => string;
@@ -24,8 +25,54 @@ export function captions(core: PageCore, caption: CaptionOf): Caption[] {
     });
 }
 
+// The scene as the window saves it, times pixels to a design pixel: the run set into the pixels
+// by the core's rasteriser, the captions on their grounds, the settings line under the scene,
+// and the teaching overlay when it is on; no control panel.
 export function picture(core: PageCore, caption: CaptionOf, times: number, overlay?: TeachingOverlay): HTMLCanvasElement {
-    return pictureCanvas(core.pictureFrom(0), core.markerY(), captions(core, caption), times, overlay);
+    const { twipsPerPixel } = design();
+    const scene = core.exportPixels(times);
+    const canvas = document.createElement('canvas');
+    canvas.width = scene.width;
+    canvas.height = Math.round((scene.height / times + settingsLineHeight) * times);
+    const context = canvas.getContext('2d');
+    if (context === null) throw new Error('no 2D canvas');
+    context.fillStyle = '#c0c0c0';
+    context.fillRect(0, 0, canvas.width, canvas.height);
+    context.putImageData(new ImageData(scene.data, scene.width, scene.height), 0, 0);
+    context.save();
+    context.beginPath();
+    context.rect(0, 0, scene.width, scene.height);
+    context.clip();
+    context.translate(-scene.left * times, -scene.top * times);
+    for (const c of captions(core, caption)) {
+        const [x, y, w, h] = c.place.map((v) => v / twipsPerPixel);
+        context.fillStyle = c.green ? '#c0ffc0' : '#c0c0c0';
+        context.fillRect(x * times, y * times, w * times, h * times);
+        const size = Math.round((c.points * 96) / 72);
+        writeLine(context, c.text, `bold ${size * times}px ${serif}`, size, [x + 2, y, w - 4, h], c.align, times);
+    }
+    if (overlay) drawOverlay(context, overlay, times, false);
+    context.restore();
+    writeLine(context, settingsLine(core), `${13 * times}px "Liberation Sans", Arimo, Arial, sans-serif`, 13,
+        [8, scene.height / times, scene.width / times - 16, settingsLineHeight], 'left', times);
+    return canvas;
+}
+
+const settingsLineHeight = 24; // design pixels
+
+// One line of text in a box of design pixels, centred up and down on its ascent and descent
+// as the window's text layout centres it.
+function writeLine(context: CanvasRenderingContext2D, text: string, font: string, size: number,
+    box: number[], align: CanvasTextAlign, times: number): void {
+    const [x, y, w, h] = box;
+    const ascent = size * 0.891;
+    const descent = size * 0.216;
+    context.font = font;
+    context.fillStyle = '#000';
+    context.textAlign = align;
+    context.textBaseline = 'alphabetic';
+    const at = align === 'center' ? x + w / 2 : align === 'right' ? x + w : x;
+    context.fillText(text, at * times, (y + (h - ascent - descent) / 2 + ascent) * times);
 }
 
 export function savePng(core: PageCore, caption: CaptionOf, times: number, overlay?: TeachingOverlay): void {

@@ -152,6 +152,10 @@ declare module 'brontel-core' {
         settingsLine(lineTemplate: string, water: string, glass: string): string;
         // captionLines: the words of design().sceneCaptions, one a line, in that order.
         sceneSvg(captionLines: string, settingsLine: string): string;
+        // The scene of a saved picture at times pixels to a design pixel, without its captions
+        // and settings line: the ground, the line controls and the run, by the window's rules;
+        // left, top: where the scene begins in the design's window, in design pixels.
+        exportPixels(times: number): { width: number; height: number; left: number; top: number; data: Uint8ClampedArray<ArrayBuffer> };
         teachingOverlay(): TeachingOverlay;
         theoryPanel(): Phrase[];
         delete(): void;

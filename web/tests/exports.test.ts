@@ -93,6 +93,53 @@ for (const s of settings) {
     });
 }
 
+// The share of pixels two PNG files of one size have alike, read by the browser: the same, and
+// near (no channel more than tolerance apart). The captions' letters are the two programs' own
+// font rasterisers' and differ in their edges' greys; a shape or a letter out of place differs
+// by far more.
+async function alikeShare(page: Page, a: Buffer, b: Buffer, tolerance: number): Promise<{ same: number; near: number; sizes: string }> {
+    return page.evaluate(async ([a, b, tolerance]) => {
+        const pixels = async (base64: string) => {
+            const image = new Image();
+            image.src = `data:image/png;base64,${base64}`;
+            await image.decode();
+            const canvas = document.createElement('canvas');
+            canvas.width = image.width;
+            canvas.height = image.height;
+            const context = canvas.getContext('2d') as CanvasRenderingContext2D;
+            context.drawImage(image, 0, 0);
+            return context.getImageData(0, 0, image.width, image.height);
+        };
+        const [p, q] = [await pixels(a), await pixels(b)];
+        const sizes = `${p.width}x${p.height} ${q.width}x${q.height}`;
+        if (p.width !== q.width || p.height !== q.height) return { same: 0, near: 0, sizes };
+        let same = 0;
+        let near = 0;
+        for (let i = 0; i < p.data.length; i += 4) {
+            const apart = Math.max(...[0, 1, 2].map((c) => Math.abs(p.data[i + c] - q.data[i + c])));
+            if (apart === 0) ++same;
+            if (apart <= (tolerance as number)) ++near;
+        }
+        const all = p.width * p.height;
+        return { same: same / all, near: near / all, sizes };
+    }, [a.toString('base64'), b.toString('base64'), tolerance] as const);
+}
+
+for (const s of settings.slice(0, 2)) {
+    for (const times of [1, 2]) {
+        test(`the PNG of ${s.substance} ${s.angle} ${s.distance} at ${times}× is the desktop's within half a per cent of its pixels`, async ({ page }) => {
+            await runOnPage(page, s);
+            const png = await downloaded(page, new RegExp(`PNG.*${times}×`));
+            const desktop = desktopFile(s, 'scene.png', '--scale', String(times), '--picture');
+            const { same, near, sizes } = await alikeShare(page, png, desktop, 96);
+            console.log(`PNG ${times}×: ${(same * 100).toFixed(2)} % of the pixels the same, ${(near * 100).toFixed(2)} % near (${sizes})`);
+            expect(sizes).toBe(`${587 * times}x${513 * times} ${587 * times}x${513 * times}`);
+            expect(same).toBeGreaterThanOrEqual(0.97);
+            expect(near).toBeGreaterThanOrEqual(0.995);
+        });
+    }
+}
+
 test.describe('in a Czech locale', () => {
     test.use({ locale: 'cs-CZ' });
     test('the CSV for spreadsheets is the desktop\'s byte for byte', async ({ page }) => {
