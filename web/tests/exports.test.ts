@@ -142,7 +142,7 @@ for (const s of settings.slice(0, 2)) {
 
 test.describe('in a Czech locale', () => {
     test.use({ locale: 'cs-CZ' });
-    test('the CSV for spreadsheets is the desktop\'s byte for byte', async ({ page }) => {
+    test('the CSV for spreadsheets is the desktop\'s to the last digits', async ({ page }) => {
         const s: Setting = { substance: 'glass', angle: '60', distance: '750', lang: 'cs' };
         const decimal = ',';
         await runOnPage(page, s);
