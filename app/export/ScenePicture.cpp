@@ -7,6 +7,7 @@
 #include "NumberText.h"
 #include "OverlayPainter.h"
 #include "PictureRenderer.h"
+#include "SceneSvg.h"
 #include "SubstanceCaption.h"
 #include "Surface.h"
 #include "Twips.h"
@@ -339,6 +340,24 @@ QByteArray ScenePicture::png(double scale) const
 }
 
 QByteArray ScenePicture::svg() const
+{
+    if (!m_overlay) {
+        // Written by the core, as the page writes it.
+        const auto caption = [](Control control) {
+            return xmlText(QCoreApplication::translate(windowTextContext, textsOf(control).caption))
+                .toStdString();
+        };
+        SceneSvgContent content{&m_drawing, m_prediction ? &*m_prediction : nullptr,
+                                m_panel.markerY, svgCaptions(m_panel, caption),
+                                xmlText(m_settingsLine).toStdString()};
+        const QByteArray bytes = QByteArray::fromStdString(sceneSvg(content));
+        return harmlessXml(bytes) ? bytes : QByteArray();
+    }
+    // The teaching overlay is drawn by the window's painter.
+    return svgThroughPainter();
+}
+
+QByteArray ScenePicture::svgThroughPainter() const
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -56,7 +56,11 @@ public:
     QByteArray file(PictureFormat format, double scale) const;
 
     QByteArray png(double scale) const;
+    // Written by the core's SVG writer, as the page writes it; with the teaching overlay, through
+    // the painter.
     QByteArray svg() const;
+    // The file as Qt's SVG generator writes it through the painter, overlay or not.
+    QByteArray svgThroughPainter() const;
     QByteArray pdf() const;
 
     // The settings line, e.g. "Voda, index lomu 1,33, úhel dopadu 35°, detektor H 750 twipů

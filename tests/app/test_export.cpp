@@ -7,6 +7,8 @@
 // a print fills the page as far as it can, centred, in the picture's own proportions.
 
 #include "Brontel.h"
+#include "CaptionMetrics.h"
+#include "ControlLook.h"
 #include "FilterEnding.h"
 #include "PictureSurface.h"
 #include "RunWait.h"
@@ -19,6 +21,7 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QMenu>
 #include <QPageLayout>
 #include <QPageSize>
@@ -149,6 +152,9 @@ class TestExport : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English)); }
     void svgLooksLikeThePng_data();
+    void svgIsThePaintersFile_data();
+    void svgIsThePaintersFile();
+    void captionsMeasureAsTheWindowsFonts();
     void svgLooksLikeThePng();
     void sceneIsTheSameAtAnyWindowSize();
     void failedWriteLeavesEarlierFilesIntact();
@@ -202,6 +208,79 @@ void TestExport::svgLooksLikeThePng()
         blank.fill(QColor(0xC0, 0xC0, 0xC0));
         QVERIFY(likeness(drawnBack, blank) < 0.9);
     }
+}
+
+void TestExport::svgIsThePaintersFile_data()
+{
+    QTest::addColumn<Control>("substance");
+    QTest::addColumn<Control>("angle");
+    QTest::addColumn<Control>("distance");
+    QTest::addColumn<bool>("run");
+    QTest::addColumn<bool>("sketch");
+    QTest::newRow("empty scene") << Control::opVoda << Control::opMenší
+                                 << Control::opStředníDistance << false << false;
+    QTest::newRow("water 35 750") << Control::opVoda << Control::opMenší
+                                  << Control::opStředníDistance << true << false;
+    QTest::newRow("glass critical 100")
+        << Control::opSklo << Control::opMezní << Control::opMaláDistance << true << false;
+    QTest::newRow("water 60 1500, a sketch over it")
+        << Control::opVoda << Control::opVětší << Control::opVelkáDistance << true << true;
+    QTest::newRow("glass 60 100, a sketch before the run")
+        << Control::opSklo << Control::opVětší << Control::opMaláDistance << false << true;
+}
+
+// The SVG written without Qt is, byte for byte, the file Qt's generator writes through the
+// painter from the same scene: groups, numbers, captions and their places, the settings line.
+void TestExport::svgIsThePaintersFile()
+{
+    QFETCH(Control, substance);
+    QFETCH(Control, angle);
+    QFETCH(Control, distance);
+    QFETCH(bool, run);
+    QFETCH(bool, sketch);
+    Brontel w(Countdown(0));
+    w.load();
+    for (const Control option : {substance, angle, distance}) {
+        w.control<QAbstractButton>(option)->click();
+    }
+    if (run) {
+        w.control<QPushButton>(Control::cmdStart)->click();
+        QVERIFY(waitForRunEnd(w));
+    }
+    ScenePicture scene = sceneOf(w);
+    if (sketch) {
+        DrawingList lines;
+        lines.setForeColour(0x00FF0000);
+        lines.setDrawWidth(2);
+        lines.line(4000, 1000.5F, 6000, 2000.25F);
+        lines.line(6000, 2000.25F, 9000, 1500);
+        lines.circle(7000, 3000, 37.5F);
+        scene.setPrediction(lines);
+    }
+    const QByteArray svg = scene.svg();
+    QVERIFY(svg.size() > 1000);
+    QCOMPARE(svg, scene.svgThroughPainter());
+}
+
+// The widths the SVG writer centres and right-aligns captions by are the window's fonts' own.
+void TestExport::captionsMeasureAsTheWindowsFonts()
+{
+    for (const MeasuredCaption& c : measuredCaptions) {
+        const double points = c.pixelSize * 72.0 / 96.0;
+        QFont font = look::serifBold(points);
+        font.setPixelSize(c.pixelSize);
+        const QFontMetricsF metrics(font);
+        const QString text = QString::fromUtf8(c.text.data(), qsizetype(c.text.size()));
+        QCOMPARE(std::lround(metrics.horizontalAdvance(text) * 64), c.advance);
+        const FontMetrics64 table = serifBoldMetrics(c.pixelSize);
+        QCOMPARE(std::lround(metrics.ascent() * 64), table.ascent);
+        QCOMPARE(std::lround(metrics.descent() * 64), table.descent);
+    }
+    QFont sans(QStringLiteral("Liberation Sans"));
+    sans.setPixelSize(13);
+    const QFontMetricsF metrics(sans);
+    QCOMPARE(std::lround(metrics.ascent() * 64), sansMetrics(13).ascent);
+    QCOMPARE(std::lround(metrics.descent() * 64), sansMetrics(13).descent);
 }
 
 void TestExport::sceneIsTheSameAtAnyWindowSize()

@@ -65,6 +65,22 @@ emscripten::val pixelData(const PageCore& core)
         .new_(view["buffer"], view["byteOffset"], view["length"]);
 }
 
+// The scene of a saved picture as the bytes of an ImageData of sceneWidth x sceneHeight, a copy.
+emscripten::val exportPixels(const PageCore& core, double times)
+{
+    const std::vector<std::uint32_t> pixels = core.scenePixels(times);
+    const emscripten::val view(emscripten::typed_memory_view(
+        pixels.size() * 4, reinterpret_cast<const std::uint8_t*>(pixels.data())));
+    emscripten::val out = emscripten::val::object();
+    out.set("width", PageCore::scenePixelWidth(times));
+    out.set("height", PageCore::scenePixelHeight(times));
+    // Where the scene begins in the design's window, in design pixels.
+    out.set("left", layout::sceneBounds.leftX / layout::twipsPerPixel);
+    out.set("top", layout::sceneBounds.topY / layout::twipsPerPixel);
+    out.set("data", emscripten::val::global("Uint8ClampedArray").new_(view));
+    return out;
+}
+
 int pictureSize(const PageCore& core)
 {
     return int(core.picture().size());
@@ -395,6 +411,26 @@ EMSCRIPTEN_BINDINGS(brontel)
         .function("pixelData", &pixelData)
         .function("detectorPlaces", &detectorPlaces)
         .function("csv", &PageCore::csv)
+        .function("spreadsheetCsv", emscripten::optional_override(
+                                        [](const PageCore& core, const std::string& decimal) {
+                                            return core.spreadsheetCsv(decimal == "," ? ',' : '.');
+                                        }))
+        .function("settingsLine", &PageCore::settingsLine)
+        .function("exportPixels", &exportPixels)
+        .function("sceneSvg", emscripten::optional_override([](const PageCore& core,
+                                                               const std::string& captionLines,
+                                                               const std::string& line) {
+                      // The captions' words come one a line.
+                      std::vector<std::string> captions;
+                      std::size_t from = 0;
+                      for (std::size_t end;
+                           (end = captionLines.find('\n', from)) != std::string::npos;
+                           from = end + 1) {
+                          captions.push_back(captionLines.substr(from, end - from));
+                      }
+                      captions.push_back(captionLines.substr(from));
+                      return core.sceneSvg(captions, line);
+                  }))
         .function("teachingOverlay", &teachingOverlay)
         .function("theoryPanel", &theoryPanel);
     emscripten::function("timeSums", &timeSums);

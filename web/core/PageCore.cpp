@@ -4,6 +4,8 @@
 #include "PageCore.h"
 
 #include "CurvesCsv.h"
+#include "PixelRaster.h"
+#include "SceneSvg.h"
 #include "WindowLayout.h"
 
 #include <algorithm>
@@ -228,4 +230,125 @@ std::string PageCore::csv() const
 {
     const std::optional<CurveRecord>& curves = m_model.lastCurves();
     return curvesCsv(curves ? *curves : CurveRecord{});
+}
+
+std::string PageCore::spreadsheetCsv(char decimal) const
+{
+    const std::optional<CurveRecord>& curves = m_model.lastCurves();
+    return curvesCsv(curves ? *curves : CurveRecord{}, CsvSeparators::forSpreadsheets(decimal));
+}
+
+namespace {
+// A field's text as far as it fits the settings line: a field holds whatever was typed.
+std::string fieldText(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    const auto last = text.find_last_not_of(" \t");
+    const std::string_view trimmed =
+        first == std::string_view::npos ? std::string_view() : text.substr(first, last - first + 1);
+    constexpr std::size_t longest = 24;
+    std::size_t letters = 0;
+    for (std::size_t i = 0; i < trimmed.size(); ++i) {
+        if ((static_cast<unsigned char>(trimmed[i]) & 0xC0) != 0x80 && ++letters == longest) {
+            return std::string(trimmed.substr(0, i)) + "…";
+        }
+    }
+    return std::string(trimmed);
+}
+
+std::string filled(std::string_view lineTemplate, const std::array<std::string, 4>& values)
+{
+    std::string out;
+    for (std::size_t i = 0; i < lineTemplate.size(); ++i) {
+        if (lineTemplate[i] == '%' && i + 1 < lineTemplate.size() && lineTemplate[i + 1] >= '1' &&
+            lineTemplate[i + 1] <= '4') {
+            out += values[std::size_t(lineTemplate[++i] - '1')];
+        } else {
+            out += lineTemplate[i];
+        }
+    }
+    return out;
+}
+} // namespace
+
+std::string PageCore::settingsLine(const std::string& lineTemplate, const std::string& water,
+                                   const std::string& glass) const
+{
+    const auto word = [&](Substance s) {
+        return s == Substance::Water ? water : glass;
+    };
+    if (const std::optional<CurveRecord>& curves = m_model.lastCurves()) {
+        const RunSettings& s = curves->settings;
+        const NumberFormat& format = m_model.numberFormat();
+        return filled(lineTemplate,
+                      {word(s.substance), formatNumber(s.refrIndex, format),
+                       formatNumber(s.alpha, format), formatNumber(s.detectorDistance, format)});
+    }
+    const PanelState& panel = m_model.panel();
+    return filled(lineTemplate, {word(panel.substance), fieldText(panel[Control::nIndex].text),
+                                 fieldText(panel[Control::nAlfa].text),
+                                 std::to_string(facts(panel.distance).twips)});
+}
+
+std::string PageCore::sceneSvg(const std::vector<std::string>& captionTexts,
+                               const std::string& settingsLine) const
+{
+    const PanelState& panel = m_model.lastCurves() ? m_model.runPanel() : m_model.panel();
+    const auto text = [&](Control control) {
+        const auto at =
+            std::find(layout::sceneCaptions.begin(), layout::sceneCaptions.end(), control);
+        const auto i = std::size_t(at - layout::sceneCaptions.begin());
+        return i < captionTexts.size() ? captionTexts[i] : std::string();
+    };
+    return ::sceneSvg({&m_picture, nullptr, panel.markerY, svgCaptions(panel, text), settingsLine});
+}
+
+namespace {
+constexpr int sceneLeftPixels = int(layout::sceneBounds.leftX / 15);
+constexpr int sceneTopPixels = int(layout::sceneBounds.topY / 15);
+} // namespace
+
+int PageCore::scenePixelWidth(double times)
+{
+    return int(std::lround(sceneSvgWidth * times));
+}
+
+int PageCore::scenePixelHeight(double times)
+{
+    return int(std::lround((sceneSvgHeight - 24) * times));
+}
+
+std::vector<std::uint32_t> PageCore::scenePixels(double times) const
+{
+    // The whole design area, as the window renders it, then the scene cut out of it.
+    const int wholeWidth = int(std::lround(763 * times));
+    const int wholeHeight = int(std::lround(575 * times));
+    std::vector<std::uint32_t> whole(std::size_t(wholeWidth) * std::size_t(wholeHeight),
+                                     toPixel(colours::sceneGrey, PixelOrder::Rgba));
+    const PixelCanvas canvas{whole.data(), wholeWidth, wholeHeight, wholeWidth, PixelOrder::Rgba};
+    const PanelState& panel = m_model.lastCurves() ? m_model.runPanel() : m_model.panel();
+    DrawingList lines;
+    for (std::size_t i = 0; i < layout::lines.size(); ++i) {
+        const layout::LineControl& line = layout::lines[i];
+        const float y1 = float(i == 0 ? panel.markerY : line.y1);
+        const float y2 = float(i == 0 ? panel.markerY : line.y2);
+        lines.setDrawWidth(line.width);
+        lines.line(float(line.x1), y1, float(line.x2), y2);
+    }
+    rasterisePicture(canvas, lines, 0, lines.size(), times);
+    rasterisePicture(canvas, m_picture, 0, m_picture.size(), times);
+
+    const int width = scenePixelWidth(times);
+    const int height = scenePixelHeight(times);
+    const int left = int(std::lround(sceneLeftPixels * times));
+    const int top = int(std::lround(sceneTopPixels * times));
+    std::vector<std::uint32_t> scene(std::size_t(width) * std::size_t(height),
+                                     toPixel(colours::sceneGrey, PixelOrder::Rgba));
+    for (int y = 0; y < height && top + y < wholeHeight; ++y) {
+        for (int x = 0; x < width && left + x < wholeWidth; ++x) {
+            scene[std::size_t(y) * std::size_t(width) + std::size_t(x)] =
+                whole[std::size_t(top + y) * std::size_t(wholeWidth) + std::size_t(left + x)];
+        }
+    }
+    return scene;
 }

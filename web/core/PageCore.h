@@ -87,6 +87,24 @@ public:
     RunSettings shownSettings() const { return m_model.shownSettings(); }
     // The curves of the last run, finished or stopped, as CSV (a header alone before any).
     std::string csv() const;
+    // The same curves for a spreadsheet in a locale whose decimal separator is decimal: a
+    // semicolon between columns, the comma kept where the locale has it, a byte order mark.
+    std::string spreadsheetCsv(char decimal) const;
+    // The line under a saved picture: lineTemplate ("%1, index lomu %2, …") filled with the
+    // substance's word and the numbers of the last run as the page shows numbers; before any
+    // run, with what the fields hold.
+    std::string settingsLine(const std::string& lineTemplate, const std::string& water,
+                             const std::string& glass) const;
+    // The scene of the last run as SVG, byte for byte as the window saves it; captionTexts are
+    // the words of layout::sceneCaptions in that order, in the language shown.
+    std::string sceneSvg(const std::vector<std::string>& captionTexts,
+                         const std::string& settingsLine) const;
+    // The scene of a saved picture as pixels (RGBA bytes) at times pixels to a design pixel,
+    // 587 x 489 design pixels: the grey ground, the line controls and the run, set by the
+    // window's rules; the captions and the settings line are the page's to write over it.
+    std::vector<std::uint32_t> scenePixels(double times) const;
+    static int scenePixelWidth(double times);
+    static int scenePixelHeight(double times);
 
     const WindowModel& model() const { return m_model; }
 

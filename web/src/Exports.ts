@@ -6,7 +6,9 @@
 import type { ControlName, PageCore, TeachingOverlay } from 'brontel-core';
 import { download, downloadCanvas } from './Downloads';
 import { controlLayout, design, element } from './Layout';
-import { type Caption, pictureCanvas, pictureSvg } from './Picture';
+import { drawOverlay } from './Overlay';
+import { type Caption, pictureSvg, replay, serif } from './Picture';
+import { tr } from './Texts';
 
 export type CaptionOf = (name: ControlName) => string;
 
@@ -26,28 +28,107 @@ export function captions(core: PageCore, caption: CaptionOf): Caption[] {
 // Drawing the user asked to have in saved pictures too, over the run's (the prediction).
 export const alsoInExports: (() => Float32Array)[] = [];
 
-function exported(core: PageCore): Float32Array {
-    const parts = [core.pictureFrom(0), ...alsoInExports.map((drawing) => drawing())];
+function joined(parts: Float32Array[]): Float32Array {
     const all = new Float32Array(parts.reduce((n, p) => n + p.length, 0));
     parts.reduce((at, p) => (all.set(p, at), at + p.length), 0);
     return all;
 }
 
+const extraDrawing = (): Float32Array => joined(alsoInExports.map((drawing) => drawing()));
+
+// The scene as the window saves it, times pixels to a design pixel: the run set into the pixels
+// by the core's rasteriser, the captions on their grounds, the settings line under the scene,
+// and the teaching overlay when it is on; no control panel.
 export function picture(core: PageCore, caption: CaptionOf, times: number, overlay?: TeachingOverlay): HTMLCanvasElement {
-    return pictureCanvas(exported(core), core.markerY(), captions(core, caption), times, overlay);
+    const { twipsPerPixel } = design();
+    const scene = core.exportPixels(times);
+    const canvas = document.createElement('canvas');
+    canvas.width = scene.width;
+    canvas.height = Math.round((scene.height / times + settingsLineHeight) * times);
+    const context = canvas.getContext('2d');
+    if (context === null) throw new Error('no 2D canvas');
+    context.fillStyle = '#c0c0c0';
+    context.fillRect(0, 0, canvas.width, canvas.height);
+    context.putImageData(new ImageData(scene.data, scene.width, scene.height), 0, 0);
+    context.save();
+    context.beginPath();
+    context.rect(0, 0, scene.width, scene.height);
+    context.clip();
+    const extra = extraDrawing();
+    if (extra.length > 0) replay(context, extra, times, [-scene.left * times, -scene.top * times]);
+    context.translate(-scene.left * times, -scene.top * times);
+    for (const c of captions(core, caption)) {
+        const [x, y, w, h] = c.place.map((v) => v / twipsPerPixel);
+        context.fillStyle = c.green ? '#c0ffc0' : '#c0c0c0';
+        context.fillRect(x * times, y * times, w * times, h * times);
+        const size = Math.round((c.points * 96) / 72);
+        writeLine(context, c.text, `bold ${size * times}px ${serif}`, size, [x + 2, y, w - 4, h], c.align, times);
+    }
+    if (overlay) drawOverlay(context, overlay, times, false);
+    context.restore();
+    writeLine(context, settingsLine(core), `${13 * times}px "Liberation Sans", Arimo, Arial, sans-serif`, 13,
+        [8, scene.height / times, scene.width / times - 16, settingsLineHeight], 'left', times);
+    return canvas;
+}
+
+const settingsLineHeight = 24; // design pixels
+
+// One line of text in a box of design pixels, centred up and down on its ascent and descent
+// as the window's text layout centres it.
+function writeLine(context: CanvasRenderingContext2D, text: string, font: string, size: number,
+    box: number[], align: CanvasTextAlign, times: number): void {
+    const [x, y, w, h] = box;
+    const ascent = size * 0.891;
+    const descent = size * 0.216;
+    context.font = font;
+    context.fillStyle = '#000';
+    context.textAlign = align;
+    context.textBaseline = 'alphabetic';
+    const at = align === 'center' ? x + w / 2 : align === 'right' ? x + w : x;
+    context.fillText(text, at * times, (y + (h - ascent - descent) / 2 + ascent) * times);
 }
 
 export function savePng(core: PageCore, caption: CaptionOf, times: number, overlay?: TeachingOverlay): void {
     downloadCanvas(`brontel-${times}x.png`, picture(core, caption, times, overlay));
 }
 
+// The line under a saved picture naming the settings, as the window writes it.
+export function settingsLine(core: PageCore): string {
+    return core.settingsLine(tr('ScenePicture', '%1, index lomu %2, úhel dopadu %3°, detektor H %4 twipů nad hladinou'),
+        tr('SubstanceCaption', 'Voda'), tr('SubstanceCaption', 'Sklo'));
+}
+
+// The scene as SVG: written by the core byte for byte as the window writes it; with the teaching
+// overlay on, drawn here with the overlay over it.
+export function sceneSvg(core: PageCore, caption: CaptionOf, overlay?: TeachingOverlay): string {
+    const extra = extraDrawing();
+    if (overlay !== undefined || extra.length > 0) {
+        return pictureSvg(joined([core.pictureFrom(0), extra]), core.markerY(), captions(core, caption), overlay);
+    }
+    return core.sceneSvg(design().sceneCaptions.map((name) => caption(name)).join('\n'), settingsLine(core));
+}
+
 export function saveSvg(core: PageCore, caption: CaptionOf, overlay?: TeachingOverlay): void {
-    const svg = pictureSvg(exported(core), core.markerY(), captions(core, caption), overlay);
-    download('brontel.svg', new Blob([svg], { type: 'image/svg+xml' }));
+    download('brontel.svg', new Blob([sceneSvg(core, caption, overlay)], { type: 'image/svg+xml' }));
 }
 
 export function saveCsv(core: PageCore): void {
     download('brontel.csv', new Blob([core.csv()], { type: 'text/csv' }));
+}
+
+// The decimal separator of the reader's locale, as a spreadsheet opened there reads numbers.
+export function localeDecimal(locale?: string): string {
+    const parts = new Intl.NumberFormat(locale).formatToParts(1.5);
+    return parts.find((p) => p.type === 'decimal')?.value ?? '.';
+}
+
+// The curves for a spreadsheet in the reader's locale, as the window writes them for its user's.
+export function saveSpreadsheetCsv(core: PageCore): void {
+    const text = core.spreadsheetCsv(localeDecimal());
+    // The core's text reaches the page through a UTF-8 decoder that takes the byte order mark
+    // off its start; the spreadsheet needs it back.
+    const mark = text.startsWith('\uFEFF') ? '' : '\uFEFF';
+    download('brontel.csv', new Blob([mark + text], { type: 'text/csv' }));
 }
 
 export function printPicture(core: PageCore, caption: CaptionOf, alt: string, overlay?: TeachingOverlay): void {

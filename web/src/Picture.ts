@@ -6,7 +6,7 @@
 // any scale, and writes them as SVG.
 import type { TeachingOverlay } from 'brontel-core';
 import { design } from './Layout';
-import { drawOverlay, overlaySvg } from './Overlay';
+import { overlaySvg } from './Overlay';
 
 export const stride = 7;
 const circleKind = 2;
@@ -109,13 +109,14 @@ function drawGroup(context: CanvasRenderingContext2D, c: Float32Array, first: nu
     }
 }
 
-// pixelsPerDesignPixel: the window's factor times the device pixel ratio.
+// pixelsPerDesignPixel: the window's factor times the device pixel ratio; origin: where the
+// design's corner falls on the canvas, in device pixels.
 export function replay(context: CanvasRenderingContext2D, commands: Float32Array,
-    pixelsPerDesignPixel: number): void {
+    pixelsPerDesignPixel: number, origin: [number, number] = [0, 0]): void {
     const scale = pixelsPerDesignPixel / design().twipsPerPixel;
     context.save();
     // Lines one device pixel wide fall on whole pixels, so they stay sharp.
-    context.setTransform(scale, 0, 0, scale, 0.5, 0.5);
+    context.setTransform(scale, 0, 0, scale, origin[0] + 0.5, origin[1] + 0.5);
     context.lineCap = 'butt';
     let i = 0;
     while (i < commands.length) {
@@ -165,44 +166,6 @@ export interface Caption {
 }
 
 export const serif = '"Times New Roman", "Liberation Serif", Tinos, "Brontel Serif", serif';
-
-// Captions of the picture area drawn into an exported picture, in the design's serif face.
-export function drawCaptions(context: CanvasRenderingContext2D, captions: Caption[],
-    pixelsPerDesignPixel: number): void {
-    context.save();
-    context.textBaseline = 'top';
-    for (const c of captions) {
-        const [left, top, width, height] = c.place.map((v) => (v / design().twipsPerPixel) * pixelsPerDesignPixel);
-        if (c.green) {
-            context.fillStyle = '#c0ffc0';
-            context.fillRect(left, top, width, height);
-        }
-        context.fillStyle = '#000';
-        context.font = `bold ${(c.points * 96) / 72 * pixelsPerDesignPixel}px ${serif}`;
-        context.textAlign = c.align;
-        const x = c.align === 'center' ? left + width / 2 : c.align === 'right' ? left + width : left;
-        context.fillText(c.text, x, top + pixelsPerDesignPixel);
-    }
-    context.restore();
-}
-
-// The whole picture as the window shows it, at a multiple of the design's size, with the teaching
-// overlay when it is given.
-export function pictureCanvas(commands: Float32Array, markerY: number, captions: Caption[],
-    times: number, overlay?: TeachingOverlay): HTMLCanvasElement {
-    const canvas = document.createElement('canvas');
-    canvas.width = design().width * times;
-    canvas.height = design().height * times;
-    const context = canvas.getContext('2d');
-    if (context === null) throw new Error('no 2D canvas');
-    context.fillStyle = '#c0c0c0';
-    context.fillRect(0, 0, canvas.width, canvas.height);
-    drawLineControls(context, markerY, times);
-    replay(context, commands, times);
-    drawCaptions(context, captions, times);
-    if (overlay) drawOverlay(context, overlay, times, false);
-    return canvas;
-}
 
 const escapeXml = (text: string) =>
     text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');

@@ -5,7 +5,7 @@
 // the curves as CSV, print, the teaching overlay, the help, the explore view, and the page's
 // language.
 import type { PageCore } from 'brontel-core';
-import { type CaptionOf, printPicture, saveCsv, savePng, saveSvg } from './Exports';
+import { type CaptionOf, printPicture, saveCsv, savePng, saveSpreadsheetCsv, saveSvg } from './Exports';
 import { element, place } from './Layout';
 import { Menu, type MenuItem } from './Menu';
 import type { Stage } from './Stage';
@@ -27,6 +27,7 @@ export function pictureMenu(core: PageCore, stage: Stage, caption: CaptionOf, ac
         ...[1, 2, 4].map((times) => ({ text: `${png} ${times}×`, act: () => savePng(core, caption, times, overlay()) })),
         { text: tr('SceneMenu', 'Vektorový obrázek SVG (*.svg)'), act: () => saveSvg(core, caption, overlay()) },
         { text: tr('SceneMenu', 'Uložit křivky jako CSV…'), act: () => saveCsv(core) },
+        { text: tr('SceneMenu', 'CSV pro tabulkové procesory (*.csv)'), act: () => saveSpreadsheetCsv(core), id: 'spreadsheetCsvItem' },
         {
             text: tr('SceneMenu', 'Tisk…'),
             act: () => printPicture(core, caption, stage.canvas.getAttribute('aria-label') ?? '', overlay()),

@@ -153,6 +153,16 @@ declare module 'brontel-core' {
         pixelData(): Uint8ClampedArray<ArrayBuffer>;
         detectorPlaces(): number[];
         csv(): string;
+        // decimal: the locale's decimal separator; anything but a comma gives the point.
+        spreadsheetCsv(decimal: string): string;
+        // lineTemplate: the settings line with %1 to %4; water, glass: the substance's word.
+        settingsLine(lineTemplate: string, water: string, glass: string): string;
+        // captionLines: the words of design().sceneCaptions, one a line, in that order.
+        sceneSvg(captionLines: string, settingsLine: string): string;
+        // The scene of a saved picture at times pixels to a design pixel, without its captions
+        // and settings line: the ground, the line controls and the run, by the window's rules;
+        // left, top: where the scene begins in the design's window, in design pixels.
+        exportPixels(times: number): { width: number; height: number; left: number; top: number; data: Uint8ClampedArray<ArrayBuffer> };
         teachingOverlay(): TeachingOverlay;
         theoryPanel(): Phrase[];
         delete(): void;

@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 The Brontel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The exported scene as an SVG file, written without a window system so the window and the page
+// write the same bytes: the window's line controls, the run's drawing (and a prediction sketch)
+// as shapes in twips, the captions on their grounds, and the settings line under the scene.
+// The groups and numbers are those of the window's earlier Qt-written files, so files written
+// before and after compare byte for byte.
+
+#include "DrawingList.h"
+#include "WindowLayout.h"
+
+#include <string>
+#include <vector>
+
+struct SvgCaption
+{
+    std::string text;                                // UTF-8, as shown
+    double left = 0, top = 0, width = 0, height = 0; // design pixels
+    int pixelSize = 16;
+    layout::Alignment alignment = layout::Alignment::Left;
+    Colour ground = colours::sceneGrey;
+};
+
+struct SceneSvgContent
+{
+    const DrawingList* drawing = nullptr;
+    const DrawingList* prediction = nullptr; // drawn over the run when given
+    int markerY = 0;                         // detector H's marker line, in twips
+    std::vector<SvgCaption> captions;
+    std::string settingsLine;
+};
+
+// The visible scene captions of panel, in the order the export draws them; text gives a
+// caption's words in the language shown.
+template <typename PanelState, typename TextOf>
+std::vector<SvgCaption> svgCaptions(const PanelState& panel, TextOf text)
+{
+    std::vector<SvgCaption> out;
+    for (const Control control : layout::sceneCaptions) {
+        if (!panel[control].visible) {
+            continue;
+        }
+        const layout::ControlLayout& c = layout::of(control);
+        const bool movesWithH = control == Control::nDetektorH;
+        out.push_back(
+            {text(control), (movesWithH ? panel.detectorHLabelLeft : c.box.left) / 15.0,
+             (movesWithH ? panel.detectorHLabelTop : c.box.top) / 15.0, c.box.width / 15.0,
+             c.box.height / 15.0, int(c.points * 96 / 72 + 0.5), c.alignment,
+             c.ground == layout::Ground::Green ? colours::substanceGreen : colours::sceneGrey});
+    }
+    return out;
+}
+
+// The scene's size in design pixels, the settings line included: 587 x 513.
+inline constexpr int sceneSvgWidth = int((11445 - layout::sceneBounds.leftX) / 15);
+inline constexpr int sceneSvgHeight = int((7815 - layout::sceneBounds.topY) / 15) + 24;
+
+std::string sceneSvg(const SceneSvgContent& content);
