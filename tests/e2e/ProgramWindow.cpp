@@ -60,7 +60,8 @@ std::optional<QByteArray> ProgramWindow::tool(const QString& name,
     return process.readAllStandardOutput();
 }
 
-std::optional<unsigned long> ProgramWindow::findWindow(const QString& title) const
+std::optional<unsigned long> ProgramWindow::findWindow(const QString& title,
+                                                       std::optional<unsigned long> except) const
 {
     const auto found =
         tool(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
@@ -68,9 +69,15 @@ std::optional<unsigned long> ProgramWindow::findWindow(const QString& title) con
     if (!found) {
         return std::nullopt;
     }
-    bool ok = false;
-    const unsigned long id = found->split('\n').value(0).trimmed().toULong(&ok);
-    return ok ? std::optional(id) : std::nullopt;
+    // A message box may share the main window's title ("Brontel"): except leaves one out.
+    for (const QString& line : found->split('\n')) {
+        bool ok = false;
+        const unsigned long id = line.trimmed().toULong(&ok);
+        if (ok && id != except) {
+            return id;
+        }
+    }
+    return std::nullopt;
 }
 
 std::optional<unsigned long> ProgramWindow::waitForWindow()

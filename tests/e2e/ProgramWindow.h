@@ -26,7 +26,8 @@ public:
     // Waits until the main window is on the screen; its X window id, or nullopt.
     std::optional<unsigned long> waitForWindow();
     // A visible top-level window whose whole title is exactly title, if there is one.
-    std::optional<unsigned long> findWindow(const QString& title) const;
+    std::optional<unsigned long> findWindow(const QString& title,
+                                            std::optional<unsigned long> except = {}) const;
 
     // A left click at a point of the client area given in twips.
     bool clickAtTwips(int x, int y);
