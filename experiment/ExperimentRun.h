@@ -23,6 +23,8 @@ public:
     ExperimentRun(Surface& surface, const RunSettings& settings);
 
     bool finished() const { return m_next >= int(m_resultants.size()); }
+    int stepsDrawn() const { return m_next; }
+    int stepCount() const { return int(m_resultants.size()); }
     // Draws the next sweep step and returns it. Not to be called on a finished run.
     SweepStep drawStep();
 
