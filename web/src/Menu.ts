@@ -50,8 +50,12 @@ export class Menu {
         if (!this.box.contains(e.target as Node)) this.close();
     };
 
-    // The arrow keys, Home and End while the menu is open; true when they moved in it.
+    // Escape, the arrow keys, Home and End while the menu is open; true when it took the key.
     key(e: KeyboardEvent): boolean {
+        if (this.open && e.key === 'Escape') {
+            this.close();
+            return true;
+        }
         return this.open && moveInMenu(this.box, e);
     }
 

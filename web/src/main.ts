@@ -13,8 +13,10 @@ import { element, useLayout } from './Layout';
 import { Panel } from './Panel';
 import { replay, serif } from './Picture';
 import { PictureMenu } from './PictureMenu';
+import { RunBar } from './RunBar';
 import { RunLoop } from './RunLoop';
 import { Stage } from './Stage';
+import { Upright } from './Upright';
 import { showStartFailure } from './StartFailure';
 import { fill, type Language, language, pageText, saveLanguage, setLanguage, tr } from './Texts';
 
@@ -26,6 +28,7 @@ class Page {
     private readonly runLoop: RunLoop;
     private readonly dialog = new Dialog();
     private readonly menu: PictureMenu;
+    private readonly bar: RunBar;
     private pending: ModelChange[] = [];
     explore?: Explore;
     private readonly caption = (name: ControlName) => this.panel.caption(name);
@@ -35,22 +38,22 @@ class Page {
         this.runLoop = new RunLoop(core);
         this.panel = new Panel(core, module.windowTexts(), module.accessibleTexts(),
             { start: () => this.start(), end: () => this.end() });
+        this.bar = new RunBar(core, this.root, { start: () => this.start(), steer: (c) => this.runLoop.steer(c) },
+            () => this.caption('cmdStart'));
         this.core.setDecimalComma(language() === 'cs');
         // What each action changed is shown once the action is over, all of it together.
         core.subscribe((change) => {
             if (this.pending.push(change) === 1) queueMicrotask(() => this.show());
         });
         this.panel.build(this.root, this.stage.layers);
-        this.menu = new PictureMenu(this.root, core, this.stage, this.caption,
-            {
-                help: () => this.help(), explore: () => this.explore?.show(),
-                switchLanguage: (code: Language) => this.switchLanguage(code),
-            });
+        this.menu = new PictureMenu(this.root, core, this.stage, this.caption, { help: () => this.help(),
+            explore: () => this.explore?.show(), switchLanguage: (code: Language) => this.switchLanguage(code) });
         document.body.append(this.dialog.box);
         element('div', { id: 'print' }, document.body);
+        const upright = new Upright(this.root);
+        [this.stage.beside, this.stage.upright] = [[this.bar.box], (area) => upright.place(area)];
         this.retranslate();
         this.panel.showAll();
-        this.showRun();
         this.fit();
         addEventListener('resize', () => this.fit());
         matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', () => this.fit());
@@ -64,19 +67,15 @@ class Page {
         const changes = this.pending;
         this.pending = [];
         this.panel.show(changes);
-        this.showRun();
+        this.bar.show();
         if (changes.some((c) => c.picture || c.marker)) this.stage.drawPicture();
         if (changes.some((c) => c.step || c.run)) this.stage.drawRings();
         this.stage.drawOverlay();
     }
 
-    private showRun(): void {
-        Object.assign(this.root.dataset, { state: this.core.state(), steps: String(this.core.stepsShown()) });
-        this.root.setAttribute('aria-busy', String(this.core.state() !== 'idle'));
-    }
-
     private retranslate(): void {
         this.panel.retranslate(this.stage.canvas);
+        this.bar.retranslate();
         this.stage.canvas.title = tr('Brontel', 'Obrázek pokusu; pravé tlačítko myši: kopírovat, uložit, tisknout, nápověda');
         this.menu.button.setAttribute('aria-label', pageText('menu'));
         this.menu.button.title = pageText('menu');
@@ -101,10 +100,6 @@ class Page {
         if (e.key === 'F1') {
             e.preventDefault();
             this.help();
-            return;
-        }
-        if (this.menu.menu.open && e.key === 'Escape') {
-            this.menu.menu.close();
             return;
         }
         if (this.menu.menu.key(e)) return;
