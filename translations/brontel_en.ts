@@ -316,6 +316,11 @@ Type a number from this range into the field and press Start again.</translation
         <extracomment>Tooltip of &quot;Pozastaveno&quot;: the keys P and the Right arrow, named as the keyboard names them.</extracomment>
         <translation>P: the experiment goes on; Right arrow: draws one step</translation>
     </message>
+    <message>
+        <source>krok %1 / %2</source>
+        <extracomment>Shown during a run beside &quot;Pozastaveno&quot;: %1 steps drawn so far, %2 steps of the whole run.</extracomment>
+        <translation>step %1 / %2</translation>
+    </message>
 </context>
 <context>
     <name>ChartPicture</name>

@@ -14,6 +14,7 @@
 #include "PictureClipboard.h"
 #include "PictureLayer.h"
 #include "PictureSurface.h"
+#include "ProgressSign.h"
 #include "SceneMenu.h"
 #include "Surface.h"
 #include "TextFit.h"

@@ -24,6 +24,7 @@
 
 class QGroupBox;
 class QLabel;
+class ProgressSign;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
@@ -158,6 +159,7 @@ private:
     std::unique_ptr<InputHold> m_hold; // during a run
     DetectorRings* m_rings = nullptr;
     QLabel* m_paused = nullptr; // says so while a run is paused
+    std::unique_ptr<ProgressSign> m_progress; // how far the run has come
     bool m_startHadFocus = false;
     DesignPlacement m_placement;
     QRect m_normalGeometry; // the window's place before full screen

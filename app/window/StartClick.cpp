@@ -13,6 +13,7 @@
 #include "InputRule.h"
 #include "NumberText.h"
 #include "PictureSurface.h"
+#include "ProgressSign.h"
 #include "RefusalText.h"
 #include "TextFit.h"
 #include "Twips.h"
@@ -132,6 +133,7 @@ void Brontel::beginRun()
         }
         return InputHold::Verdict::Hold;
     });
+    showPaused(); // and how far the run has come: nowhere yet
     m_stepTimer.start();
     Q_EMIT runStarted();
 }
@@ -176,6 +178,10 @@ void Brontel::showPaused()
         m_paused->setToolTip(QCoreApplication::translate(windowTextContext, pausedToolTip));
         m_paused->setVisible(paused);
     }
+    if (m_progress == nullptr) {
+        m_progress = std::make_unique<ProgressSign>(this, factor());
+    }
+    m_progress->show(m_model->progress(), paused);
 }
 
 void Brontel::afterSteering()
@@ -196,6 +202,8 @@ void Brontel::runStep()
     if (drawn) {
         m_rings->mark(drawn->step, m_model->runSettings().detectorDistance);
         m_rings->show();
+        m_progress->show(m_model->progress(),
+                         m_model->steering().state() == RunState::Paused);
         Q_EMIT stepShown();
         m_countdown.run(drawn->slowDownCount);
     }
