@@ -9,6 +9,11 @@
 // The bar's thickness in CSS pixels: 44-pixel buttons with room around them.
 export const barThickness = 76;
 
+// Below this factor the window's options, a little enlarged, would still crowd each other.
+const smallestTouchFactor = 1.1;
+// The settings' width when they stand beside the bar.
+const settingsWidth = 300;
+
 export interface Box {
     left: number;
     top: number;
@@ -22,7 +27,7 @@ export interface Arrangement {
     top: number;
     bar: Box | null; // none where there is no room and no finger to need it
     across: boolean; // the bar runs across (under the design) rather than down its side
-    settingsBelow: Box | null; // upright: the settings' own area under the bar
+    settingsBelow: Box | null; // upright (or too small to touch): the settings' own area
 }
 
 export function arrange(width: number, height: number, designWidth: number, designHeight: number, touch: boolean): Arrangement {
@@ -41,12 +46,17 @@ export function arrange(width: number, height: number, designWidth: number, desi
     if (room < barThickness && !touch) {
         return { factor: whole, left: room / 2, top: (height - designHeight * whole) / 2, bar: null, across: false, settingsBelow: null };
     }
-    const factor = Math.min((width - barThickness) / designWidth, height / designHeight);
-    const used = designWidth * factor + barThickness;
+    let factor = Math.min((width - barThickness) / designWidth, height / designHeight);
+    // Too small for a finger (a phone held wide): the settings go beside the bar.
+    const aside = touch && factor < smallestTouchFactor ? settingsWidth : 0;
+    factor = Math.min((width - barThickness - aside) / designWidth, height / designHeight);
+    const used = designWidth * factor + barThickness + aside;
     const left = (width - used) / 2;
     const top = (height - designHeight * factor) / 2;
+    const barLeft = left + designWidth * factor;
     return {
-        factor, left, top, across: false, settingsBelow: null,
-        bar: { left: left + designWidth * factor, top, width: barThickness, height: designHeight * factor },
+        factor, left, top, across: false,
+        bar: { left: barLeft, top, width: barThickness, height: designHeight * factor },
+        settingsBelow: aside === 0 ? null : { left: barLeft + barThickness, top: 0, width: aside, height },
     };
 }

@@ -9,6 +9,8 @@ export interface MenuItem {
     text: string;
     act: () => void;
     checked?: boolean; // a switch, on or off
+    chosen?: boolean; // one of a choice, the one in force marked
+    lang?: string; // the item's own language, when it names one
     id?: string;
 }
 
@@ -26,11 +28,15 @@ export class Menu {
         for (const item of items) {
             const b = element('button', { type: 'button', role: 'menuitem' }, this.box);
             b.textContent = item.text;
-            if (item.checked !== undefined) {
-                b.setAttribute('role', 'menuitemcheckbox');
-                b.setAttribute('aria-checked', String(item.checked));
-                b.textContent = `${item.checked ? '✓' : '\u2003'} ${item.text}`;
+            const on = item.checked ?? item.chosen;
+            if (on !== undefined) {
+                b.setAttribute('role', item.checked === undefined ? 'menuitemradio' : 'menuitemcheckbox');
+                b.setAttribute('aria-checked', String(on));
+                // The tick is seen; aria-checked says it.
+                element('span', { class: 'tick', 'aria-hidden': 'true' }, b).textContent = on ? '✓' : '';
+                b.append(item.text);
             }
+            if (item.lang) b.lang = item.lang;
             if (item.id) b.id = item.id;
             b.addEventListener('click', () => {
                 this.close();

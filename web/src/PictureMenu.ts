@@ -9,7 +9,7 @@ import { type CaptionOf, printPicture, saveCsv, savePng, saveSvg } from './Expor
 import { element, place } from './Layout';
 import { Menu, type MenuItem } from './Menu';
 import type { Stage } from './Stage';
-import { type Language, tr } from './Texts';
+import { fill, type Language, language, pageText, tr } from './Texts';
 
 export interface MenuActions {
     help(): void;
@@ -19,10 +19,9 @@ export interface MenuActions {
 
 export function pictureMenu(core: PageCore, stage: Stage, caption: CaptionOf, actions: MenuActions): MenuItem[] {
     const overlay = () => (stage.overlayOn ? core.teachingOverlay() : undefined);
-    const png = tr('SceneMenu', 'Obrázek PNG (*.png)');
     return [
-        ...[1, 2, 4].map((times) => ({ text: `${png} ${times}×`, act: () => savePng(core, caption, times, overlay()) })),
-        { text: tr('SceneMenu', 'Vektorový obrázek SVG (*.svg)'), act: () => saveSvg(core, caption, overlay()) },
+        ...[1, 2, 4].map((times) => ({ text: fill(pageText('savePng'), String(times)), act: () => savePng(core, caption, times, overlay()) })),
+        { text: pageText('saveSvg'), act: () => saveSvg(core, caption, overlay()) },
         { text: tr('SceneMenu', 'Uložit křivky jako CSV…'), act: () => saveCsv(core) },
         {
             text: tr('SceneMenu', 'Tisk…'),
@@ -35,7 +34,7 @@ export function pictureMenu(core: PageCore, stage: Stage, caption: CaptionOf, ac
         { text: tr('SceneMenu', 'Nápověda'), act: () => actions.help() },
         { text: tr('ExploreSwitch', 'Zkoumat…'), act: () => actions.explore(), id: 'exploreItem' },
         ...([['cs', 'Čeština'], ['en', 'English']] as [Language, string][])
-            .map(([code, name]) => ({ text: name, act: () => actions.switchLanguage(code) })),
+            .map(([code, name]) => ({ text: name, act: () => actions.switchLanguage(code), chosen: language() === code, lang: code })),
     ];
 }
 

@@ -44,7 +44,8 @@ export class Stage {
         const { width: designWidth, height: designHeight } = design();
         const width = document.documentElement.clientWidth;
         const height = document.documentElement.clientHeight;
-        const at = arrange(width, height, designWidth, designHeight, matchMedia('(any-pointer: coarse)').matches);
+        const touch = matchMedia('(any-pointer: coarse)').matches;
+        const at = arrange(width, height, designWidth, designHeight, touch);
         this.factor = at.factor;
         this.root.style.transform = `translate(${at.left}px, ${at.top}px) scale(${this.factor})`;
         for (const e of this.beside) {
@@ -53,7 +54,8 @@ export class Stage {
             e.classList.toggle('across', at.across);
         }
         this.upright(at.settingsBelow);
-        this.root.style.setProperty('--target', `${24 / this.factor}px`);
+        // A finger's target, 24 CSS pixels, in the window's own pixels (see page.css).
+        this.root.style.setProperty('--target', touch ? `${24 / this.factor}px` : '0px');
         // Setting a canvas's size, even to the same, gives it a new buffer, which at 4K costs
         // more than drawing the whole picture.
         const [w, h] = [Math.round(designWidth * this.pixelRatio), Math.round(designHeight * this.pixelRatio)];

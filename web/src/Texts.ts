@@ -59,6 +59,8 @@ const pageTexts: Record<string, { cs: string; en: string }> = {
         en: 'The run is ended. Close the page as any other, by closing the browser tab.',
     },
     menu: { cs: 'Nabídka obrázku', en: 'Picture menu' },
+    savePng: { cs: 'Uložit obrázek PNG %1×…', en: 'Save the picture as PNG %1×…' },
+    saveSvg: { cs: 'Uložit obrázek SVG…', en: 'Save the picture as SVG…' },
     close: { cs: 'Zavřít', en: 'Close' },
     helpNote: {
         cs: 'V prohlížeči: nabídka ☰ nebo pravé tlačítko myši na obrázku ukládá obrázek (PNG, SVG) a křivky (CSV), tiskne a přepíná jazyk. Celou obrazovku dává prohlížeč (F11). Kopírování do schránky, PDF, klávesové zkratky Ctrl a příkazový řádek má jen program pro počítač.',
