@@ -42,8 +42,9 @@ void ProgressSign::show(const std::optional<RunProgress>& progress, bool paused)
         m_saidStage = stage;
         m_saidPaused = paused;
         const QString pausedWords =
-            paused ? QCoreApplication::translate(windowTextContext, pausedText) + QStringLiteral(", ")
-                   : QString();
+            paused
+                ? QCoreApplication::translate(windowTextContext, pausedText) + QStringLiteral(", ")
+                : QString();
         m_bar->setAccessibleDescription(pausedWords + text);
     }
 }

@@ -202,8 +202,7 @@ void Brontel::runStep()
     if (drawn) {
         m_rings->mark(drawn->step, m_model->runSettings().detectorDistance);
         m_rings->show();
-        m_progress->show(m_model->progress(),
-                         m_model->steering().state() == RunState::Paused);
+        m_progress->show(m_model->progress(), m_model->steering().state() == RunState::Paused);
         Q_EMIT stepShown();
         m_countdown.run(drawn->slowDownCount);
     }

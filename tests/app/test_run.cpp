@@ -698,7 +698,9 @@ void TestRun::pausedIsSaidWhilePaused()
 void TestRun::progressIsShownAndSaidAtAQuarter()
 {
     Brontel& w = *m_window;
-    const auto bar = [&w] { return w.findChild<QProgressBar*>(QStringLiteral("progress")); };
+    const auto bar = [&w] {
+        return w.findChild<QProgressBar*>(QStringLiteral("progress"));
+    };
     QStringList shown;
     QStringList said; // each change of what a screen reader hears
     int steps = 0;
@@ -722,7 +724,8 @@ void TestRun::progressIsShownAndSaidAtAQuarter()
     QCOMPARE(shown[119], QStringLiteral("krok 120 / 467"));
     QCOMPARE(shown.last(), QStringLiteral("krok 467 / 467"));
     // Said at the start, at the pause and going on again, then at each quarter: not every step.
-    QCOMPARE(said, (QStringList{QStringLiteral("krok 0 / 467"), QStringLiteral("Pozastaveno, krok 10 / 467"),
+    QCOMPARE(said, (QStringList{QStringLiteral("krok 0 / 467"),
+                                QStringLiteral("Pozastaveno, krok 10 / 467"),
                                 QStringLiteral("krok 10 / 467"), QStringLiteral("krok 117 / 467"),
                                 QStringLiteral("krok 234 / 467"), QStringLiteral("krok 351 / 467"),
                                 QStringLiteral("krok 467 / 467")}));

@@ -108,7 +108,9 @@ bool pressKey(PageCore& core, const std::string& key, bool withShortcutModifier,
 std::optional<RunKey> runCommand(const std::string& command)
 {
     static const std::map<std::string, RunKey, std::less<>> commands{
-        {"stop", RunKey::Stop}, {"pauseResume", RunKey::PauseResume}, {"stepOnce", RunKey::StepOnce}};
+        {"stop", RunKey::Stop},
+        {"pauseResume", RunKey::PauseResume},
+        {"stepOnce", RunKey::StepOnce}};
     const auto found = commands.find(command);
     return found == commands.end() ? std::nullopt : std::optional(found->second);
 }
