@@ -98,7 +98,6 @@ export class RunBar {
         if (this.fullScreen) {
             const full = document.fullscreenElement !== null;
             this.fullScreen.word.textContent = say(full ? 'leaveFullScreen' : 'fullScreen');
-            this.fullScreen.button.setAttribute('aria-pressed', String(full));
         }
         this.saidStage = -1;
         this.show();
@@ -114,9 +113,9 @@ export class RunBar {
             b.button.disabled = !this.core.steers(command);
         }
         const pause = this.commands.pauseResume;
+        // Its words say what it does now (not a pressed state as well).
         pause.word.textContent = say(state === 'paused' ? 'resume' : 'pauseResume');
         pause.icon.innerHTML = state === 'paused' ? icons.play : icons.pause;
-        pause.button.setAttribute('aria-pressed', String(state === 'paused'));
         const progress = this.core.progress();
         if (progress !== null) [this.total, this.words] = [progress.total, progress.text];
         const drawn = this.core.stepsShown();
