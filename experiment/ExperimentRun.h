@@ -21,6 +21,8 @@ public:
     ExperimentRun(Surface& surface, const RunSettings& settings);
 
     bool finished() const { return m_next >= scene::sweepSteps; }
+    int stepsDrawn() const { return m_next; }
+    int stepCount() const { return scene::sweepSteps; }
     // Draws the next sweep step and returns it. Not to be called on a finished run.
     SweepStep drawStep();
 

@@ -37,9 +37,15 @@ void RunSteering::finish()
     m_stopRequested = false;
 }
 
+bool RunSteering::steers(RunKey key) const
+{
+    // The arrow keeps its usual meaning while the run goes.
+    return running() && (key != RunKey::StepOnce || m_state == RunState::Paused);
+}
+
 bool RunSteering::press(RunKey key, bool autoRepeat)
 {
-    if (!running()) {
+    if (!steers(key)) {
         return false;
     }
     switch (key) {
@@ -53,10 +59,6 @@ bool RunSteering::press(RunKey key, bool autoRepeat)
         }
         return true;
     case RunKey::StepOnce:
-        // The arrow keeps its usual meaning while the run goes.
-        if (m_state != RunState::Paused) {
-            return false;
-        }
         ++m_singleSteps;
         return true;
     }

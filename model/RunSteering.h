@@ -45,6 +45,8 @@ public:
     // A key of the run, pressed (not released) while the run goes. Returns whether the key
     // steers the run at this moment; a key that does not keeps its usual meaning.
     bool press(RunKey key, bool autoRepeat = false);
+    // Whether a press of key would steer the run now (a touch bar shows its buttons so).
+    bool steers(RunKey key) const;
     // The run stops after the step on the screen; stopRequested() says so until it is over.
     void stop() { m_stopRequested = running(); }
     bool stopRequested() const { return m_stopRequested; }

@@ -261,6 +261,14 @@ void WindowModel::beginRun(const RunSettings& settings)
     m_drawn = true;
 }
 
+std::optional<RunProgress> WindowModel::progress() const
+{
+    if (!m_run) {
+        return std::nullopt;
+    }
+    return RunProgress{m_run->stepsDrawn(), m_run->stepCount()};
+}
+
 std::optional<DrawnStep> WindowModel::step()
 {
     if (!m_run || m_run->finished()) {

@@ -14,6 +14,7 @@
 #include "ExperimentRun.h"
 #include "ModelChange.h"
 #include "NumberFormat.h"
+#include "RunProgress.h"
 #include "RunSteering.h"
 #include "SceneClip.h"
 #include "StartCheck.h"
@@ -105,6 +106,8 @@ public:
     bool running() const { return m_run.has_value(); }
     // The settings of the run in progress; only while running().
     const RunSettings& runSettings() const { return m_run->record().settings; }
+    // How far the run in progress has come; none when no run goes.
+    std::optional<RunProgress> progress() const;
     // Draws the next step if the steering lets the run go on now.
     std::optional<DrawnStep> step();
     // A key of the run pressed (see RunSteering::press); whether it steered.

@@ -134,6 +134,10 @@ inline constexpr const char* pausedText = QT_TRANSLATE_NOOP("Brontel", "Pozastav
 inline constexpr const char* pausedToolTip =
     QT_TRANSLATE_NOOP("Brontel", "P: pokus pokračuje; šipka vpravo: nakreslí jeden krok");
 
+// How far a run has come, beside the paused sign: %1 the steps drawn, %2 all the run's steps.
+//: Shown during a run beside "Pozastaveno": %1 steps drawn so far, %2 steps of the whole run.
+inline constexpr const char* progressText = QT_TRANSLATE_NOOP("Brontel", "krok %1 / %2");
+
 // A refusal of Start as one whole sentence for the window, in windowTextContext. Arguments: %1
 // the text typed, %2 and %3 the accepted range (or %2 the largest number), %4 an example.
 const char* refusalInWindow(const Refusal& refusal);

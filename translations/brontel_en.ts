@@ -312,6 +312,11 @@ Type a number from this range into the field and press Start again.</translation
         <extracomment>Shown beside a number field when a paste or a key would make its text longer than it may be.</extracomment>
         <translation>The field holds at most %1 characters; what went beyond that was left out.</translation>
     </message>
+    <message>
+        <source>krok %1 / %2</source>
+        <extracomment>Shown during a run beside &quot;Pozastaveno&quot;: %1 steps drawn so far, %2 steps of the whole run.</extracomment>
+        <translation>step %1 / %2</translation>
+    </message>
 </context>
 <context>
     <name>ChartPicture</name>

@@ -24,6 +24,7 @@
 
 class QGroupBox;
 class QLabel;
+class ProgressSign;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -112,6 +113,7 @@ private Q_SLOTS:
     void typingDuringARunLandsWhereTheFocusWas_data();
     void typingDuringARunLandsWhereTheFocusWas();
     void pausedIsSaidWhilePaused();
+    void progressIsShownAndSaidAtAQuarter();
     void otherWindowsAnswerDuringARun();
     void focusComesBackToStart_data();
     void focusComesBackToStart();
@@ -705,6 +707,43 @@ void TestRun::pausedIsSaidWhilePaused()
     QCOMPARE(seen[2], QString()); // P again: going on, and nothing said
     QCOMPARE(steps, 467);
     QCOMPARE(said(), QString());
+}
+
+void TestRun::progressIsShownAndSaidAtAQuarter()
+{
+    Brontel& w = *m_window;
+    const auto bar = [&w] {
+        return w.findChild<QProgressBar*>(QStringLiteral("progress"));
+    };
+    QStringList shown;
+    QStringList said; // each change of what a screen reader hears
+    int steps = 0;
+    const auto watching = QObject::connect(&w, &Brontel::stepShown, &w, [&] {
+        ++steps;
+        QVERIFY(bar() != nullptr && bar()->isVisible());
+        shown << bar()->text();
+        if (said.isEmpty() || said.last() != bar()->accessibleDescription()) {
+            said << bar()->accessibleDescription();
+        }
+        if (steps == 10) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
+            said << bar()->accessibleDescription();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
+        }
+    });
+    QTest::mouseClick(w.control<QPushButton>(Control::cmdStart), Qt::LeftButton);
+    QVERIFY(waitForRunEnd(w));
+    QObject::disconnect(watching);
+    QCOMPARE(shown.size(), 467);
+    QCOMPARE(shown[119], QStringLiteral("krok 120 / 467"));
+    QCOMPARE(shown.last(), QStringLiteral("krok 467 / 467"));
+    // Said at the start, at the pause and going on again, then at each quarter: not every step.
+    QCOMPARE(said, (QStringList{QStringLiteral("krok 0 / 467"),
+                                QStringLiteral("Pozastaveno, krok 10 / 467"),
+                                QStringLiteral("krok 10 / 467"), QStringLiteral("krok 117 / 467"),
+                                QStringLiteral("krok 234 / 467"), QStringLiteral("krok 351 / 467"),
+                                QStringLiteral("krok 467 / 467")}));
+    QVERIFY(!bar()->isVisible()); // no run, no progress
 }
 
 void TestRun::otherWindowsAnswerDuringARun()

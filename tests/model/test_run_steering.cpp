@@ -52,6 +52,7 @@ private Q_SLOTS:
     void inputDuringARun_data();
     void inputDuringARun();
     void exportsShowThePanelOfTheirRun();
+    void progressCountsTheStepsDrawn();
 };
 
 void TestRunSteering::aWholeRunThenCurves()
@@ -205,6 +206,40 @@ void TestRunSteering::exportsShowThePanelOfTheirRun()
     QVERIFY(!r.model.runPanel()[Control::nSklo].visible);
     QVERIFY(r.model.runPanel()[Control::nVoda].visible);
     QCOMPARE(r.model.runPanel()[Control::nLátka].text, std::string("Voda"));
+}
+
+void TestRunSteering::progressCountsTheStepsDrawn()
+{
+    Running r;
+    QCOMPARE(r.model.progress(), (RunProgress{0, steps}));
+    QCOMPARE(r.drive(116), 116);
+    QCOMPARE(r.model.progress(), (RunProgress{116, steps}));
+    QCOMPARE(progressStage(*r.model.progress()), 0);
+    QCOMPARE(r.drive(1), 1); // 117 of 467: a quarter, said
+    QCOMPARE(progressStage(*r.model.progress()), 1);
+    // What a touch bar offers follows what the keys would do: no single step while running.
+    const auto offered = [&r] {
+        QList<bool> out;
+        for (const RunKey key : {RunKey::Stop, RunKey::PauseResume, RunKey::StepOnce}) {
+            out << r.model.steering().steers(key);
+        }
+        return out;
+    };
+    QCOMPARE(offered(), (QList<bool>{true, true, false}));
+    // Paused, the count stands; each step asked for counts once.
+    QVERIFY(r.model.press(RunKey::PauseResume));
+    QCOMPARE(offered(), (QList<bool>{true, true, true}));
+    QCOMPARE(r.drive(20), 0);
+    QVERIFY(r.model.press(RunKey::StepOnce));
+    QCOMPARE(r.drive(20), 1);
+    QCOMPARE(r.model.progress()->drawn, 118);
+    QVERIFY(r.model.press(RunKey::PauseResume));
+    r.drive(10 * steps);
+    QCOMPARE(r.model.progress(), (RunProgress{steps, steps}));
+    QCOMPARE(progressStage(*r.model.progress()), 4);
+    r.model.endRun();
+    QVERIFY(!r.model.progress().has_value()); // no run, no count
+    QCOMPARE(offered(), (QList<bool>{false, false, false}));
 }
 
 QTEST_APPLESS_MAIN(TestRunSteering)

@@ -18,6 +18,7 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,47 @@ emscripten::val step(PageCore& core)
 bool pressKey(PageCore& core, const std::string& key, bool withShortcutModifier, bool autoRepeat)
 {
     return core.pressKey(key, withShortcutModifier, autoRepeat);
+}
+
+// A command of the run from the page's touch bar, named as the run's keys steer it ("stop",
+// "pauseResume", "stepOnce"); whether it steered, by the same rules as the keys.
+std::optional<RunKey> runCommand(const std::string& command)
+{
+    static const std::map<std::string, RunKey, std::less<>> commands{
+        {"stop", RunKey::Stop},
+        {"pauseResume", RunKey::PauseResume},
+        {"stepOnce", RunKey::StepOnce}};
+    const auto found = commands.find(command);
+    return found == commands.end() ? std::nullopt : std::optional(found->second);
+}
+
+bool steer(PageCore& core, const std::string& command)
+{
+    const std::optional<RunKey> key = runCommand(command);
+    return key && core.press(*key);
+}
+
+// Whether the command would steer the run now.
+bool steers(const PageCore& core, const std::string& command)
+{
+    const std::optional<RunKey> key = runCommand(command);
+    return key && core.model().steering().steers(*key);
+}
+
+// How far the run has come, with the part of it a screen reader was last told; null when no
+// run goes.
+emscripten::val progress(const PageCore& core)
+{
+    const std::optional<RunProgress> progress = core.model().progress();
+    if (!progress) {
+        return emscripten::val::null();
+    }
+    emscripten::val out = emscripten::val::object();
+    out.set("drawn", progress->drawn);
+    out.set("total", progress->total);
+    out.set("stage", progressStage(*progress));
+    out.set("text", std::string(progressText));
+    return out;
 }
 
 std::string state(const PageCore& core)
@@ -386,6 +428,9 @@ EMSCRIPTEN_BINDINGS(brontel)
         .function("step", &step)
         .function("advance", &PageCore::advance)
         .function("pressKey", &pressKey)
+        .function("steer", &steer)
+        .function("steers", &steers)
+        .function("progress", &progress)
         .function("subscribe", &subscribe)
         .function("end", &PageCore::end)
         .function("state", &state)

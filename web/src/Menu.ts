@@ -10,6 +10,8 @@ export interface MenuItem {
     act: () => void;
     checked?: boolean; // a switch, on or off
     disabled?: boolean;
+    chosen?: boolean; // one of a choice, the one in force marked
+    lang?: string; // the item's own language, when it names one
     id?: string;
 }
 
@@ -27,11 +29,15 @@ export class Menu {
         for (const item of items) {
             const b = element('button', { type: 'button', role: 'menuitem' }, this.box);
             b.textContent = item.text;
-            if (item.checked !== undefined) {
-                b.setAttribute('role', 'menuitemcheckbox');
-                b.setAttribute('aria-checked', String(item.checked));
-                b.textContent = `${item.checked ? '✓' : '\u2003'} ${item.text}`;
+            const on = item.checked ?? item.chosen;
+            if (on !== undefined) {
+                b.setAttribute('role', item.checked === undefined ? 'menuitemradio' : 'menuitemcheckbox');
+                b.setAttribute('aria-checked', String(on));
+                // The tick is seen; aria-checked says it.
+                element('span', { class: 'tick', 'aria-hidden': 'true' }, b).textContent = on ? '✓' : '';
+                b.append(item.text);
             }
+            if (item.lang) b.lang = item.lang;
             if (item.id) b.id = item.id;
             if (item.disabled) b.disabled = true;
             b.addEventListener('click', () => {
@@ -52,8 +58,12 @@ export class Menu {
         if (!this.box.contains(e.target as Node)) this.close();
     };
 
-    // The arrow keys, Home and End while the menu is open; true when they moved in it.
+    // Escape, the arrow keys, Home and End while the menu is open; true when it took the key.
     key(e: KeyboardEvent): boolean {
+        if (this.open && e.key === 'Escape') {
+            this.close();
+            return true;
+        }
         return this.open && moveInMenu(this.box, e);
     }
 

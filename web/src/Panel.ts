@@ -92,6 +92,7 @@ export class Panel {
         }
         e.id = c.name;
         place(e, c.place);
+        e.style.setProperty('--h', px(c.place[3])); // its height as designed, for a finger's target
         if (c.points > 0) e.style.fontSize = `${c.points}pt`;
         if (c.green) e.classList.add('green');
         if (c.align !== 'left') e.style.textAlign = c.align;

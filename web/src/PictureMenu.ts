@@ -9,7 +9,7 @@ import { type CaptionOf, printPicture, saveCsv, savePng, saveSpreadsheetCsv, sav
 import { element, place } from './Layout';
 import { Menu, type MenuItem } from './Menu';
 import type { Stage } from './Stage';
-import { type Language, pageText, tr } from './Texts';
+import { fill, type Language, language, pageText, tr } from './Texts';
 
 export interface MenuActions {
     help(): void;
@@ -22,10 +22,9 @@ export const moreMenuItems: (() => MenuItem[])[] = [];
 
 export function pictureMenu(core: PageCore, stage: Stage, caption: CaptionOf, actions: MenuActions): MenuItem[] {
     const overlay = () => (stage.overlayOn ? core.teachingOverlay() : undefined);
-    const png = tr('SceneMenu', 'Obrázek PNG (*.png)');
     return [
-        ...[1, 2, 4].map((times) => ({ text: `${png} ${times}×`, act: () => savePng(core, caption, times, overlay()) })),
-        { text: tr('SceneMenu', 'Vektorový obrázek SVG (*.svg)'), act: () => saveSvg(core, caption, overlay()) },
+        ...[1, 2, 4].map((times) => ({ text: fill(pageText('savePng'), String(times)), act: () => savePng(core, caption, times, overlay()) })),
+        { text: pageText('saveSvg'), act: () => saveSvg(core, caption, overlay()) },
         { text: tr('SceneMenu', 'Uložit křivky jako CSV…'), act: () => saveCsv(core) },
         { text: tr('SceneMenu', 'CSV pro tabulkové procesory (*.csv)'), act: () => saveSpreadsheetCsv(core), id: 'spreadsheetCsvItem' },
         {
@@ -40,7 +39,7 @@ export function pictureMenu(core: PageCore, stage: Stage, caption: CaptionOf, ac
         { text: tr('ExploreSwitch', 'Zkoumat…'), act: () => actions.explore(), id: 'exploreItem' },
         ...moreMenuItems.flatMap((items) => items()),
         ...([['cs', 'Čeština'], ['en', 'English']] as [Language, string][])
-            .map(([code, name]) => ({ text: name, act: () => actions.switchLanguage(code) })),
+            .map(([code, name]) => ({ text: name, act: () => actions.switchLanguage(code), chosen: language() === code, lang: code })),
     ];
 }
 
@@ -70,10 +69,6 @@ export class PictureMenu {
     // A key while the menu is open: Escape closes it, the arrows, Home and End move in it; true
     // when the menu took the key.
     key(e: KeyboardEvent): boolean {
-        if (this.menu.open && e.key === 'Escape') {
-            this.menu.close();
-            return true;
-        }
         return this.menu.key(e);
     }
 }

@@ -3,7 +3,7 @@
 
 // The run, stepped from the browser's frames: each step's pause as the core gives it, never a
 // loop that holds the page; and the run's keys, which the core says whether they steer it.
-import type { PageCore } from 'brontel-core';
+import type { PageCore, RunCommand } from 'brontel-core';
 import { Pacer, frameBudgetMs } from './Pacer';
 
 export class RunLoop {
@@ -27,9 +27,19 @@ export class RunLoop {
 
     // A key pressed on the page; whether it steered the run.
     key(e: KeyboardEvent): boolean {
-        const wasPaused = this.core.state() === 'paused';
-        if (!this.core.pressKey(e.key, e.ctrlKey || e.altKey || e.metaKey, e.repeat)) return false;
+        if (!this.steered(() => this.core.pressKey(e.key, e.ctrlKey || e.altKey || e.metaKey, e.repeat))) return false;
         e.preventDefault();
+        return true;
+    }
+
+    // A button of the run's bar, by the same rules as its key.
+    steer(command: RunCommand): boolean {
+        return this.steered(() => this.core.steer(command));
+    }
+
+    private steered(press: () => boolean): boolean {
+        const wasPaused = this.core.state() === 'paused';
+        if (!press()) return false;
         // While paused, a step asked for is drawn at once.
         if (this.core.state() === 'paused') this.core.step();
         if (wasPaused && this.core.state() === 'running') this.pacer.begin(performance.now());

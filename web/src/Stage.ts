@@ -4,6 +4,7 @@
 // The picture's canvases: the run's picture over the line controls, the detectors' rings, the
 // teaching overlay; the window scaled to the browser's at one uniform factor.
 import type { PageCore } from 'brontel-core';
+import { type Box, arrange } from './Arrangement';
 import { design, element } from './Layout';
 import { drawOverlay, overlayText, saveOverlay, savedOverlay } from './Overlay';
 import { language } from './Texts';
@@ -19,6 +20,11 @@ export class Stage {
     private shownOverlay = '';
     factor = 1;
 
+    // What goes beside the window: the run's bar.
+    beside: HTMLElement[] = [];
+    // Upright, the settings are shown at a finger's size under the bar, out of the window.
+    upright: (area: Box | null) => void = () => undefined;
+
     constructor(private readonly core: PageCore, private readonly root: HTMLElement) {}
 
     get layers(): HTMLElement[] {
@@ -29,13 +35,24 @@ export class Stage {
         return this.factor * devicePixelRatio;
     }
 
-    // The window at one uniform factor, centred in the browser's, the canvases at device pixels.
+    // The window at one uniform factor, with the run's bar beside or under it (see Arrangement),
+    // the canvases at device pixels.
     fit(): void {
         const { width: designWidth, height: designHeight } = design();
         const width = document.documentElement.clientWidth;
         const height = document.documentElement.clientHeight;
-        this.factor = Math.min(width / designWidth, height / designHeight);
-        this.root.style.transform = `translate(${(width - designWidth * this.factor) / 2}px, ${(height - designHeight * this.factor) / 2}px) scale(${this.factor})`;
+        const touch = matchMedia('(any-pointer: coarse)').matches;
+        const at = arrange(width, height, designWidth, designHeight, touch);
+        this.factor = at.factor;
+        this.root.style.transform = `translate(${at.left}px, ${at.top}px) scale(${this.factor})`;
+        for (const e of this.beside) {
+            e.hidden = at.bar === null;
+            if (at.bar) Object.assign(e.style, pixels(at.bar));
+            e.classList.toggle('across', at.across);
+        }
+        this.upright(at.settingsBelow);
+        // A finger's target, 24 CSS pixels, in the window's own pixels (see page.css).
+        this.root.style.setProperty('--target', touch ? `${24 / this.factor}px` : '0px');
         // Setting a canvas's size, even to the same, gives it a new buffer, which at 4K costs
         // more than drawing the whole picture.
         const [w, h] = [Math.round(designWidth * this.pixelRatio), Math.round(designHeight * this.pixelRatio)];
@@ -103,3 +120,5 @@ export class Stage {
         this.drawOverlay();
     }
 }
+
+const pixels = (b: Box) => ({ left: `${b.left}px`, top: `${b.top}px`, width: `${b.width}px`, height: `${b.height}px` });

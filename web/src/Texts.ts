@@ -59,10 +59,12 @@ const pageTexts: Record<string, { cs: string; en: string }> = {
         en: 'The run is ended. Close the page as any other, by closing the browser tab.',
     },
     menu: { cs: 'Nabídka obrázku', en: 'Picture menu' },
+    savePng: { cs: 'Uložit obrázek PNG %1×…', en: 'Save the picture as PNG %1×…' },
+    saveSvg: { cs: 'Uložit obrázek SVG…', en: 'Save the picture as SVG…' },
     close: { cs: 'Zavřít', en: 'Close' },
     helpNote: {
-        cs: 'V prohlížeči: nabídka ☰ nebo pravé tlačítko myši na obrázku ukládá obrázek (PNG, SVG) a křivky (CSV), tiskne a přepíná jazyk. Celou obrazovku dává prohlížeč (F11). Kopírování do schránky, PDF, klávesové zkratky Ctrl a příkazový řádek má jen program pro počítač.',
-        en: 'In the browser: the ☰ menu or a right click on the picture saves the picture (PNG, SVG) and the curves (CSV), prints and switches the language. Full screen is the browser\'s (F11). Copying to the clipboard, PDF, the Ctrl shortcuts and the command line are in the desktop program only.',
+        cs: 'V prohlížeči: nabídka ☰ nebo pravé tlačítko myši na obrázku ukládá obrázek (PNG, SVG) a křivky (CSV), tiskne a přepíná jazyk. Celou obrazovku zapne tlačítko na liště vedle obrázku (nebo F11). Kopírování do schránky, PDF, klávesové zkratky Ctrl a příkazový řádek má jen program pro počítač.',
+        en: 'In the browser: the ☰ menu or a right click on the picture saves the picture (PNG, SVG) and the curves (CSV), prints and switches the language. The button on the bar beside the picture (or F11) gives the full screen. Copying to the clipboard, PDF, the Ctrl shortcuts and the command line are in the desktop program only.',
     },
 };
 

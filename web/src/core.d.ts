@@ -119,6 +119,16 @@ declare module 'brontel-core' {
         panelY: number;
         panel: Phrase[];
     }
+    export type RunCommand = 'stop' | 'pauseResume' | 'stepOnce';
+    // Steps drawn of all the run's steps; the part of the run reached (0 ... 4), said to screen
+    // readers when it changes; the words (a Czech source in the context "Brontel", %1 drawn,
+    // %2 all).
+    export interface RunProgress {
+        drawn: number;
+        total: number;
+        stage: number;
+        text: string;
+    }
     export interface PageCore {
         setDecimalComma(comma: boolean): void;
         click(option: ControlName): boolean;
@@ -130,6 +140,12 @@ declare module 'brontel-core' {
         advance(steps: number): number;
         // A key as the browser names it; whether it steered the run.
         pressKey(key: string, withShortcutModifier: boolean, autoRepeat: boolean): boolean;
+        // A command of the run from the touch bar, by the keys' rules; whether it steered.
+        steer(command: RunCommand): boolean;
+        // Whether the command would steer the run now.
+        steers(command: RunCommand): boolean;
+        // How far the run has come; null when no run goes.
+        progress(): RunProgress | null;
         subscribe(listener: (change: ModelChange) => void): void;
         end(): boolean;
         state(): 'idle' | 'running' | 'paused';

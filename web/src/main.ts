@@ -11,11 +11,14 @@ import { Explore } from './explore/ExploreView';
 import { showHelp } from './Help';
 import { LessonTools } from './lesson/Lesson';
 import { element, useLayout } from './Layout';
+import { keepOfflineCopy } from './Offline';
 import { Panel } from './Panel';
 import { replay, serif } from './Picture';
 import { PictureMenu } from './PictureMenu';
+import { RunBar } from './RunBar';
 import { RunLoop } from './RunLoop';
 import { Stage } from './Stage';
+import { Upright } from './Upright';
 import { showStartFailure } from './StartFailure';
 import { fill, type Language, language, pageText, saveLanguage, setLanguage, tr } from './Texts';
 
@@ -27,6 +30,7 @@ class Page {
     private readonly runLoop: RunLoop;
     private readonly dialog = new Dialog();
     private readonly menu: PictureMenu;
+    private readonly bar: RunBar;
     private pending: ModelChange[] = [];
     explore?: Explore;
     private readonly caption = (name: ControlName) => this.panel.caption(name);
@@ -36,19 +40,20 @@ class Page {
         this.runLoop = new RunLoop(core);
         this.panel = new Panel(core, module.windowTexts(), module.accessibleTexts(),
             { start: () => this.start(), end: () => this.end() }, module.fieldLimit());
+        this.bar = new RunBar(core, this.root, { start: () => this.start(), steer: (c) => this.runLoop.steer(c) },
+            () => this.caption('cmdStart'));
         this.core.setDecimalComma(language() === 'cs');
         // What each action changed is shown once the action is over, all of it together.
         core.subscribe((change) => {
             if (this.pending.push(change) === 1) queueMicrotask(() => this.show());
         });
         this.panel.build(this.root, this.stage.layers);
-        this.menu = new PictureMenu(this.root, core, this.stage, this.caption,
-            {
-                help: () => this.help(), explore: () => this.explore?.show(),
-                switchLanguage: (code: Language) => this.switchLanguage(code),
-            });
+        this.menu = new PictureMenu(this.root, core, this.stage, this.caption, { help: () => this.help(),
+            explore: () => this.explore?.show(), switchLanguage: (code: Language) => this.switchLanguage(code) });
         document.body.append(this.dialog.box);
         element('div', { id: 'print' }, document.body);
+        const upright = new Upright(this.root);
+        [this.stage.beside, this.stage.upright] = [[this.bar.box], (area) => upright.place(area)];
         this.retranslate();
         this.panel.showAll();
         this.runLoop.showOn(this.root);
@@ -58,14 +63,14 @@ class Page {
         document.addEventListener('keydown', (e) => this.key(e));
     }
 
-    fit(): void {
-        this.stage.fit();
-    }
+    readonly fit = (): void => this.stage.fit();
+
     private show(): void {
         const changes = this.pending;
         this.pending = [];
         this.panel.show(changes);
         this.runLoop.showOn(this.root);
+        this.bar.show();
         if (changes.some((c) => c.picture || c.marker)) this.stage.drawPicture();
         if (changes.some((c) => c.step || c.run)) this.stage.drawRings();
         this.stage.drawOverlay();
@@ -73,6 +78,7 @@ class Page {
 
     private retranslate(): void {
         this.panel.retranslate(this.stage.canvas);
+        this.bar.retranslate();
         this.stage.canvas.title = tr('Brontel', 'Obrázek pokusu; pravé tlačítko myši: kopírovat, uložit, tisknout, nápověda');
         this.menu.retranslate();
     }
@@ -134,10 +140,7 @@ async function main(): Promise<void> {
     // the test that holds the fast drawing to a plain one.
     page.explore = new Explore(module);
     Object.assign(globalThis, { brontel: { page, module, replay, explore: page.explore } });
-    const manifest = document.querySelector('link[rel="manifest"]');
-    if (manifest && location.protocol.startsWith('http') && 'serviceWorker' in navigator) {
-        navigator.serviceWorker.register('sw.js').catch((e: unknown) => console.warn('Brontel: no offline copy', e));
-    }
+    keepOfflineCopy();
 }
 
 main().catch((e: unknown) => {

@@ -100,7 +100,7 @@ for (const [name, width, height] of sizes) {
 test('the menu opens the view in English, it stays open over a reload, and Escape closes it for good', async ({ page }) => {
     const errors = await openPage(page);
     await page.click('#menuButton');
-    await page.getByRole('menuitem', { name: 'English' }).click();
+    await page.getByRole('menuitemradio', { name: 'English' }).click();
     await page.click('#menuButton');
     await page.getByRole('menuitem', { name: 'Explore…' }).click();
     await expect(page.locator('#explore')).toBeVisible();

@@ -54,7 +54,7 @@ for (const { language, words } of explanations) {
     test(`switched on from the picture, the overlay explains V, H and L (${language})`, async ({ page }) => {
         const errors = await openPage(page);
         await page.click('#menuButton');
-        await page.getByRole('menuitem', { name: language }).click();
+        await page.getByRole('menuitemradio', { name: language }).click();
         await switchFromPicture(page);
         await expect(page.locator('#brontel')).toHaveAttribute('data-overlay', 'on');
         const shown = page.locator('#overlayWords');
@@ -72,7 +72,7 @@ test('the overlay follows the settings and the language', async ({ page }) => {
     await expect(page.locator('#overlayWords')).toContainText('θc = 41,81°');
     const czech = await page.locator('#overlay').screenshot();
     await page.click('#menuButton');
-    await page.getByRole('menuitem', { name: 'English' }).click();
+    await page.getByRole('menuitemradio', { name: 'English' }).click();
     await expect(page.locator('#overlayWords')).toContainText('L: in the substance');
     expect((await page.locator('#overlay').screenshot()).equals(czech)).toBe(false);
     expect(errors).toEqual([]);
@@ -134,7 +134,7 @@ for (const viewport of [{ width: 763, height: 575 }, { width: 1920, height: 1080
         await switchFromPicture(page);
         for (const language of ['Čeština', 'English']) {
             await page.click('#menuButton');
-            await page.getByRole('menuitem', { name: language }).click();
+            await page.getByRole('menuitemradio', { name: language }).click();
             for (const substance of ['#opVoda', '#opSklo']) {
                 for (const angle of ['#opMenší', '#opMezní', '#opVětší']) {
                     for (const distance of ['#opMaláDistance', '#opStředníDistance', '#opVelkáDistance']) {
@@ -163,7 +163,7 @@ test('the help says what classical optics predicts for the settings the picture 
     await page.click('#opSklo');
     await page.click('#opVětší');
     await page.click('#menuButton');
-    await page.getByRole('menuitem', { name: 'English' }).click();
+    await page.getByRole('menuitemradio', { name: 'English' }).click();
     await page.keyboard.press('F1');
     await expect(theory).toContainText('θc = 41.81°');
     await expect(theory).toContainText('total internal reflection');

@@ -224,7 +224,7 @@ test('Konec during a run stops it and says so; what was held is dropped with it'
 test('the language switch turns the window English and is remembered', async ({ page }) => {
     const errors = await openPage(page);
     await page.click('#menuButton');
-    await page.getByRole('menuitem', { name: 'English' }).click();
+    await page.getByRole('menuitemradio', { name: 'English' }).click();
     await expect(page.locator('html')).toHaveAttribute('lang', 'en');
     await expect(page.locator('#cmdKonec')).toHaveText('Quit');
     await expect(page.locator('#nTextIndex')).toHaveText('Refr. index');
