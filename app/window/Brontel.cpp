@@ -13,6 +13,7 @@
 #include "PictureClipboard.h"
 #include "PictureLayer.h"
 #include "PictureSurface.h"
+#include "ProgressSign.h"
 #include "RunDriver.h"
 #include "SceneMenu.h"
 #include "Surface.h"
@@ -80,6 +81,7 @@ Brontel::Brontel(Countdown countdown, QWidget* parent) : QWidget(parent)
     connect(m_driver.get(), &RunDriver::stepShown, this, &Brontel::stepShown);
     connect(m_driver.get(), &RunDriver::runEnded, this, &Brontel::runEnded);
     followModel();
+    followProgress();
     connectHandlers();
     setTabOrder();
     // Start is what a newcomer wants first, not a caret blinking in the title.
@@ -118,6 +120,19 @@ TextBoxLook lookOf(const layout::ControlLayout& c)
             c.blackText};
 }
 } // namespace
+
+void Brontel::followProgress()
+{
+    connect(this, &Brontel::modelChanged, this, [this](const ModelChange& change) {
+        if (!change.run && !change.step) {
+            return;
+        }
+        if (m_progress == nullptr) {
+            m_progress = std::make_unique<ProgressSign>(this, m_sizer->factor());
+        }
+        m_progress->show(m_model->progress(), m_model->steering().state() == RunState::Paused);
+    });
+}
 
 void Brontel::createControls()
 {

@@ -119,6 +119,8 @@ private:
     // names.
     void followModel();
     void showChange(const ModelChange& change);
+    // How far a run has come, shown as the model's notices tell of steps and of the run.
+    void followProgress();
     // Numbers follow the user's locale, read afresh before every action.
     void updateNumberFormat();
 
@@ -133,6 +135,7 @@ private:
     PictureLayer* m_pictureLayer = nullptr;
     std::unique_ptr<WindowModel> m_model;
     std::unique_ptr<WindowSizer> m_sizer;
-    std::unique_ptr<RunDriver> m_driver; // goes before the model it drives
+    std::unique_ptr<RunDriver> m_driver;      // goes before the model it drives
+    std::unique_ptr<ProgressSign> m_progress; // made at the first run, at the factor then
     bool m_refusalsShown = true;
 };

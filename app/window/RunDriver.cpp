@@ -3,13 +3,10 @@
 
 #include "RunDriver.h"
 
-#include "ProgressSign.h"
-
 #include "ControlLook.h"
 #include "DetectorRings.h"
 #include "InputHold.h"
 #include "InputRule.h"
-#include "ProgressSign.h"
 #include "TextFit.h"
 #include "Twips.h"
 #include "WindowModel.h"
@@ -78,7 +75,6 @@ void RunDriver::begin(bool startHadFocus)
     m_hold = std::make_unique<InputHold>(&m_window, [this](QObject* receiver, const QEvent* event) {
         return verdict(receiver, event);
     });
-    showPaused(); // and how far the run has come: nowhere yet
     m_stepTimer.start();
     Q_EMIT runStarted();
 }
@@ -158,10 +154,6 @@ void RunDriver::showPaused()
         m_paused->setToolTip(QCoreApplication::translate(windowTextContext, pausedToolTip));
         m_paused->setVisible(paused);
     }
-    if (m_progress == nullptr) {
-        m_progress = std::make_unique<ProgressSign>(&m_window, m_sizer.factor());
-    }
-    m_progress->show(m_model.progress(), paused);
 }
 
 void RunDriver::afterSteering()
@@ -182,7 +174,6 @@ void RunDriver::runStep()
     if (drawn) {
         m_rings->mark(drawn->step, m_model.runSettings().detectorDistance);
         m_rings->show();
-        m_progress->show(m_model.progress(), m_model.steering().state() == RunState::Paused);
         Q_EMIT stepShown();
         m_countdown.run(drawn->slowDownCount);
     }

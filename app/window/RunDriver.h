@@ -19,7 +19,6 @@
 
 class DetectorRings;
 class QEvent;
-class ProgressSign;
 class QLabel;
 class QWidget;
 class WindowModel;
@@ -63,6 +62,5 @@ private:
     std::unique_ptr<InputHold> m_hold; // during a run
     DetectorRings* m_rings = nullptr;
     QLabel* m_paused = nullptr; // says so while a run is paused
-    std::unique_ptr<ProgressSign> m_progress; // how far the run has come
     bool m_startHadFocus = false;
 };

@@ -70,7 +70,7 @@ std::optional<unsigned long> ProgramWindow::findWindow(const QString& title,
         return std::nullopt;
     }
     // A message box may share the main window's title ("Brontel"): except leaves one out.
-    for (const QString& line : found->split('\n')) {
+    for (const QByteArray& line : found->split('\n')) {
         bool ok = false;
         const unsigned long id = line.trimmed().toULong(&ok);
         if (ok && id != except) {

@@ -40,7 +40,7 @@ async function runOnPage(page: Page, s: Setting): Promise<void> {
     await openPage(page);
     if (s.lang === 'en') {
         await page.click('#menuButton');
-        await page.getByRole('menuitem', { name: 'English' }).click();
+        await page.getByRole('menuitemradio', { name: 'English' }).click();
         await expect(page.locator('html')).toHaveAttribute('lang', 'en');
     }
     for (const value of [s.substance, s.angle, s.distance]) await page.click(optionOf[value]);

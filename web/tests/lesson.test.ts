@@ -155,7 +155,8 @@ async function violetPixels(page: Page, png: Buffer): Promise<number> {
 }
 
 test.describe('on a touch screen', () => {
-    test.use({ hasTouch: true });
+    // A tablet: the window with the run's bar beside it.
+    test.use({ hasTouch: true, viewport: { width: 1024, height: 768 } });
 
     test('a prediction sketched by finger stays over the run and goes into the saved picture only when asked', async ({ page }) => {
         test.setTimeout(120000);
@@ -169,10 +170,13 @@ test.describe('on a touch screen', () => {
         const touch = await page.context().newCDPSession(page);
         const finger = (type: string, x = 0, y = 0) => touch.send('Input.dispatchTouchEvent',
             { type, touchPoints: type === 'touchEnd' ? [] : [{ x, y }] });
-        await finger('touchStart', 250, 160);
-        for (let k = 1; k <= 10; ++k) await finger('touchMove', 250 + 20 * k, 160 - 3 * k);
+        // Places as shares of the pad, which is the window's scene at whatever factor it is shown.
+        const pad = (await page.locator('#sketchPad').boundingBox())!;
+        const at = (x: number, y: number): [number, number] => [pad.x + pad.width * x, pad.y + pad.height * y];
+        await finger('touchStart', ...at(0.126, 0.262));
+        for (let k = 1; k <= 10; ++k) await finger('touchMove', ...at(0.126 + 0.034 * k, 0.262 - 0.006 * k));
         await finger('touchEnd');
-        await page.tap('#sketchPad', { position: { x: 300 - 176, y: 420 - 32 } });
+        await page.tap('#sketchPad', { position: { x: pad.width * 0.21, y: pad.height * 0.79 } });
         await expect(layer).toHaveAttribute('data-strokes', '2');
         const before = await violetPixels(page, await page.screenshot());
         expect(before).toBeGreaterThan(100);
@@ -192,7 +196,7 @@ test.describe('on a touch screen', () => {
         const savedPng = async () => {
             const download = page.waitForEvent('download');
             await page.tap('#menuButton');
-            await page.getByRole('menuitem', { name: 'Obrázek PNG (*.png) 1×' }).tap();
+            await page.getByRole('menuitem', { name: /PNG 1×/ }).tap();
             return bytesOf(download);
         };
         expect(await violetPixels(page, await savedPng())).toBe(0);
