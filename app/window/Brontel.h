@@ -133,9 +133,11 @@ private:
     std::array<QWidget*, controlCount> m_widgets{}; // by Control, built from the layout
     std::array<LineControl*, 7> m_lines{};
     PictureLayer* m_pictureLayer = nullptr;
+    // made at the first run, at the factor then; outlives the model and the driver, whose
+    // notices it follows
+    std::unique_ptr<ProgressSign> m_progress;
     std::unique_ptr<WindowModel> m_model;
     std::unique_ptr<WindowSizer> m_sizer;
     std::unique_ptr<RunDriver> m_driver;      // goes before the model it drives
-    std::unique_ptr<ProgressSign> m_progress; // made at the first run, at the factor then
     bool m_refusalsShown = true;
 };
