@@ -138,6 +138,6 @@ private:
     std::unique_ptr<ProgressSign> m_progress;
     std::unique_ptr<WindowModel> m_model;
     std::unique_ptr<WindowSizer> m_sizer;
-    std::unique_ptr<RunDriver> m_driver;      // goes before the model it drives
+    std::unique_ptr<RunDriver> m_driver; // goes before the model it drives
     bool m_refusalsShown = true;
 };
