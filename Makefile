@@ -88,7 +88,7 @@ bench: deps bench-deps
 ARM64_DIR ?= build-arm64
 ARM64_CXX ?= aarch64-linux-gnu-g++
 ARM64_SYSROOT ?= /usr/aarch64-linux-gnu
-ARM64_CORE = $(addprefix experiment/,ScalarSums.cpp StepSums.cpp SweepSums.cpp RunParameters.cpp Curves.cpp)
+ARM64_CORE = $(addprefix experiment/,ScalarSums.cpp SweepSums.cpp RunParameters.cpp Curves.cpp)
 # As in experiment/CMakeLists.txt: no contraction into fused multiply-adds anywhere, and the
 # kernel built for vector speed.
 ARM64_CXXFLAGS = -std=c++20 -O2 -g -Wall -Wextra -Wpedantic -ffp-contract=off -pthread \
