@@ -9,6 +9,7 @@
 // before and after compare byte for byte.
 
 #include "DrawingList.h"
+#include "LetterPixels.h"
 #include "WindowLayout.h"
 
 #include <string>
@@ -56,5 +57,8 @@ std::vector<SvgCaption> svgCaptions(const PanelState& panel, TextOf text)
 // The scene's size in design pixels, the settings line included: 587 x 513.
 inline constexpr int sceneSvgWidth = int((11445 - layout::sceneBounds.leftX) / 15);
 inline constexpr int sceneSvgHeight = int((7815 - layout::sceneBounds.topY) / 15) + 24;
+
+// The settings line's box under the scene, in design pixels.
+inline constexpr DesignBox settingsLineBox{8, sceneSvgHeight - 24, sceneSvgWidth - 16, 24};
 
 std::string sceneSvg(const SceneSvgContent& content);

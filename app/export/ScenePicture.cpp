@@ -6,6 +6,7 @@
 #include "ControlLook.h"
 #include "NumberText.h"
 #include "OverlayPainter.h"
+#include "PictureLetters.h"
 #include "PictureRenderer.h"
 #include "SceneSvg.h"
 #include "SubstanceCaption.h"
@@ -36,7 +37,6 @@ namespace {
 // right edge and the lower ends of the apparatus' vertical lines.
 constexpr QRectF sceneTwips(layout::sceneBounds.leftX, layout::sceneBounds.topY,
                             11445 - layout::sceneBounds.leftX, 7815 - layout::sceneBounds.topY);
-constexpr double settingsLineHeight = 24; // design pixels
 
 QRectF sceneInDesignPixels()
 {
@@ -48,29 +48,6 @@ QRectF designRect(const TwipsRect& r)
 {
     return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
             twipsToPixels(r.height)};
-}
-
-Qt::Alignment alignmentOf(layout::Alignment alignment)
-{
-    switch (alignment) {
-    case layout::Alignment::Left:
-        return Qt::AlignLeft;
-    case layout::Alignment::Centre:
-        return Qt::AlignHCenter;
-    case layout::Alignment::Right:
-        return Qt::AlignRight;
-    }
-    return Qt::AlignLeft;
-}
-
-// A caption's font at its design size in design pixels, whatever the device's resolution.
-QFont fontInDesignPixels(QFont font)
-{
-    const double points = font.pointSizeF();
-    if (points > 0) {
-        font.setPixelSize(int(std::lround(points * 96 / 72)));
-    }
-    return font;
 }
 
 // The settings line under an exported picture, in the interface's language; numbers as the
@@ -92,29 +69,6 @@ QString fieldText(const QString& text)
     constexpr qsizetype longest = 24;
     const QString trimmed = text.trimmed();
     return trimmed.size() <= longest ? trimmed : trimmed.left(longest - 1) + QChar(u'…');
-}
-
-// Text as XML 1.0 allows it: control characters other than tab, line feed and carriage
-// return, lone surrogates and the two non-characters U+FFFE and U+FFFF are left out.
-QString xmlText(const QString& text)
-{
-    QString kept;
-    kept.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            kept += c;
-            kept += text[++i];
-            continue;
-        }
-        const char16_t u = c.unicode();
-        const bool allowed = (u >= 0x20 || u == 0x9 || u == 0xA || u == 0xD) && !c.isSurrogate() &&
-                             u != 0xFFFE && u != 0xFFFF;
-        if (allowed) {
-            kept += c;
-        }
-    }
-    return kept;
 }
 
 // Whether bytes are well-formed XML without a script in them: the last guard before an SVG
@@ -172,13 +126,18 @@ ScenePicture::ScenePicture(const WindowModel& model, const DrawingList& drawing)
     }
 }
 
+QRectF ScenePicture::sceneRect()
+{
+    return sceneInDesignPixels();
+}
+
 QSizeF ScenePicture::size() const
 {
     const QRectF scene = sceneInDesignPixels();
-    return {scene.width(), scene.height() + settingsLineHeight};
+    return {scene.width(), scene.height() + settingsLineBox.height};
 }
 
-bool ScenePicture::paint(QPainter& painter, double scale, PictureAs as) const
+bool ScenePicture::paint(QPainter& painter, double scale, PictureAs as, Lettering lettering) const
 {
     if (!painter.isActive()) {
         return false;
@@ -230,7 +189,7 @@ bool ScenePicture::paint(QPainter& painter, double scale, PictureAs as) const
         }
         painter.restore();
     }
-    paintCaptions(painter);
+    paintCaptions(painter, lettering);
     // The teaching overlay goes with the picture when it is on, at the scene's own scale.
     if (m_overlay) {
         paintOverlay(painter, *m_overlay, {1, QPointF(0, 0)}, OverlayOn::Export);
@@ -238,18 +197,17 @@ bool ScenePicture::paint(QPainter& painter, double scale, PictureAs as) const
     painter.setClipping(false);
     painter.translate(scene.topLeft());
 
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(13);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(8, scene.height(), scene.width() - 16, settingsLineHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter, xmlText(m_settingsLine));
+    if (lettering == Lettering::Drawn) {
+        paintSettingsLine(painter,
+                          QRectF(settingsLineBox.x, settingsLineBox.y, settingsLineBox.width,
+                                 settingsLineBox.height),
+                          m_settingsLine);
+    }
     painter.restore();
     return true;
 }
 
-void ScenePicture::paintCaptions(QPainter& painter) const
+void ScenePicture::paintCaptions(QPainter& painter, Lettering lettering) const
 {
     for (const Control control : layout::sceneCaptions) {
         if (!m_panel[control].visible) {
@@ -265,26 +223,20 @@ void ScenePicture::paintCaptions(QPainter& painter) const
         const Colour ground =
             caption.ground == layout::Ground::Green ? colours::substanceGreen : colours::sceneGrey;
         painter.fillRect(box, toQColor(ground));
-        painter.setFont(fontInDesignPixels(look::serifBold(caption.points)));
-        painter.setPen(caption.blackText ? QColor(Qt::black)
-                                         : QGuiApplication::palette().color(QPalette::ButtonText));
-        const ControlTexts& texts = textsOf(control);
-        // A text box keeps its text a couple of pixels from its sides.
-        // A caption wider than its box is shown whole rather than cut.
-        painter.drawText(box.adjusted(2, 0, -2, 0),
-                         int(alignmentOf(caption.alignment)) | Qt::AlignVCenter | Qt::TextDontClip,
-                         xmlText(QCoreApplication::translate(windowTextContext, texts.caption)));
+        if (lettering == Lettering::Drawn) {
+            paintCaptionLetters(painter, control, box);
+        }
     }
 }
 
-QImage ScenePicture::image(double scale) const
+QImage ScenePicture::image(double scale, Lettering lettering) const
 {
     QImage image((size() * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
     if (image.isNull()) {
         return {};
     }
     QPainter painter(&image);
-    if (!paint(painter, scale, PictureAs::Pixels) || !painter.end()) {
+    if (!paint(painter, scale, PictureAs::Pixels, lettering) || !painter.end()) {
         return {};
     }
     return image;
@@ -344,8 +296,7 @@ QByteArray ScenePicture::svg() const
     if (!m_overlay) {
         // Written by the core, as the page writes it.
         const auto caption = [](Control control) {
-            return xmlText(QCoreApplication::translate(windowTextContext, textsOf(control).caption))
-                .toStdString();
+            return captionText(control).toStdString();
         };
         SceneSvgContent content{&m_drawing, m_prediction ? &*m_prediction : nullptr,
                                 m_panel.markerY, svgCaptions(m_panel, caption),

@@ -41,12 +41,21 @@ public:
     // A class's prediction, drawn over the run as the window shows it, when given.
     void setPrediction(std::optional<DrawingList> sketch) { m_prediction = std::move(sketch); }
 
+    // Where the scene lies in the window, in design pixels (15 twips each).
+    static QRectF sceneRect();
     // The scene's size in design pixels (15 twips each), the settings line included.
     QSizeF size() const;
 
     // The scene as pixels, scale pixels per design pixel: the picture rendered afresh, line for
     // line as on the screen at that size. A null image when there is too little memory for it.
-    QImage image(double scale) const;
+    // Lettering::LeftOut leaves the captions' grounds empty and no settings line: the page sets
+    // those letters from the glyph atlas, and is checked against the window's picture so.
+    enum class Lettering
+    {
+        Drawn,
+        LeftOut
+    };
+    QImage image(double scale, Lettering lettering = Lettering::Drawn) const;
     // The scene as vectors on any painter, one unit per design pixel: the run's drawing as
     // shapes and the captions as text. False when the painter is not active.
     bool paintVectors(QPainter& painter) const;
@@ -73,8 +82,9 @@ private:
         Pixels,
         Vectors
     };
-    bool paint(QPainter& painter, double scale, PictureAs as) const;
-    void paintCaptions(QPainter& painter) const;
+    bool paint(QPainter& painter, double scale, PictureAs as,
+               Lettering lettering = Lettering::Drawn) const;
+    void paintCaptions(QPainter& painter, Lettering lettering) const;
 
     const PanelState& m_panel;
     const DrawingList& m_drawing;
