@@ -67,7 +67,7 @@ GlyphPlace glyphPlace(double x)
     return place;
 }
 
-void blendBlack(PixelView pixels, const CoverageMask& mask, int dx, int dy)
+void blendBlack(const PixelCanvas& pixels, const CoverageMask& mask, int dx, int dy)
 {
     for (int row = 0; row < mask.height; ++row) {
         const int y = mask.top + dy + row;
@@ -92,8 +92,21 @@ void blendBlack(PixelView pixels, const CoverageMask& mask, int dx, int dy)
     }
 }
 
-bool writeLine(PixelView pixels, const GlyphAtlas& atlas, std::string_view text, DesignBox box,
-               int times)
+void fillBox(const PixelCanvas& pixels, DesignBox box, int times, std::uint32_t colour)
+{
+    // Each edge at the pixel boundary nearest it.
+    const auto edge = [times](double at) {
+        return int(std::floor(at * times + 0.5));
+    };
+    const int right = edge(box.x + box.width);
+    const int bottom = edge(box.y + box.height);
+    for (int y = edge(box.y); y < bottom; ++y) {
+        pixels.span(edge(box.x), right, y, colour);
+    }
+}
+
+bool writeLine(const PixelCanvas& pixels, const GlyphAtlas& atlas, std::string_view text,
+               DesignBox box, int times)
 {
     const std::optional<int> scale = scaleIndex(times);
     const std::optional<std::u32string> codes = codePoints(text);
@@ -127,8 +140,8 @@ bool writeLine(PixelView pixels, const GlyphAtlas& atlas, std::string_view text,
     return true;
 }
 
-bool writeCaption(PixelView pixels, const GlyphAtlas& atlas, std::string_view text, int leftTwips,
-                  int topTwips, int times)
+bool writeCaption(const PixelCanvas& pixels, const GlyphAtlas& atlas, std::string_view text,
+                  int leftTwips, int topTwips, int times)
 {
     const GlyphAtlas::Caption* caption = atlas.caption(text, times, leftTwips, topTwips);
     if (!caption) {

@@ -6,18 +6,10 @@
 // beneath, placed and blended as the desktop's painter places and blends them.
 
 #include "GlyphAtlas.h"
+#include "PixelSpans.h"
 
 #include <cstdint>
 #include <string_view>
-
-// Pixels of 32 bits with alpha in the top byte: Qt's ARGB32 and a canvas' R, G, B, A bytes on a
-// little-endian machine alike, since black letters change the colour bytes all the same way.
-struct PixelView
-{
-    std::uint32_t* pixels = nullptr;
-    int width = 0;
-    int height = 0;
-};
 
 // A box in design pixels.
 struct DesignBox
@@ -38,16 +30,21 @@ struct GlyphPlace
 };
 GlyphPlace glyphPlace(double x);
 
-// Black over pixels at mask's coverage, the mask's first pixel at (left + dx, top + dy).
-void blendBlack(PixelView pixels, const CoverageMask& mask, int dx, int dy);
+// Black over pixels at mask's coverage, the mask's first pixel at (left + dx, top + dy). Black
+// changes the three colour bytes alike, so the pixels' order does not matter.
+void blendBlack(const PixelCanvas& pixels, const CoverageMask& mask, int dx, int dy);
+
+// box filled with colour as the painter fills a box without smoothing its edges, times pixels to
+// a design pixel.
+void fillBox(const PixelCanvas& pixels, DesignBox box, int times, std::uint32_t colour);
 
 // One line of text (UTF-8) in the atlas's line font, left in box and centred up and down,
 // times pixels to a design pixel. False, with nothing written, when the atlas lacks a glyph of
 // the text or the scale.
-bool writeLine(PixelView pixels, const GlyphAtlas& atlas, std::string_view text, DesignBox box,
-               int times);
+bool writeLine(const PixelCanvas& pixels, const GlyphAtlas& atlas, std::string_view text,
+               DesignBox box, int times);
 
 // A caption as saved in its box at (leftTwips, topTwips); false, with nothing written, when the
 // atlas does not hold it.
-bool writeCaption(PixelView pixels, const GlyphAtlas& atlas, std::string_view text, int leftTwips,
-                  int topTwips, int times);
+bool writeCaption(const PixelCanvas& pixels, const GlyphAtlas& atlas, std::string_view text,
+                  int leftTwips, int topTwips, int times);

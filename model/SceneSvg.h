@@ -33,22 +33,45 @@ struct SceneSvgContent
     std::string settingsLine;
 };
 
-// The visible scene captions of panel, in the order the export draws them; text gives a
-// caption's words in the language shown.
-template <typename PanelState, typename TextOf>
-std::vector<SvgCaption> svgCaptions(const PanelState& panel, TextOf text)
+// A visible scene caption and its box, in twips.
+struct CaptionPlace
 {
-    std::vector<SvgCaption> out;
+    Control control;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The visible scene captions of panel, in the order the export draws them; detector H's moves
+// with the distance.
+template <typename PanelState> std::vector<CaptionPlace> captionPlaces(const PanelState& panel)
+{
+    std::vector<CaptionPlace> out;
     for (const Control control : layout::sceneCaptions) {
         if (!panel[control].visible) {
             continue;
         }
         const layout::ControlLayout& c = layout::of(control);
         const bool movesWithH = control == Control::nDetektorH;
+        out.push_back({control, movesWithH ? panel.detectorHLabelLeft : c.box.left,
+                       movesWithH ? panel.detectorHLabelTop : c.box.top, c.box.width,
+                       c.box.height});
+    }
+    return out;
+}
+
+// The visible scene captions of panel, in the order the export draws them; text gives a
+// caption's words in the language shown.
+template <typename PanelState, typename TextOf>
+std::vector<SvgCaption> svgCaptions(const PanelState& panel, TextOf text)
+{
+    std::vector<SvgCaption> out;
+    for (const CaptionPlace& place : captionPlaces(panel)) {
+        const layout::ControlLayout& c = layout::of(place.control);
         out.push_back(
-            {text(control), (movesWithH ? panel.detectorHLabelLeft : c.box.left) / 15.0,
-             (movesWithH ? panel.detectorHLabelTop : c.box.top) / 15.0, c.box.width / 15.0,
-             c.box.height / 15.0, int(c.points * 96 / 72 + 0.5), c.alignment,
+            {text(place.control), place.left / 15.0, place.top / 15.0, place.width / 15.0,
+             place.height / 15.0, int(c.points * 96 / 72 + 0.5), c.alignment,
              c.ground == layout::Ground::Green ? colours::substanceGreen : colours::sceneGrey});
     }
     return out;

@@ -225,8 +225,8 @@ bool reproduces(const std::vector<CoverageMask>& layers, const QColor& ground, c
 {
     QImage image(set.size(), set.format());
     image.fill(ground);
-    const PixelView view{reinterpret_cast<std::uint32_t*>(image.bits()), image.width(),
-                         image.height()};
+    const PixelCanvas view{reinterpret_cast<std::uint32_t*>(image.bits()), image.width(),
+                           image.height(), image.width()};
     for (const CoverageMask& layer : layers) {
         blendBlack(view, layer, 0, -firstRow);
     }

@@ -189,7 +189,9 @@ bool ScenePicture::paint(QPainter& painter, double scale, PictureAs as, Letterin
         }
         painter.restore();
     }
-    paintCaptions(painter, lettering);
+    if (lettering == Lettering::Drawn) {
+        paintCaptions(painter);
+    }
     // The teaching overlay goes with the picture when it is on, at the scene's own scale.
     if (m_overlay) {
         paintOverlay(painter, *m_overlay, {1, QPointF(0, 0)}, OverlayOn::Export);
@@ -207,25 +209,15 @@ bool ScenePicture::paint(QPainter& painter, double scale, PictureAs as, Letterin
     return true;
 }
 
-void ScenePicture::paintCaptions(QPainter& painter, Lettering lettering) const
+void ScenePicture::paintCaptions(QPainter& painter) const
 {
-    for (const Control control : layout::sceneCaptions) {
-        if (!m_panel[control].visible) {
-            continue;
-        }
-        const layout::ControlLayout& caption = layout::of(control);
-        TwipsRect place{caption.box.left, caption.box.top, caption.box.width, caption.box.height};
-        if (control == Control::nDetektorH) {
-            place.left = m_panel.detectorHLabelLeft;
-            place.top = m_panel.detectorHLabelTop;
-        }
-        const QRectF box = designRect(place);
+    for (const CaptionPlace& place : captionPlaces(m_panel)) {
+        const QRectF box = designRect({place.left, place.top, place.width, place.height});
+        const layout::ControlLayout& caption = layout::of(place.control);
         const Colour ground =
             caption.ground == layout::Ground::Green ? colours::substanceGreen : colours::sceneGrey;
         painter.fillRect(box, toQColor(ground));
-        if (lettering == Lettering::Drawn) {
-            paintCaptionLetters(painter, control, box);
-        }
+        paintCaptionLetters(painter, place.control, box);
     }
 }
 

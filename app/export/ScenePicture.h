@@ -48,8 +48,8 @@ public:
 
     // The scene as pixels, scale pixels per design pixel: the picture rendered afresh, line for
     // line as on the screen at that size. A null image when there is too little memory for it.
-    // Lettering::LeftOut leaves the captions' grounds empty and no settings line: the page sets
-    // those letters from the glyph atlas, and is checked against the window's picture so.
+    // Lettering::LeftOut leaves out the captions with their grounds and the settings line: the
+    // page sets those from the glyph atlas, and is checked against the window's picture so.
     enum class Lettering
     {
         Drawn,
@@ -84,7 +84,7 @@ private:
     };
     bool paint(QPainter& painter, double scale, PictureAs as,
                Lettering lettering = Lettering::Drawn) const;
-    void paintCaptions(QPainter& painter, Lettering lettering) const;
+    void paintCaptions(QPainter& painter) const;
 
     const PanelState& m_panel;
     const DrawingList& m_drawing;

@@ -1,24 +1,25 @@
 // SPDX-FileCopyrightText: 2026 The Brontel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page's letters against the window's: a saved picture's captions and settings line set from
-// the glyph atlas, pixel for pixel, into the picture saved without them.
+// The page's letters against the window's: a saved picture's captions on their grounds and its
+// settings line set from the glyph atlas, pixel for pixel, into the picture saved without them.
 
 #include "GlyphAtlasMaker.h"
 #include "Language.h"
 #include "LetterPixels.h"
+#include "PictureLettering.h"
 #include "PictureLetters.h"
 #include "ScenePicture.h"
 #include "SceneSvg.h"
-#include "WindowLayout.h"
 #include "WindowModel.h"
 
 #include <QTest>
 
 namespace {
-PixelView viewOf(QImage& image)
+PixelCanvas canvasOf(QImage& image)
 {
-    return {reinterpret_cast<std::uint32_t*>(image.bits()), image.width(), image.height()};
+    return {reinterpret_cast<std::uint32_t*>(image.bits()), image.width(), image.height(),
+            image.width()};
 }
 
 int differing(const QImage& a, const QImage& b)
@@ -32,29 +33,6 @@ int differing(const QImage& a, const QImage& b)
         }
     }
     return count;
-}
-
-// Every caption the picture shows and its settings line, from the atlas; false when the atlas
-// lacked one.
-bool writeLetters(QImage& image, const GlyphAtlas& atlas, const WindowModel& model,
-                  const ScenePicture& picture, int times)
-{
-    const PanelState& panel = model.lastCurves() ? model.runPanel() : model.panel();
-    bool all = true;
-    for (const Control control : layout::sceneCaptions) {
-        if (!panel[control].visible) {
-            continue;
-        }
-        const bool movesWithH = control == Control::nDetektorH;
-        const layout::ControlLayout& c = layout::of(control);
-        all = writeCaption(viewOf(image), atlas, captionText(control).toStdString(),
-                           movesWithH ? panel.detectorHLabelLeft : c.box.left,
-                           movesWithH ? panel.detectorHLabelTop : c.box.top, times) &&
-              all;
-    }
-    return writeLine(viewOf(image), atlas, picture.settingsLine().toStdString(), settingsLineBox,
-                     times) &&
-           all;
 }
 } // namespace
 
@@ -152,7 +130,12 @@ void TestPictureLetters::lettersAreTheWindows()
     QImage page = picture.image(times, ScenePicture::Lettering::LeftOut);
     QVERIFY(!window.isNull() && window.size() == page.size());
     QVERIFY(differing(window, page) > 0); // the letters were left out
-    QVERIFY(writeLetters(page, m_atlas, model, picture, times));
+    const LettersLeft left = letterPicture(
+        canvasOf(page), m_atlas, model.lastCurves() ? model.runPanel() : model.panel(),
+        [](Control c) { return captionText(c).toStdString(); },
+        picture.settingsLine().toStdString(), times);
+    QVERIFY(left.captions.empty());
+    QVERIFY(!left.settingsLine);
     QCOMPARE(differing(window, page), 0);
 }
 
@@ -163,11 +146,11 @@ void TestPictureLetters::aLineWithoutItsGlyphsIsLeftToThePage()
     QImage image(200, 40, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     const QImage before = image;
-    QVERIFY(!writeLine(viewOf(image), m_atlas, "úhel 35° ≈ π/5", {2, 2, 190, 24}, 1));
-    QVERIFY(!writeLine(viewOf(image), m_atlas, "úhel 35°", {2, 2, 190, 24}, 3));
-    QVERIFY(!writeLine(viewOf(image), m_atlas, "\xC3", {2, 2, 190, 24}, 1)); // not UTF-8
+    QVERIFY(!writeLine(canvasOf(image), m_atlas, "úhel 35° ≈ π/5", {2, 2, 190, 24}, 1));
+    QVERIFY(!writeLine(canvasOf(image), m_atlas, "úhel 35°", {2, 2, 190, 24}, 3));
+    QVERIFY(!writeLine(canvasOf(image), m_atlas, "\xC3", {2, 2, 190, 24}, 1)); // not UTF-8
     QCOMPARE(image, before);
-    QVERIFY(writeLine(viewOf(image), m_atlas, "úhel 35°", {2, 2, 190, 24}, 1));
+    QVERIFY(writeLine(canvasOf(image), m_atlas, "úhel 35°", {2, 2, 190, 24}, 1));
     QVERIFY(image != before);
 }
 
