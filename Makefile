@@ -40,11 +40,17 @@ run: build
 # does not look in Debian's folder of its modules, where Emscripten's tools need it to.
 WEB_DIR ?= build-web
 WEB_ENV = NODE_PATH=/usr/share/nodejs
-web: web-deps
+# The saved pictures' letters come from the desktop program's font rasteriser (brontel-glyphs).
+web: deps web-deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target brontel-glyphs
+	mkdir -p $(WEB_DIR)
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/brontel-glyphs $(WEB_DIR)/glyphs.bin
 	$(WEB_ENV) emcmake cmake -S web/core -B $(WEB_DIR)/core -DCMAKE_BUILD_TYPE=Release
 	$(WEB_ENV) cmake --build $(WEB_DIR)/core -j $(JOBS)
 	cd web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund
-	cd web && node build.mjs --core ../$(WEB_DIR)/core/brontel_core.mjs --out ../$(WEB_DIR)
+	cd web && node build.mjs --core ../$(WEB_DIR)/core/brontel_core.mjs \
+		--glyphs ../$(WEB_DIR)/glyphs.bin --out ../$(WEB_DIR)
 
 test: test-deps web
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=ON \

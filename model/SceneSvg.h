@@ -12,6 +12,7 @@
 #include "LetterPixels.h"
 #include "WindowLayout.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,15 @@ template <typename PanelState> std::vector<CaptionPlace> captionPlaces(const Pan
                        c.box.height});
     }
     return out;
+}
+
+// A caption's words in texts, which hold those of layout::sceneCaptions in that order; empty when
+// texts ends before it.
+inline std::string captionIn(const std::vector<std::string>& texts, Control control)
+{
+    const auto at = std::find(layout::sceneCaptions.begin(), layout::sceneCaptions.end(), control);
+    const auto i = std::size_t(at - layout::sceneCaptions.begin());
+    return i < texts.size() ? texts[i] : std::string();
 }
 
 // The visible scene captions of panel, in the order the export draws them; text gives a

@@ -5,7 +5,7 @@
 // and a folder for any static web server with a web app manifest and a service worker. The
 // window's texts and the help come from the desktop program's own files, read at build time.
 //
-//   node build.mjs --core <brontel_core.mjs> --out <dir>
+//   node build.mjs --core <brontel_core.mjs> --glyphs <glyphs.bin> --out <dir>
 
 import { build } from 'esbuild';
 import fontverter from 'fontverter';
@@ -27,6 +27,8 @@ const argument = (name) => {
 };
 const corePath = argument('--core');
 const out = argument('--out');
+// The glyph atlas of saved pictures' letters, made by the desktop program (brontel-glyphs).
+const glyphAtlas = gzipSync(readFileSync(argument('--glyphs')), { level: 9 }).toString('base64');
 
 // The translations file: Czech sources, English translations, by context.
 function readTranslations(path) {
@@ -76,6 +78,7 @@ const bundle = await build({
     minify: true,
     write: false,
     alias: { 'brontel-core': corePath },
+    define: { BRONTEL_GLYPHS: JSON.stringify(glyphAtlas) },
     logLevel: 'warning',
 });
 // The design's serif for machines without Times New Roman or Liberation Serif: Liberation Serif

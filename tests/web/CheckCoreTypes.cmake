@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The page's declaration of the core (web/src/core.d.ts) against what the core binds
-# (web/core/Bindings.cpp, ExploreBindings.cpp) and the model's names of the controls (model/Control.h): a function
+# (web/core/Bindings.cpp, ExploreBindings.cpp, LessonBindings.cpp, LetterBindings.cpp) and the model's names of the controls (model/Control.h): a function
 # bound but not declared, declared but not bound, or a control name that differs fails.
 #   cmake -DROOT=<source dir> -P CheckCoreTypes.cmake
 
@@ -12,6 +12,7 @@ file(READ ${ROOT}/web/core/Bindings.cpp bound)
 # functions are all three's.
 file(READ ${ROOT}/web/core/ExploreBindings.cpp explore_bound)
 file(READ ${ROOT}/web/core/LessonBindings.cpp lesson_bound)
+file(READ ${ROOT}/web/core/LetterBindings.cpp letter_bound)
 file(READ ${ROOT}/model/Control.h controls)
 
 # The text of `text` from the first `begin` after it up to the first `end` after that.
@@ -63,6 +64,13 @@ list(REMOVE_ITEM lesson_methods delete)
 section("${lesson_bound}" "emscripten::class_<Lesson>" "emscripten::function(" lesson_class)
 names("${lesson_class}" "\\.function\\(\"([a-zA-Z]+)\"" lesson_functions)
 expect_same("Lesson's functions" "${lesson_methods}" "${lesson_functions}")
+
+section("${declared}" "export interface ExportLetters {" "\n    }" letters_declared)
+names("${letters_declared}" "\n        ([a-zA-Z]+)\\(" letters_methods)
+list(REMOVE_ITEM letters_methods delete)
+section("${letter_bound}" "emscripten::class_<ExportLetters>" "\n}" letters_class)
+names("${letters_class}" "\\.function\\(\"([a-zA-Z]+)\"" letters_functions)
+expect_same("ExportLetters' functions" "${letters_methods}" "${letters_functions}")
 
 # The control names in the model's order, and the union's.
 section("${controls}" "controlNames{" "};" model_names)

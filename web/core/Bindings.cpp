@@ -465,16 +465,7 @@ EMSCRIPTEN_BINDINGS(brontel)
         .function("sceneSvg", emscripten::optional_override([](const PageCore& core,
                                                                const std::string& captionLines,
                                                                const std::string& line) {
-                      // The captions' words come one a line.
-                      std::vector<std::string> captions;
-                      std::size_t from = 0;
-                      for (std::size_t end;
-                           (end = captionLines.find('\n', from)) != std::string::npos;
-                           from = end + 1) {
-                          captions.push_back(captionLines.substr(from, end - from));
-                      }
-                      captions.push_back(captionLines.substr(from));
-                      return core.sceneSvg(captions, line);
+                      return core.sceneSvg(PageCore::captionLines(captionLines), line);
                   }))
         .function("teachingOverlay", &teachingOverlay)
         .function("theoryPanel", &theoryPanel);

@@ -290,15 +290,23 @@ std::string PageCore::settingsLine(const std::string& lineTemplate, const std::s
                                  std::to_string(facts(panel.distance).twips)});
 }
 
+std::vector<std::string> PageCore::captionLines(const std::string& lines)
+{
+    std::vector<std::string> captions;
+    std::size_t from = 0;
+    for (std::size_t end; (end = lines.find('\n', from)) != std::string::npos; from = end + 1) {
+        captions.push_back(lines.substr(from, end - from));
+    }
+    captions.push_back(lines.substr(from));
+    return captions;
+}
+
 std::string PageCore::sceneSvg(const std::vector<std::string>& captionTexts,
                                const std::string& settingsLine) const
 {
-    const PanelState& panel = m_model.lastCurves() ? m_model.runPanel() : m_model.panel();
+    const PanelState& panel = exportPanel();
     const auto text = [&](Control control) {
-        const auto at =
-            std::find(layout::sceneCaptions.begin(), layout::sceneCaptions.end(), control);
-        const auto i = std::size_t(at - layout::sceneCaptions.begin());
-        return i < captionTexts.size() ? captionTexts[i] : std::string();
+        return captionIn(captionTexts, control);
     };
     return ::sceneSvg({&m_picture, nullptr, panel.markerY, svgCaptions(panel, text), settingsLine});
 }
@@ -326,7 +334,7 @@ std::vector<std::uint32_t> PageCore::scenePixels(double times) const
     std::vector<std::uint32_t> whole(std::size_t(wholeWidth) * std::size_t(wholeHeight),
                                      toPixel(colours::sceneGrey, PixelOrder::Rgba));
     const PixelCanvas canvas{whole.data(), wholeWidth, wholeHeight, wholeWidth, PixelOrder::Rgba};
-    const PanelState& panel = m_model.lastCurves() ? m_model.runPanel() : m_model.panel();
+    const PanelState& panel = exportPanel();
     DrawingList lines;
     for (std::size_t i = 0; i < layout::lines.size(); ++i) {
         const layout::LineControl& line = layout::lines[i];

@@ -95,6 +95,8 @@ public:
     // run, with what the fields hold.
     std::string settingsLine(const std::string& lineTemplate, const std::string& water,
                              const std::string& glass) const;
+    // The captions' words as the page hands them over, one a line.
+    static std::vector<std::string> captionLines(const std::string& lines);
     // The scene of the last run as SVG, byte for byte as the window saves it; captionTexts are
     // the words of layout::sceneCaptions in that order, in the language shown.
     std::string sceneSvg(const std::vector<std::string>& captionTexts,
@@ -107,6 +109,11 @@ public:
     static int scenePixelHeight(double times);
 
     const WindowModel& model() const { return m_model; }
+    // The panel a saved picture shows: as it stood at the last run's Start, else as it stands.
+    const PanelState& exportPanel() const
+    {
+        return m_model.lastCurves() ? m_model.runPanel() : m_model.panel();
+    }
 
 private:
     // A click of an option, a field's text, or the pace's value.

@@ -6,6 +6,7 @@
 import type { ControlName, PageCore, TeachingOverlay } from 'brontel-core';
 import { download, downloadCanvas } from './Downloads';
 import { controlLayout, design, element } from './Layout';
+import { exportLetters } from './Letters';
 import { drawOverlay } from './Overlay';
 import { type Caption, pictureSvg, replay, serif } from './Picture';
 import { tr } from './Texts';
@@ -16,6 +17,7 @@ export function captions(core: PageCore, caption: CaptionOf): Caption[] {
     return design().sceneCaptions.filter((name) => core.visible(name)).map((name) => {
         const c = controlLayout(name);
         return {
+            name,
             text: caption(name),
             place: name === 'nDetektorH' ? [core.detectorHLabelLeft(), core.detectorHLabelTop(), c.place[2], c.place[3]] : c.place,
             points: c.points,
@@ -50,25 +52,56 @@ export function picture(core: PageCore, caption: CaptionOf, times: number, overl
     context.fillStyle = '#c0c0c0';
     context.fillRect(0, 0, canvas.width, canvas.height);
     context.putImageData(new ImageData(scene.data, scene.width, scene.height), 0, 0);
-    context.save();
-    context.beginPath();
-    context.rect(0, 0, scene.width, scene.height);
-    context.clip();
+    // Drawing on the scene, in the window's design pixels, cut to the scene.
+    const onScene = (draw: () => void): void => {
+        context.save();
+        context.beginPath();
+        context.rect(0, 0, scene.width, scene.height);
+        context.clip();
+        context.translate(-scene.left * times, -scene.top * times);
+        draw();
+        context.restore();
+    };
     const extra = extraDrawing();
-    if (extra.length > 0) replay(context, extra, times, [-scene.left * times, -scene.top * times]);
-    context.translate(-scene.left * times, -scene.top * times);
-    for (const c of captions(core, caption)) {
-        const [x, y, w, h] = c.place.map((v) => v / twipsPerPixel);
-        context.fillStyle = c.green ? '#c0ffc0' : '#c0c0c0';
-        context.fillRect(x * times, y * times, w * times, h * times);
-        const size = Math.round((c.points * 96) / 72);
-        writeLine(context, c.text, `bold ${size * times}px ${serif}`, size, [x + 2, y, w - 4, h], c.align, times);
+    // The replay sets its own transform, from the scene's corner.
+    if (extra.length > 0) onScene(() => replay(context, extra, times, [-scene.left * times, -scene.top * times]));
+    const left = letterFromAtlas(core, context, times, caption);
+    onScene(() => {
+        for (const c of captions(core, caption).filter((c) => left.captions.includes(c.name))) {
+            const [x, y, w, h] = c.place.map((v) => v / twipsPerPixel);
+            context.fillStyle = c.green ? '#c0ffc0' : '#c0c0c0';
+            context.fillRect(x * times, y * times, w * times, h * times);
+            const size = Math.round((c.points * 96) / 72);
+            writeLine(context, c.text, `bold ${size * times}px ${serif}`, size, [x + 2, y, w - 4, h], c.align, times);
+        }
+        if (overlay) drawOverlay(context, overlay, times, false);
+    });
+    if (left.settingsLine) {
+        writeLine(context, settingsLine(core), `${13 * times}px "Liberation Sans", Arimo, Arial, sans-serif`, 13,
+            [8, scene.height / times, scene.width / times - 16, settingsLineHeight], 'left', times);
     }
-    if (overlay) drawOverlay(context, overlay, times, false);
-    context.restore();
-    writeLine(context, settingsLine(core), `${13 * times}px "Liberation Sans", Arimo, Arial, sans-serif`, 13,
-        [8, scene.height / times, scene.width / times - 16, settingsLineHeight], 'left', times);
     return canvas;
+}
+
+// The captions on their grounds and the settings line set into the canvas as the desktop sets
+// them, from its glyph atlas; what is left (all before the atlas is there, or a field's text with
+// characters the atlas lacks) is the browser's to write.
+function letterFromAtlas(core: PageCore, context: CanvasRenderingContext2D, times: number, caption: CaptionOf):
+    { captions: ControlName[]; settingsLine: boolean } {
+    const all = { captions: design().sceneCaptions.filter((name) => core.visible(name)), settingsLine: true };
+    const letters = exportLetters();
+    const { width, height } = context.canvas;
+    const pixels = letters?.pixels(width, height);
+    if (letters === undefined || pixels === null || pixels === undefined) return all;
+    const image = context.getImageData(0, 0, width, height);
+    pixels.set(image.data);
+    const left = letters.letter(core, times, design().sceneCaptions.map((name) => caption(name)).join('\n'), settingsLine(core));
+    // The core's memory may have grown while it wrote: its pixels are looked up afresh.
+    const lettered = letters.view();
+    if (lettered === null) return all;
+    image.data.set(lettered);
+    context.putImageData(image, 0, 0);
+    return left;
 }
 
 const settingsLineHeight = 24; // design pixels

@@ -4,7 +4,7 @@
 // Replays the core's drawing commands (seven numbers each: x1, y1, x2, y2 in twips, colour as
 // 0x00BBGGRR, width in design pixels, kind: 0 line, 1 coloured line, 2 circle) onto a canvas at
 // any scale, and writes them as SVG.
-import type { TeachingOverlay } from 'brontel-core';
+import type { ControlName, TeachingOverlay } from 'brontel-core';
 import { design } from './Layout';
 import { overlaySvg } from './Overlay';
 
@@ -158,6 +158,7 @@ export function drawLineControls(context: CanvasRenderingContext2D, markerY: num
 }
 
 export interface Caption {
+    name: ControlName;
     text: string;
     place: [number, number, number, number];
     points: number;

@@ -303,8 +303,25 @@ declare module 'brontel-core' {
         subscribe(listener: () => void): void;
         delete(): void;
     }
+    // The letters of saved pictures as the desktop sets them, from the glyph atlas it made
+    // (web/core/LetterBindings.cpp).
+    export interface ExportLetters {
+        // Takes the atlas; false when the bytes are not one.
+        load(bytes: Uint8Array): boolean;
+        loaded(): boolean;
+        // Pixels of a saved picture (an ImageData's bytes) for the page to fill, a view of the
+        // core's memory; null when there can be none of that size.
+        pixels(width: number, height: number): Uint8ClampedArray<ArrayBuffer> | null;
+        // The same pixels again, after the core may have grown its memory.
+        view(): Uint8ClampedArray<ArrayBuffer> | null;
+        // Letters the picture in pixels(), saved at times, with the captions' words one a line
+        // in the order of the design's scene captions; what the atlas did not hold is the page's.
+        letter(core: PageCore, times: number, captions: string, settingsLine: string): { captions: ControlName[]; settingsLine: boolean };
+        delete(): void;
+    }
     export interface CoreModule {
         PageCore: new () => PageCore;
+        ExportLetters: new () => ExportLetters;
         ExploreView: new () => ExploreView;
         Lesson: new () => Lesson;
         // Where a prediction's strokes may go, in twips of the window: left, top, right, bottom.

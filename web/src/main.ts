@@ -10,6 +10,7 @@ import { Dialog } from './Dialog';
 import { Explore } from './explore/ExploreView';
 import { showHelp } from './Help';
 import { LessonTools } from './lesson/Lesson';
+import { loadLetters } from './Letters';
 import { element, useLayout } from './Layout';
 import { keepOfflineCopy } from './Offline';
 import { Panel } from './Panel';
@@ -133,6 +134,7 @@ async function main(): Promise<void> {
     const module = await createBrontelCore();
     useLayout(module.windowLayout());
     const page = new Page(new module.PageCore(), module);
+    loadLetters(module).catch((e: unknown) => console.warn('Brontel: the desktop\'s letters could not be unpacked', e));
     new LessonTools(module, page.core, page.stage);
     document.body.dataset.ready = 'true';
     performance.mark('brontel-ready');

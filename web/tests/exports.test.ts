@@ -94,9 +94,7 @@ for (const s of settings) {
 }
 
 // The share of pixels two PNG files of one size have alike, read by the browser: the same, and
-// near (no channel more than tolerance apart). The captions' letters are the two programs' own
-// font rasterisers' and differ in their edges' greys; a shape or a letter out of place differs
-// by far more.
+// near (no channel more than tolerance apart).
 async function alikeShare(page: Page, a: Buffer, b: Buffer, tolerance: number): Promise<{ same: number; near: number; sizes: string }> {
     return page.evaluate(async ([a, b, tolerance]) => {
         const pixels = async (base64: string) => {
@@ -125,17 +123,19 @@ async function alikeShare(page: Page, a: Buffer, b: Buffer, tolerance: number): 
     }, [a.toString('base64'), b.toString('base64'), tolerance] as const);
 }
 
-for (const s of settings.slice(0, 2)) {
-    for (const times of [1, 2]) {
-        test(`the PNG of ${s.substance} ${s.angle} ${s.distance} at ${times}× is the desktop's within half a per cent of its pixels`, async ({ page }) => {
+// The letters come from the desktop's own font rasteriser through its glyph atlas, so a saved
+// picture differs from the desktop's only where the run's shapes do (a few rings' pixels at 2×).
+for (const s of settings) {
+    for (const times of [1, 2, 4]) {
+        test(`the PNG of ${s.substance} ${s.angle} ${s.distance} ${s.lang} at ${times}× is the desktop's within half a per cent of its pixels`, async ({ page }) => {
             await runOnPage(page, s);
+            await expect(page.locator('body')).toHaveAttribute('data-letters', 'desktop');
             const png = await downloaded(page, new RegExp(`PNG.*${times}×`));
             const desktop = desktopFile(s, 'scene.png', '--scale', String(times), '--picture');
             const { same, near, sizes } = await alikeShare(page, png, desktop, 96);
-            console.log(`PNG ${times}×: ${(same * 100).toFixed(2)} % of the pixels the same, ${(near * 100).toFixed(2)} % near (${sizes})`);
+            console.log(`PNG ${times}×: ${(same * 100).toFixed(3)} % of the pixels the same, ${(near * 100).toFixed(3)} % near (${sizes})`);
             expect(sizes).toBe(`${587 * times}x${513 * times} ${587 * times}x${513 * times}`);
-            expect(same).toBeGreaterThanOrEqual(0.97);
-            expect(near).toBeGreaterThanOrEqual(0.995);
+            expect(same).toBeGreaterThanOrEqual(0.995);
         });
     }
 }
