@@ -9,6 +9,7 @@ import { openPage } from './Brontel';
 
 const sizes = [
     { name: 'phone upright', viewport: { width: 390, height: 844 }, deviceScaleFactor: 3 },
+    { name: 'small phone upright', viewport: { width: 320, height: 568 }, deviceScaleFactor: 2 },
     { name: 'phone wide', viewport: { width: 844, height: 390 }, deviceScaleFactor: 3 },
     { name: 'tablet', viewport: { width: 1024, height: 768 }, deviceScaleFactor: 2 },
 ];
@@ -83,6 +84,13 @@ for (const size of sizes) {
                 }).filter((t) => t.width < t.least - 0.01 || t.height < t.least - 0.01);
             });
             expect(await small()).toEqual([]);
+            // The run bar's words stay inside their buttons, however narrow the phone.
+            const spilling = await page.evaluate(() => [...document.querySelectorAll<HTMLElement>('#runBar .word')]
+                .filter((word) => {
+                    const [w, b] = [word.getBoundingClientRect(), (word.parentElement as HTMLElement).getBoundingClientRect()];
+                    return w.left < b.left || w.right > b.right;
+                }).map((word) => word.textContent));
+            expect(spilling).toEqual([]);
             await page.locator('#menuButton').tap();
             await expect(page.locator('#menu')).toBeVisible();
             expect(await small()).toEqual([]);
