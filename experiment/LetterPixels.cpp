@@ -92,21 +92,21 @@ void blendBlack(const PixelCanvas& pixels, const CoverageMask& mask, int dx, int
     }
 }
 
-void fillBox(const PixelCanvas& pixels, DesignBox box, int times, std::uint32_t colour)
+void fillBox(const PixelCanvas& pixels, VectorRect box, int times, std::uint32_t colour)
 {
     // Each edge at the pixel boundary nearest it.
     const auto edge = [times](double at) {
         return int(std::floor(at * times + 0.5));
     };
-    const int right = edge(box.x + box.width);
-    const int bottom = edge(box.y + box.height);
-    for (int y = edge(box.y); y < bottom; ++y) {
-        pixels.span(edge(box.x), right, y, colour);
+    const int right = edge(box.left + box.width);
+    const int bottom = edge(box.top + box.height);
+    for (int y = edge(box.top); y < bottom; ++y) {
+        pixels.span(edge(box.left), right, y, colour);
     }
 }
 
 bool writeLine(const PixelCanvas& pixels, const GlyphAtlas& atlas, std::string_view text,
-               DesignBox box, int times)
+               VectorRect box, int times)
 {
     const std::optional<int> scale = scaleIndex(times);
     const std::optional<std::u32string> codes = codePoints(text);
@@ -124,8 +124,8 @@ bool writeLine(const PixelCanvas& pixels, const GlyphAtlas& atlas, std::string_v
     // The line's origin as the painter centres it in the box, held in 64ths of a pixel cut
     // towards zero; the glyphs on the whole pixel nearest its baseline.
     const auto top64 = static_cast<std::int64_t>(
-        (box.y + (box.height - (atlas.ascent64() + atlas.descent64()) / 64.0) / 2) * 64);
-    const auto left64 = static_cast<std::int64_t>(box.x * 64);
+        (box.top + (box.height - (atlas.ascent64() + atlas.descent64()) / 64.0) / 2) * 64);
+    const auto left64 = static_cast<std::int64_t>(box.left * 64);
     const int y = int(std::floor(double(top64 + atlas.ascent64()) * times / 64 + 0.5));
     std::int64_t pen64 = 0;
     for (std::size_t i = 0; i < glyphs.size(); ++i) {

@@ -7,18 +7,10 @@
 
 #include "GlyphAtlas.h"
 #include "PixelSpans.h"
+#include "VectorShapes.h"
 
 #include <cstdint>
 #include <string_view>
-
-// A box in design pixels.
-struct DesignBox
-{
-    double x = 0;
-    double y = 0;
-    double width = 0;
-    double height = 0;
-};
 
 // Where the painter sets a glyph whose origin falls at x pixels (x ≥ 0): from the whole pixel below
 // it, at the quarter its fraction reaches (a 64th beyond it counts); four quarters are the next
@@ -34,15 +26,16 @@ GlyphPlace glyphPlace(double x);
 // changes the three colour bytes alike, so the pixels' order does not matter.
 void blendBlack(const PixelCanvas& pixels, const CoverageMask& mask, int dx, int dy);
 
-// box filled with colour as the painter fills a box without smoothing its edges, times pixels to
-// a design pixel.
-void fillBox(const PixelCanvas& pixels, DesignBox box, int times, std::uint32_t colour);
+// box (design pixels) filled with colour as the painter fills a box without smoothing its edges,
+// times pixels to a design pixel.
+void fillBox(const PixelCanvas& pixels, VectorRect box, int times, std::uint32_t colour);
 
-// One line of text (UTF-8) in the atlas's line font, left in box and centred up and down,
+// One line of text (UTF-8) in the atlas's line font, left in box (design pixels) and centred up
+// and down,
 // times pixels to a design pixel. False, with nothing written, when the atlas lacks a glyph of
 // the text or the scale.
 bool writeLine(const PixelCanvas& pixels, const GlyphAtlas& atlas, std::string_view text,
-               DesignBox box, int times);
+               VectorRect box, int times);
 
 // A caption as saved in its box at (leftTwips, topTwips); false, with nothing written, when the
 // atlas does not hold it.

@@ -17,9 +17,9 @@ LettersLeft letterPicture(const PixelCanvas& pixels, const GlyphAtlas& atlas,
     for (const CaptionPlace& place : captionPlaces(panel)) {
         const layout::ControlLayout& c = layout::of(place.control);
         constexpr double twips = layout::twipsPerPixel;
-        const DesignBox box{(place.left - layout::sceneBounds.leftX) / twips,
-                            (place.top - layout::sceneBounds.topY) / twips, place.width / twips,
-                            place.height / twips};
+        const VectorRect box{(place.left - layout::sceneBounds.leftX) / twips,
+                             (place.top - layout::sceneBounds.topY) / twips, place.width / twips,
+                             place.height / twips};
         fillBox(pixels, box, times,
                 toPixel(c.ground == layout::Ground::Green ? colours::substanceGreen
                                                           : colours::sceneGrey,

@@ -92,6 +92,6 @@ inline constexpr int sceneSvgWidth = int((11445 - layout::sceneBounds.leftX) / 1
 inline constexpr int sceneSvgHeight = int((7815 - layout::sceneBounds.topY) / 15) + 24;
 
 // The settings line's box under the scene, in design pixels.
-inline constexpr DesignBox settingsLineBox{8, sceneSvgHeight - 24, sceneSvgWidth - 16, 24};
+inline constexpr VectorRect settingsLineBox{8, sceneSvgHeight - 24, sceneSvgWidth - 16, 24};
 
 std::string sceneSvg(const SceneSvgContent& content);

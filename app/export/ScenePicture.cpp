@@ -201,7 +201,7 @@ bool ScenePicture::paint(QPainter& painter, double scale, PictureAs as, Letterin
 
     if (lettering == Lettering::Drawn) {
         paintSettingsLine(painter,
-                          QRectF(settingsLineBox.x, settingsLineBox.y, settingsLineBox.width,
+                          QRectF(settingsLineBox.left, settingsLineBox.top, settingsLineBox.width,
                                  settingsLineBox.height),
                           m_settingsLine);
     }
