@@ -14,17 +14,24 @@
 #include "WindowModel.h"
 
 #include <QCoreApplication>
-#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
 #include <QRawFont>
-#include <QSet>
 #include <QTextLayout>
 
 #include <cmath>
 
 namespace {
+// layout's text laid out as one line, as the painter lays out a line it draws.
+QTextLine oneLine(QTextLayout& layout)
+{
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return line;
+}
+
 // The coverage of an image's alpha, cut to what is not empty; left and top count from origin.
 CoverageMask coverageOf(const QImage& image, QPoint origin)
 {
@@ -92,9 +99,7 @@ CoverageMask glyphMask(const QRawFont& font, quint32 glyph, int scale, int phase
 QList<qint64> places64(const QString& text)
 {
     QTextLayout layout(text, settingsLineFont());
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
+    oneLine(layout);
     QList<qint64> places;
     for (const QGlyphRun& run : layout.glyphRuns()) {
         for (const QPointF& at : run.positions()) {
@@ -107,9 +112,7 @@ QList<qint64> places64(const QString& text)
 void addLineGlyphs(GlyphAtlas& atlas, const QString& characters)
 {
     QTextLayout probe(QStringLiteral("x"), settingsLineFont());
-    probe.beginLayout();
-    const QTextLine line = probe.createLine();
-    probe.endLayout();
+    const QTextLine line = oneLine(probe);
     atlas.setLineFont(std::int32_t(std::llround(line.ascent() * 64)),
                       std::int32_t(std::llround(line.descent() * 64)));
     const QRawFont font = QRawFont::fromFont(settingsLineFont());
@@ -173,9 +176,7 @@ std::vector<CoverageMask> glyphLayers(Control control, const QRectF& box, int sc
 {
     const QString text = captionText(control);
     QTextLayout layout(text, captionFont(control));
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
+    const QTextLine line = oneLine(layout);
     // Where the painter puts a line in a box: by its advance, by the alignment, and centred up
     // and down on the font's height.
     const QRectF inner = box.adjusted(2, 0, -2, 0);
