@@ -27,6 +27,9 @@ export function captions(core: PageCore, caption: CaptionOf): Caption[] {
     });
 }
 
+// The scene captions' words one a line, in the design's order, as the core takes them.
+const captionLines = (caption: CaptionOf): string => design().sceneCaptions.map((name) => caption(name)).join('\n');
+
 // Drawing the user asked to have in saved pictures too, over the run's (the prediction).
 export const alsoInExports: (() => Float32Array)[] = [];
 
@@ -95,7 +98,7 @@ function letterFromAtlas(core: PageCore, context: CanvasRenderingContext2D, time
     if (letters === undefined || pixels === null || pixels === undefined) return all;
     const image = context.getImageData(0, 0, width, height);
     pixels.set(image.data);
-    const left = letters.letter(core, times, design().sceneCaptions.map((name) => caption(name)).join('\n'), settingsLine(core));
+    const left = letters.letter(core, times, captionLines(caption), settingsLine(core));
     // The core's memory may have grown while it wrote: its pixels are looked up afresh.
     const lettered = letters.view();
     if (lettered === null) return all;
@@ -138,7 +141,7 @@ export function sceneSvg(core: PageCore, caption: CaptionOf, overlay?: TeachingO
     if (overlay !== undefined || extra.length > 0) {
         return pictureSvg(joined([core.pictureFrom(0), extra]), core.markerY(), captions(core, caption), overlay);
     }
-    return core.sceneSvg(design().sceneCaptions.map((name) => caption(name)).join('\n'), settingsLine(core));
+    return core.sceneSvg(captionLines(caption), settingsLine(core));
 }
 
 export function saveSvg(core: PageCore, caption: CaptionOf, overlay?: TeachingOverlay): void {
